@@ -1,0 +1,65 @@
+#include "calc_options.h"
+
+namespace payvanta::cli {
+
+const char* const kCalcUsage =
+    "Usage: payvanta-calc [--folder DIR] [--locale NAME] [--json] FILE.QVR...\n"
+    "\n"
+    "Opens each project file as Payvanta opens an existing project and prints its\n"
+    "yearly savings: energy, maintenance, inventory and total.\n"
+    "\n"
+    "  --folder DIR   the program folder holding Customer.ini and the four tables\n"
+    "                 (default: the folder of this program)\n"
+    "  --locale NAME  number and currency conventions, such as en_US or de_DE\n"
+    "                 (default: United States English)\n"
+    "  --json         print one JSON object per file (an array for several files)\n"
+    "  --help         print this help\n";
+
+ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
+    CalcOptions o;
+    bool onlyFiles = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (onlyFiles || a.empty() || a[0] != '-' || a == "-") {
+            o.files.push_back(a);
+            continue;
+        }
+        const auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= args.size()) {
+                return std::nullopt;
+            }
+            return args[++i];
+        };
+        if (a == "--") {
+            onlyFiles = true;
+        } else if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--json") {
+            o.json = true;
+        } else if (a == "--folder") {
+            const auto v = value();
+            if (!v) {
+                return {std::nullopt, "--folder needs a folder"};
+            }
+            o.folder = *v;
+        } else if (a == "--locale") {
+            const auto v = value();
+            if (!v) {
+                return {std::nullopt, "--locale needs a locale name such as en_US"};
+            }
+            const auto locale = LocaleConventions::byName(*v);
+            if (!locale) {
+                return {std::nullopt, "unknown locale \"" + *v + "\""};
+            }
+            o.locale = *locale;
+        } else {
+            return {std::nullopt, "unknown option \"" + a + "\""};
+        }
+    }
+    if (!o.help && o.files.empty()) {
+        return {std::nullopt, "no project file given"};
+    }
+    return {o, {}};
+}
+
+} // namespace payvanta::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/locale_conventions.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace payvanta::cli {
+
+struct CalcOptions {
+    std::optional<std::filesystem::path> folder;
+    LocaleConventions locale = LocaleConventions::unitedStates();
+    bool json = false;
+    bool help = false;
+    std::vector<std::string> files;
+};
+
+// The options, or the message that explains what is wrong with them.
+struct ParsedOptions {
+    std::optional<CalcOptions> options;
+    std::string error;
+};
+
+ParsedOptions parseCalcOptions(const std::vector<std::string>& args);
+
+extern const char* const kCalcUsage;
+
+} // namespace payvanta::cli

@@ -1,0 +1,106 @@
+#include "json_report.h"
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace payvanta::cli {
+
+namespace {
+
+std::string number17(double value) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.17g", value);
+    return buf;
+}
+
+} // namespace
+
+void writeJsonString(std::ostream& out, std::string_view text) {
+    out << '"';
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"':
+            out << "\\\"";
+            break;
+        case '\\':
+            out << "\\\\";
+            break;
+        case '\n':
+            out << "\\n";
+            break;
+        case '\r':
+            out << "\\r";
+            break;
+        case '\t':
+            out << "\\t";
+            break;
+        default:
+            if (b < 0x20 || b == 0x7F) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", b);
+                out << buf;
+            } else {
+                out << c;
+            }
+        }
+    }
+    out << '"';
+}
+
+void writeJsonResult(std::ostream& out, const SavingsModel& model, std::string_view indent) {
+    struct Member {
+        std::string name;
+        std::string value;
+        bool isText;
+    };
+    std::vector<Member> members;
+    const auto text = [&](std::string name, const std::string& value) {
+        members.push_back({std::move(name), value, true});
+    };
+    const auto num = [&](std::string name, double value) {
+        members.push_back({std::move(name), number17(value), false});
+    };
+    text("lblSummaryEnergy", model.summary.lblSummaryEnergy);
+    text("lblSumaryMaintenance", model.summary.lblSumaryMaintenance);
+    text("lblSummaryInventory", model.summary.lblSummaryInventory);
+    text("lblSummaryTotal", model.summary.lblSummaryTotal);
+    num("InventorySavingsTotal", model.inventory.InventorySavingsTotal);
+    num("MaintenanceSavingsTotal", model.maintenance.MaintenanceSavingsTotal);
+    for (const Motion m : {Motion::Bridge, Motion::Trolley, Motion::Hoist}) {
+        const std::string prefix = std::string(motionName(m)) + ".";
+        const MotionEnergy& r = model.energy.results(m);
+        if (m == Motion::Hoist) {
+            num(prefix + "DccpKwHrHoisting", r.DccpKwHrHoisting);
+            num(prefix + "QvrKwHrHoisting", r.QvrKwHrHoisting);
+            num(prefix + "DccpKwHrLowering", r.DccpKwHrLowering);
+            num(prefix + "QvrKwHrLowering", r.QvrKwHrLowering);
+        } else {
+            num(prefix + "DccpKwHrPerMove", r.DccpKwHrPerMove);
+            num(prefix + "QvrKwHrPerMove", r.QvrKwHrPerMove);
+        }
+        num(prefix + "DccpKwHrPerCycle", r.DccpKwHrPerCycle);
+        num(prefix + "DccpKwHrPerTurn", r.DccpKwHrPerTurn);
+        num(prefix + "QvrKwHrPerCycle", r.QvrKwHrPerCycle);
+        num(prefix + "QvrKwHrPerTurn", r.QvrKwHrPerTurn);
+        num(prefix + "SavingsKwHrPerTurn", r.SavingsKwHrPerTurn);
+    }
+    out << "{\n";
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const Member& member = members[i];
+        out << indent << "  ";
+        writeJsonString(out, member.name);
+        out << ": ";
+        if (member.isText) {
+            writeJsonString(out, member.value);
+        } else {
+            out << member.value;
+        }
+        out << (i + 1 < members.size() ? ",\n" : "\n");
+    }
+    out << indent << "}";
+}
+
+} // namespace payvanta::cli

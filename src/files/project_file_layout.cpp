@@ -1,0 +1,88 @@
+#include "project_file_layout.h"
+
+#include "text_encoding.h"
+
+#include <array>
+#include <string_view>
+
+namespace payvanta::files {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+constexpr std::array<std::string_view, 6> kHeader{
+    "* This is a Comment.",
+    "* Blank lines will not be read.",
+    "* This is the default user file.",
+    "* Format for this file: Variable name, Seperator '=', Data.",
+    "* You may edit the data in this file by hand.",
+    "* NOTE:  If a variable is not found, it's value will be set to 0.",
+};
+
+void line(std::string& out, std::string_view text = {}) {
+    out += text;
+    out += kCrLf;
+}
+
+void setting(std::string& out, const ProjectRecord& record, Field field) {
+    out += fieldKey(field);
+    out += " = ";
+    // A line break inside a value would split the setting and let its second half pass
+    // for a setting of its own; it is written as a space.
+    for (const char c : record.get(field)) {
+        out.push_back(c == '\r' || c == '\n' ? ' ' : c);
+    }
+    out += kCrLf;
+}
+
+void settings(std::string& out, const ProjectRecord& record, Field first, Field last) {
+    for (auto i = index(first); i <= index(last); ++i) {
+        setting(out, record, static_cast<Field>(i));
+    }
+}
+
+void motionBlock(std::string& out, const ProjectRecord& record, Motion m) {
+    settings(out, record, motorField(m), distanceField(m));
+    line(out);
+    settings(out, record, dutyCycleField(m, 1), dutyCycleField(m, 5));
+    line(out);
+    line(out);
+}
+
+} // namespace
+
+std::string projectFileText(const ProjectRecord& record) {
+    std::string out;
+    out.reserve(2048);
+    for (const auto h : kHeader) {
+        line(out, h);
+    }
+    line(out);
+    line(out);
+    line(out, "* Loads the Project Information frame");
+    settings(out, record, Field::CustName, Field::MaintPerHour);
+    line(out);
+    line(out, "* Loads the Inventory Costs\\Maintenance frame.");
+    settings(out, record, Field::ContactElec, Field::ShoeLife);
+    line(out);
+    line(out, "* Loads the Hoist frame, from the Hoist sheet.");
+    motionBlock(out, record, Motion::Hoist);
+    line(out, "* Loads the Trolley frame");
+    motionBlock(out, record, Motion::Trolley);
+    line(out, "* Loads the Bridge frame, from the Bridge sheet.");
+    motionBlock(out, record, Motion::Bridge);
+    line(out, "* Sets the Printer Fonts.");
+    setting(out, record, Field::PrintFontName);
+    setting(out, record, Field::PrintFontSize);
+    return out;
+}
+
+std::string encodeProjectFile(const std::string& text) {
+    if (auto ansi = encoding::utf8ToWindows1252(text)) {
+        return std::move(*ansi);
+    }
+    return text;
+}
+
+} // namespace payvanta::files

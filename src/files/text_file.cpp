@@ -1,0 +1,154 @@
+#include "text_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <system_error>
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#define PAYVANTA_HAVE_FSYNC 1
+#endif
+
+namespace payvanta::files {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string errnoReason(int err) {
+    return std::strerror(err);
+}
+
+std::string sizeText(std::size_t bytes) {
+    if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0) {
+        return std::to_string(bytes / (1024 * 1024)) + " MiB";
+    }
+    return std::to_string(bytes) + " bytes";
+}
+
+// Text never holds NUL; a file where more than one byte in 32 is a control character
+// other than the usual line and page controls is not text either.
+bool looksBinary(std::string_view bytes) {
+    std::size_t controls = 0;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == 0) {
+            return true;
+        }
+        if (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f' && b != '\v' && b != 0x1A) {
+            ++controls;
+        }
+    }
+    return controls * 32 > bytes.size();
+}
+
+} // namespace
+
+std::string_view trimSpaces(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && s.back() == ' ') {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+FileRead readSmallTextFile(const fs::path& path, std::size_t maxBytes) {
+    FileRead out;
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) {
+        out.reason = errnoReason(ENOENT);
+        if (ec && ec.value() != ENOENT) {
+            out.reason = ec.message();
+        }
+        return out;
+    }
+    if (fs::is_directory(status)) {
+        out.reason = "it is a folder, not a file";
+        return out;
+    }
+    if (!fs::is_regular_file(status)) {
+        out.reason = "it is not a regular file";
+        return out;
+    }
+    const auto size = fs::file_size(path, ec);
+    if (!ec && size > maxBytes) {
+        out.reason = "it is larger than " + sizeText(maxBytes) + ", too large for this kind of file";
+        return out;
+    }
+    errno = 0;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) {
+        out.reason = errnoReason(errno != 0 ? errno : EIO);
+        return out;
+    }
+    std::string bytes;
+    bytes.resize(maxBytes + 1);
+    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
+    const bool failed = std::ferror(f) != 0;
+    const int readErrno = errno;
+    std::fclose(f);
+    if (failed) {
+        out.reason = errnoReason(readErrno != 0 ? readErrno : EIO);
+        return out;
+    }
+    if (got > maxBytes) {
+        out.reason = "it is larger than " + sizeText(maxBytes) + ", too large for this kind of file";
+        return out;
+    }
+    bytes.resize(got);
+    if (looksBinary(bytes)) {
+        out.reason = "it is not a text file";
+        return out;
+    }
+    out.bytes = std::move(bytes);
+    return out;
+}
+
+std::optional<std::string> replaceFileAtomically(const fs::path& path, std::string_view bytes) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) {
+        return std::string("it is a folder, not a file");
+    }
+    std::random_device rd;
+    fs::path temp = path;
+    temp += ".tmp-" + std::to_string(rd() % 1000000u);
+
+    errno = 0;
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (f == nullptr) {
+        return errnoReason(errno != 0 ? errno : EIO);
+    }
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fflush(f) == 0 && ok;
+    int err = errno;
+#ifdef PAYVANTA_HAVE_FSYNC
+    if (ok && ::fsync(fileno(f)) != 0) {
+        ok = false;
+        err = errno;
+    }
+#endif
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok) {
+        fs::remove(temp, ec);
+        return errnoReason(err != 0 ? err : EIO);
+    }
+    // A file that is replaced keeps its permissions.
+    const auto oldStatus = fs::status(path, ec);
+    if (!ec && fs::exists(oldStatus)) {
+        fs::permissions(temp, oldStatus.permissions(), ec);
+    }
+    fs::rename(temp, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return ec.message();
+    }
+    return std::nullopt;
+}
+
+} // namespace payvanta::files

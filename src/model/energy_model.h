@@ -1,0 +1,83 @@
+#pragma once
+
+#include "field.h"
+#include "locale_conventions.h"
+#include "project_record.h"
+
+#include <array>
+#include <string>
+
+namespace payvanta {
+
+// Fraction of the motor's rated power drawn in speed points 1 to 5 (index 0 to 4).
+using SpeedPointFactors = std::array<double, 5>;
+
+struct FactorTables {
+    SpeedPointFactors DccpFactorBridge{};
+    SpeedPointFactors QvrFactorBridge{};
+    SpeedPointFactors DccpFactorTrolley{};
+    SpeedPointFactors QvrFactorTrolley{};
+    SpeedPointFactors DccpFactorHoist{};
+    SpeedPointFactors QvrFactorHoist{};
+    SpeedPointFactors DccpFactorLower{};
+    SpeedPointFactors QvrFactorLower{};
+};
+
+// The energy results of one motion, in kW-hr, kept from one calculation to the next.
+// The trolley and the bridge use the per-move pair, the hoist the hoisting and lowering
+// pairs; all three use the per-cycle, per-turn and savings results.
+struct MotionEnergy {
+    double DccpKwHrPerMove = 0;
+    double QvrKwHrPerMove = 0;
+    double DccpKwHrHoisting = 0;
+    double QvrKwHrHoisting = 0;
+    double DccpKwHrLowering = 0;
+    double QvrKwHrLowering = 0;
+    double DccpKwHrPerCycle = 0;
+    double DccpKwHrPerTurn = 0;
+    double QvrKwHrPerCycle = 0;
+    double QvrKwHrPerTurn = 0;
+    double SavingsKwHrPerTurn = 0;
+};
+
+// Estimates the energy of each motion under resistor-and-contactor control (DCCP) and
+// under the QVR drive: in each speed point the motion draws a fixed multiple of the
+// motor's rated power for the time the duty cycle gives that point.
+class EnergyModel {
+public:
+    static constexpr double kTurnsPerDay = 3.0;
+    static constexpr double kDaysPerYear = 356.0;
+
+    void LoadBridgeFactors();
+    void LoadTrolleyFactors();
+    void LoadHoistFactors();
+
+    // Each computes its motion's results and then writes the yearly energy savings of
+    // all three motions into the summary text. Each stops silently at the first value
+    // it cannot read or compute, keeping whatever it had not yet replaced.
+    void CalcBridgeEnergy(const ProjectRecord& record, const LocaleConventions& locale,
+                          std::string& lblSummaryEnergy);
+    void CalcTrolleyEnergy(const ProjectRecord& record, const LocaleConventions& locale,
+                           std::string& lblSummaryEnergy);
+    void CalcHoistEnergy(const ProjectRecord& record, const LocaleConventions& locale,
+                         std::string& lblSummaryEnergy);
+
+    const FactorTables& factors() const { return factors_; }
+    const MotionEnergy& results(Motion m) const { return results_[static_cast<std::size_t>(m)]; }
+
+    // Rated power in kW: volts / amperes as ohms, times amperes squared, over 1000.
+    static double ratedKw(double volts, double amperes);
+
+private:
+    void calcTravelEnergy(Motion m, const SpeedPointFactors& dccp, const SpeedPointFactors& qvr,
+                          const ProjectRecord& record, const LocaleConventions& locale,
+                          std::string& lblSummaryEnergy);
+    void updateYearlySavings(const ProjectRecord& record, const LocaleConventions& locale,
+                             std::string& lblSummaryEnergy) const;
+    MotionEnergy& resultsOf(Motion m) { return results_[static_cast<std::size_t>(m)]; }
+
+    FactorTables factors_;
+    std::array<MotionEnergy, 3> results_{};
+};
+
+} // namespace payvanta

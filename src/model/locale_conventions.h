@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace payvanta {
+
+// The number conventions of the user's locale, as far as reading and writing numbers
+// needs them. The desktop program builds this from the system locale; everything below
+// the window layer is handed one and defaults to United States English.
+struct LocaleConventions {
+    std::string decimalPoint = ".";
+    std::string groupSeparator = ",";
+    int groupSize = 3;
+    std::string negativeSign = "-";
+    std::string currencySymbol = "$";
+    // Currency patterns: "n" stands for the digits, "$" for the currency symbol.
+    std::string positiveCurrencyPattern = "$n";
+    std::string negativeCurrencyPattern = "($n)";
+    int currencyDecimals = 2;
+
+    static LocaleConventions unitedStates();
+    static LocaleConventions german();
+
+    // The conventions of a locale name such as "en_US", "de-DE" or "fr_FR.UTF-8".
+    // "C" and "POSIX" count as United States English. Unknown names give nothing.
+    static std::optional<LocaleConventions> byName(std::string_view name);
+};
+
+} // namespace payvanta

@@ -1,0 +1,387 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace payvanta::numbers {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+// A rounded decimal: the digits before and after the decimal point, without sign.
+struct Decimal {
+    bool negative = false;
+    std::string integerDigits;
+    std::string fractionDigits;
+};
+
+// Rounds |value| at 15 significant digits to the given number of decimals, halves away
+// from zero.
+Decimal roundDecimal(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        throw std::overflow_error("number too large to show");
+    }
+    Decimal out;
+    out.negative = std::signbit(value);
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                   std::chars_format::scientific, kSignificantDigits - 1);
+    // buf holds "d.dddddddddddddde+XX".
+    std::string digits;
+    digits.reserve(kSignificantDigits + 1);
+    digits.push_back(buf[0]);
+    const char* p = buf + 2;
+    while (p < res.ptr && *p != 'e') {
+        digits.push_back(*p++);
+    }
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exponent);
+
+    int integerCount = exponent + 1; // digits before the point in 0.D x 10^integerCount
+    const int keep = integerCount + decimals;
+    std::string kept;
+    if (keep >= static_cast<int>(digits.size())) {
+        kept = digits;
+        kept.append(static_cast<size_t>(keep) - digits.size(), '0');
+    } else if (keep <= 0) {
+        if (keep == 0 && digits[0] >= '5') {
+            kept = "1";
+            integerCount += 1;
+        } else {
+            kept.clear();
+            integerCount = 0;
+        }
+    } else {
+        kept = digits.substr(0, static_cast<size_t>(keep));
+        if (digits[static_cast<size_t>(keep)] >= '5') {
+            int i = keep - 1;
+            while (i >= 0 && kept[static_cast<size_t>(i)] == '9') {
+                kept[static_cast<size_t>(i)] = '0';
+                --i;
+            }
+            if (i < 0) {
+                kept.insert(kept.begin(), '1');
+                integerCount += 1;
+            } else {
+                ++kept[static_cast<size_t>(i)];
+            }
+        }
+    }
+
+    // kept is 0.kept x 10^integerCount; split it at the decimal point.
+    if (integerCount > 0) {
+        const auto n = static_cast<size_t>(integerCount);
+        out.integerDigits = kept.substr(0, std::min(n, kept.size()));
+        if (n > kept.size()) {
+            out.integerDigits.append(n - kept.size(), '0');
+        }
+        out.fractionDigits = n < kept.size() ? kept.substr(n) : std::string();
+    } else {
+        out.integerDigits = "0";
+        out.fractionDigits = std::string(static_cast<size_t>(-integerCount), '0') + kept;
+    }
+    out.fractionDigits.resize(static_cast<size_t>(std::max(decimals, 0)), '0');
+
+    const auto firstNonZero = out.integerDigits.find_first_not_of('0');
+    out.integerDigits = firstNonZero == std::string::npos ? std::string("0")
+                                                          : out.integerDigits.substr(firstNonZero);
+    // A value that rounds to zero shows without a sign.
+    if (out.integerDigits == "0" &&
+        out.fractionDigits.find_first_not_of('0') == std::string::npos) {
+        out.negative = false;
+    }
+    return out;
+}
+
+std::string groupDigits(const std::string& digits, const LocaleConventions& locale) {
+    if (locale.groupSize <= 0 || digits.size() <= static_cast<size_t>(locale.groupSize)) {
+        return digits;
+    }
+    std::string out;
+    const auto size = static_cast<size_t>(locale.groupSize);
+    size_t lead = digits.size() % size;
+    if (lead == 0) {
+        lead = size;
+    }
+    out.append(digits, 0, lead);
+    for (size_t i = lead; i < digits.size(); i += size) {
+        out += locale.groupSeparator;
+        out.append(digits, i, size);
+    }
+    return out;
+}
+
+std::string applyCurrencyPattern(const std::string& pattern, const std::string& number,
+                                 const LocaleConventions& locale) {
+    std::string out;
+    for (char c : pattern) {
+        if (c == 'n') {
+            out += number;
+        } else if (c == '$') {
+            out += locale.currencySymbol;
+        } else if (c == '-') {
+            out += locale.negativeSign;
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimSpaces(std::string_view s) {
+    while (!s.empty() && isSpace(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && isSpace(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+constexpr std::string_view kNoBreakSpace = "\u00A0";
+constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
+
+bool startsWith(std::string_view s, std::string_view prefix) {
+    return !prefix.empty() && s.substr(0, prefix.size()) == prefix;
+}
+
+bool endsWith(std::string_view s, std::string_view suffix) {
+    return !suffix.empty() && s.size() >= suffix.size() &&
+           s.substr(s.size() - suffix.size()) == suffix;
+}
+
+// Length of a group separator at the start of s, or 0. Where a locale groups with a
+// no-break space, a typed plain space counts as one.
+size_t groupSeparatorAt(std::string_view s, const LocaleConventions& locale) {
+    if (startsWith(s, locale.groupSeparator)) {
+        return locale.groupSeparator.size();
+    }
+    const bool spaceGrouping = locale.groupSeparator == kNoBreakSpace ||
+                               locale.groupSeparator == kNarrowNoBreakSpace ||
+                               locale.groupSeparator == " ";
+    if (spaceGrouping) {
+        if (startsWith(s, " ")) {
+            return 1;
+        }
+        if (startsWith(s, kNoBreakSpace)) {
+            return kNoBreakSpace.size();
+        }
+        if (startsWith(s, kNarrowNoBreakSpace)) {
+            return kNarrowNoBreakSpace.size();
+        }
+    }
+    return 0;
+}
+
+// Reads the unsigned number itself: digits with grouping, a decimal point, an exponent.
+// Appends its plain ASCII form to out; false when the text is not exactly such a number.
+bool scanUnsigned(std::string_view s, const LocaleConventions& locale, std::string& out) {
+    bool anyDigit = false;
+    bool lastWasDigit = false;
+    // Integer part, with group separators only between digits.
+    while (!s.empty()) {
+        const char c = s.front();
+        if (c >= '0' && c <= '9') {
+            out.push_back(c);
+            anyDigit = lastWasDigit = true;
+            s.remove_prefix(1);
+            continue;
+        }
+        if (startsWith(s, locale.decimalPoint)) {
+            break;
+        }
+        const size_t sep = groupSeparatorAt(s, locale);
+        if (sep > 0 && lastWasDigit && s.size() > sep && s[sep] >= '0' && s[sep] <= '9') {
+            s.remove_prefix(sep);
+            lastWasDigit = false;
+            continue;
+        }
+        break;
+    }
+    if (startsWith(s, locale.decimalPoint)) {
+        s.remove_prefix(locale.decimalPoint.size());
+        out.push_back('.');
+        while (!s.empty() && s.front() >= '0' && s.front() <= '9') {
+            out.push_back(s.front());
+            anyDigit = true;
+            s.remove_prefix(1);
+        }
+    }
+    if (!anyDigit) {
+        return false;
+    }
+    if (!s.empty() && (s.front() == 'e' || s.front() == 'E')) {
+        s.remove_prefix(1);
+        out.push_back('e');
+        if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+            out.push_back(s.front());
+            s.remove_prefix(1);
+        }
+        bool exponentDigit = false;
+        while (!s.empty() && s.front() >= '0' && s.front() <= '9') {
+            out.push_back(s.front());
+            exponentDigit = true;
+            s.remove_prefix(1);
+        }
+        if (!exponentDigit) {
+            return false;
+        }
+    }
+    return s.empty();
+}
+
+// Removes one sign at the front; true when it was a minus.
+bool takeSign(std::string_view& s, const LocaleConventions& locale, bool& sawSign) {
+    if (sawSign) {
+        return false;
+    }
+    if (!s.empty() && s.front() == '+') {
+        s.remove_prefix(1);
+        sawSign = true;
+        return false;
+    }
+    if (startsWith(s, locale.negativeSign) || (!s.empty() && s.front() == '-')) {
+        s.remove_prefix(startsWith(s, locale.negativeSign) ? locale.negativeSign.size() : 1);
+        sawSign = true;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+NumberFormat NumberFormat::named(std::string_view name) {
+    if (name == "Currency") {
+        return kCurrency;
+    }
+    if (name == "Standard") {
+        return kStandard;
+    }
+    if (name == "0.0000" || name == "##0.0000") {
+        return {4, false, false};
+    }
+    if (name == "##,##0.000") {
+        return {3, true, false};
+    }
+    if (name == "##,##0.0") {
+        return {1, true, false};
+    }
+    if (name == "#,##0.00" || name == "##,##0.00") {
+        return {2, true, false};
+    }
+    if (name == "##,##0") {
+        return {0, true, false};
+    }
+    throw std::invalid_argument("unknown number format: " + std::string(name));
+}
+
+std::optional<double> parse(std::string_view text, const LocaleConventions& locale) {
+    std::string_view s = trimSpaces(text);
+    if (s.empty()) {
+        return std::nullopt;
+    }
+    bool negative = false;
+    bool sawSign = false;
+    if (s.front() == '(' && s.back() == ')') {
+        s = trimSpaces(s.substr(1, s.size() - 2));
+        negative = true;
+        sawSign = true; // no further sign inside parentheses
+    }
+    // [sign] [symbol] [sign] number [symbol], spaces allowed beside the symbol.
+    negative = takeSign(s, locale, sawSign) || negative;
+    bool sawSymbol = false;
+    if (startsWith(s, locale.currencySymbol)) {
+        s = trimSpaces(s.substr(locale.currencySymbol.size()));
+        sawSymbol = true;
+        negative = takeSign(s, locale, sawSign) || negative;
+    }
+    if (!sawSymbol && endsWith(s, locale.currencySymbol)) {
+        s = trimSpaces(s.substr(0, s.size() - locale.currencySymbol.size()));
+    }
+    // A no-break space between the digits and the symbol is as good as a space.
+    while (endsWith(s, kNoBreakSpace)) {
+        s.remove_suffix(kNoBreakSpace.size());
+    }
+
+    std::string ascii;
+    ascii.reserve(s.size() + 1);
+    if (negative) {
+        ascii.push_back('-');
+    }
+    if (!scanUnsigned(s, locale, ascii)) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string plain(double value, const LocaleConventions& locale) {
+    if (value == 0) {
+        return "0"; // never "-0"
+    }
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general,
+                                   kSignificantDigits);
+    std::string out;
+    out.reserve(static_cast<size_t>(res.ptr - buf) + 2);
+    for (const char* p = buf; p < res.ptr; ++p) {
+        if (*p == '.') {
+            out += locale.decimalPoint;
+        } else if (*p == 'e') {
+            out.push_back('E');
+        } else {
+            out.push_back(*p);
+        }
+    }
+    return out;
+}
+
+std::string format(double value, const NumberFormat& fmt, const LocaleConventions& locale) {
+    const int decimals = fmt.currency ? locale.currencyDecimals : fmt.decimals;
+    const Decimal d = roundDecimal(value, decimals);
+    std::string number = fmt.grouping ? groupDigits(d.integerDigits, locale) : d.integerDigits;
+    if (decimals > 0) {
+        number += locale.decimalPoint;
+        number += d.fractionDigits;
+    }
+    if (fmt.currency) {
+        return applyCurrencyPattern(
+            d.negative ? locale.negativeCurrencyPattern : locale.positiveCurrencyPattern, number,
+            locale);
+    }
+    return d.negative ? locale.negativeSign + number : number;
+}
+
+std::string format(double value, std::string_view formatName, const LocaleConventions& locale) {
+    return format(value, NumberFormat::named(formatName), locale);
+}
+
+double roundHalfAway(double value, int decimals) {
+    const Decimal d = roundDecimal(value, decimals);
+    std::string ascii;
+    ascii.reserve(d.integerDigits.size() + d.fractionDigits.size() + 2);
+    if (d.negative) {
+        ascii.push_back('-');
+    }
+    ascii += d.integerDigits;
+    if (!d.fractionDigits.empty()) {
+        ascii.push_back('.');
+        ascii += d.fractionDigits;
+    }
+    double out = 0;
+    std::from_chars(ascii.data(), ascii.data() + ascii.size(), out);
+    return out;
+}
+
+} // namespace payvanta::numbers

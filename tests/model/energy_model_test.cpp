@@ -1,0 +1,132 @@
+#include "model/energy_model.h"
+
+#include "support/example_project.h"
+
+#include <gtest/gtest.h>
+
+using namespace payvanta;
+
+namespace {
+
+class EnergyModelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        energy.LoadBridgeFactors();
+        energy.LoadTrolleyFactors();
+        energy.LoadHoistFactors();
+        test::fillCompleteProject(record);
+    }
+    void calcAll() {
+        energy.CalcBridgeEnergy(record, locale, summary);
+        energy.CalcTrolleyEnergy(record, locale, summary);
+        energy.CalcHoistEnergy(record, locale, summary);
+    }
+
+    EnergyModel energy;
+    ProjectRecord record;
+    LocaleConventions locale = LocaleConventions::unitedStates();
+    std::string summary;
+};
+
+TEST_F(EnergyModelTest, bridge_worked_example) {
+    test::removeMotor(record, Motion::Trolley);
+    test::removeMotor(record, Motion::Hoist);
+    record.set(Field::NumMotorBridge, "2");
+    calcAll();
+    const MotionEnergy& b = energy.results(Motion::Bridge);
+    EXPECT_NEAR(b.DccpKwHrPerMove, 0.1387015, 1e-12);
+    EXPECT_NEAR(b.QvrKwHrPerMove, 0.1012644, 1e-12);
+    EXPECT_NEAR(b.DccpKwHrPerCycle, 0.554806, 1e-12);
+    EXPECT_NEAR(b.QvrKwHrPerCycle, 0.4050576, 1e-12);
+    EXPECT_NEAR(b.DccpKwHrPerTurn, 5.54806, 1e-11);
+    EXPECT_NEAR(b.QvrKwHrPerTurn, 4.050576, 1e-11);
+    EXPECT_NEAR(b.SavingsKwHrPerTurn, 1.497484, 1e-11);
+    EXPECT_EQ(summary, "$159.93");
+}
+
+TEST_F(EnergyModelTest, hoist_worked_example_to_nine_decimals) {
+    test::removeMotor(record, Motion::Trolley);
+    test::removeMotor(record, Motion::Bridge);
+    calcAll();
+    const MotionEnergy& h = energy.results(Motion::Hoist);
+    EXPECT_NEAR(h.DccpKwHrHoisting, 0.272840694, 5e-10);
+    EXPECT_NEAR(h.QvrKwHrHoisting, 0.238018311, 5e-10);
+    EXPECT_NEAR(h.DccpKwHrLowering, 0.108030743, 5e-10);
+    EXPECT_NEAR(h.QvrKwHrLowering, -0.218508555, 5e-10);
+    EXPECT_NEAR(h.DccpKwHrPerCycle, 0.380871438, 5e-10);
+    EXPECT_NEAR(h.QvrKwHrPerCycle, 0.019509756, 5e-10);
+    EXPECT_NEAR(h.SavingsKwHrPerTurn, 3.613616812, 5e-9);
+    // 3.613616812 kW-hr per turn x 3 x 356 x 0.10
+    EXPECT_EQ(summary, "$385.93");
+}
+
+TEST_F(EnergyModelTest, a_motion_without_motor_adds_nothing) {
+    test::removeMotor(record, Motion::Trolley);
+    calcAll();
+    const MotionEnergy& t = energy.results(Motion::Trolley);
+    EXPECT_EQ(t.DccpKwHrPerMove, 0.0);
+    EXPECT_EQ(t.QvrKwHrPerTurn, 0.0);
+    EXPECT_EQ(t.SavingsKwHrPerTurn, 0.0);
+}
+
+TEST_F(EnergyModelTest, one_kw_hr_a_turn_at_one_dollar_is_1068_dollars_a_year) {
+    test::removeMotor(record, Motion::Trolley);
+    test::removeMotor(record, Motion::Hoist);
+    record.set(Field::KwHrRate, "1");
+    // Savings of exactly 1 kW-hr per turn: scale the motor so that the bridge saves 1.
+    energy.CalcBridgeEnergy(record, locale, summary);
+    const double saved = energy.results(Motion::Bridge).SavingsKwHrPerTurn;
+    record.set(Field::KwHrRate, std::to_string(1.0 / saved));
+    energy.CalcBridgeEnergy(record, locale, summary);
+    EXPECT_EQ(summary, "$1,068.00");
+}
+
+TEST_F(EnergyModelTest, an_empty_step_stops_that_motion_and_leaves_the_summary_as_it_was) {
+    calcAll();
+    const std::string before = summary;
+    const MotionEnergy trolleyBefore = energy.results(Motion::Trolley);
+    record.set(Field::DutyCycleTrolley3, "");
+    record.set(Field::NumLifts, "20"); // would change every per-turn result
+    energy.CalcBridgeEnergy(record, locale, summary);
+    const std::string afterBridge = summary;
+    EXPECT_NE(afterBridge, before);
+    energy.CalcTrolleyEnergy(record, locale, summary);
+    EXPECT_EQ(summary, afterBridge);
+    const MotionEnergy& t = energy.results(Motion::Trolley);
+    // Steps 1 and 2 were added before step 3 stopped it; the later results are old.
+    EXPECT_NEAR(t.DccpKwHrPerMove, 23 * 0.4585 * 2 / 3600 + 23 * 0.406 * 2 / 3600, 1e-15);
+    EXPECT_EQ(t.DccpKwHrPerTurn, trolleyBefore.DccpKwHrPerTurn);
+    EXPECT_EQ(t.SavingsKwHrPerTurn, trolleyBefore.SavingsKwHrPerTurn);
+}
+
+TEST_F(EnergyModelTest, zero_full_load_current_stops_before_any_result_changes) {
+    calcAll();
+    const MotionEnergy before = energy.results(Motion::Hoist);
+    record.set(Field::MotorFLCAmpsHoist, "0");
+    record.set(Field::NumLifts, "20");
+    energy.CalcHoistEnergy(record, locale, summary);
+    EXPECT_EQ(energy.results(Motion::Hoist).DccpKwHrHoisting, before.DccpKwHrHoisting);
+    EXPECT_EQ(energy.results(Motion::Hoist).DccpKwHrPerTurn, before.DccpKwHrPerTurn);
+}
+
+TEST_F(EnergyModelTest, negative_savings_show_in_the_locales_negative_currency_form) {
+    test::removeMotor(record, Motion::Trolley);
+    test::removeMotor(record, Motion::Hoist);
+    record.set(Field::KwHrRate, "-0.10");
+    energy.CalcBridgeEnergy(record, locale, summary);
+    EXPECT_EQ(summary, "($79.97)");
+}
+
+TEST_F(EnergyModelTest, an_overflow_stops_silently) {
+    record.set(Field::KwHrRate, "1e308");
+    summary = "kept";
+    energy.CalcBridgeEnergy(record, locale, summary);
+    EXPECT_EQ(summary, "kept");
+}
+
+TEST(RatedPower, is_volts_times_amperes_over_1000) {
+    EXPECT_DOUBLE_EQ(EnergyModel::ratedKw(230, 100), 23.0);
+    EXPECT_DOUBLE_EQ(EnergyModel::ratedKw(0, 1), 0.0);
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+#include "model/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+using namespace payvanta;
+using payvanta::numbers::format;
+using payvanta::numbers::parse;
+using payvanta::numbers::plain;
+
+namespace {
+
+const LocaleConventions us = LocaleConventions::unitedStates();
+const LocaleConventions de = LocaleConventions::german();
+
+struct ParseCase {
+    const char* text;
+    std::optional<double> value;
+};
+
+class ParseUnitedStates : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseUnitedStates, reads_the_text_as_the_user_sees_it) {
+    const auto& c = GetParam();
+    const auto got = parse(c.text, us);
+    ASSERT_EQ(got.has_value(), c.value.has_value()) << '"' << c.text << '"';
+    if (c.value) {
+        EXPECT_DOUBLE_EQ(*got, *c.value) << '"' << c.text << '"';
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseUnitedStates,
+    ::testing::Values(ParseCase{"12", 12}, ParseCase{"  12.5  ", 12.5}, ParseCase{"\t7\t", 7},
+                      ParseCase{".5", 0.5}, ParseCase{"5.", 5}, ParseCase{"007", 7},
+                      ParseCase{"-3", -3}, ParseCase{"+3", 3}, ParseCase{"$1,234.56", 1234.56},
+                      ParseCase{"($1,234.56)", -1234.56}, ParseCase{"(12)", -12},
+                      ParseCase{"-$5.00", -5}, ParseCase{"$-5.00", -5}, ParseCase{"5 $", 5},
+                      ParseCase{"1,234,567", 1234567}, ParseCase{"1E+15", 1e15},
+                      ParseCase{"2.5e-3", 0.0025}, ParseCase{"", std::nullopt},
+                      ParseCase{".", std::nullopt}, ParseCase{"   ", std::nullopt},
+                      ParseCase{"abc", std::nullopt}, ParseCase{"12abc", std::nullopt},
+                      ParseCase{"1.2.3", std::nullopt}, ParseCase{"--5", std::nullopt},
+                      ParseCase{"(-5)", std::nullopt}, ParseCase{"$", std::nullopt},
+                      ParseCase{",5", std::nullopt}, ParseCase{"5,", std::nullopt},
+                      ParseCase{"1e", std::nullopt}, ParseCase{"1e999", std::nullopt},
+                      ParseCase{"0x10", std::nullopt}, ParseCase{"inf", std::nullopt},
+                      ParseCase{"nan", std::nullopt}));
+
+TEST(ParseGerman, uses_comma_decimals_and_point_grouping) {
+    EXPECT_DOUBLE_EQ(*parse("1.234,56 \u20AC", de), 1234.56);
+    EXPECT_DOUBLE_EQ(*parse("-1.234,56 \u20AC", de), -1234.56);
+    EXPECT_DOUBLE_EQ(*parse("0,25", de), 0.25);
+    // A point is a group separator there, as the user's own locale reads it.
+    EXPECT_DOUBLE_EQ(*parse("1.500", de), 1500);
+    EXPECT_FALSE(parse(",", de).has_value());
+}
+
+TEST(ParseFrench, accepts_a_typed_space_for_the_no_break_space_grouping) {
+    const auto fr = *LocaleConventions::byName("fr_FR.UTF-8");
+    EXPECT_DOUBLE_EQ(*parse("1\u00A0234,5", fr), 1234.5);
+    EXPECT_DOUBLE_EQ(*parse("1 234,5", fr), 1234.5);
+    EXPECT_DOUBLE_EQ(*parse("1\u00A0234,50\u00A0\u20AC", fr), 1234.5);
+}
+
+TEST(Plain, writes_at_most_fifteen_significant_digits_like_printf_G) {
+    EXPECT_EQ(plain(26, us), "26");
+    EXPECT_EQ(plain(0.25, us), "0.25");
+    EXPECT_EQ(plain(30.0 / 7.0, us), "4.28571428571429");
+    EXPECT_EQ(plain(0.1 + 0.2, us), "0.3");
+    EXPECT_EQ(plain(-3.2, us), "-3.2");
+    EXPECT_EQ(plain(1e15, us), "1E+15");
+    EXPECT_EQ(plain(123456789012345.0, us), "123456789012345");
+    EXPECT_EQ(plain(0.0001, us), "0.0001");
+    EXPECT_EQ(plain(0.00001, us), "1E-05");
+    EXPECT_EQ(plain(-0.0, us), "0");
+    EXPECT_EQ(plain(0.25, de), "0,25");
+}
+
+TEST(Plain, reads_back_to_the_value_it_shows) {
+    for (const double x : {26.0, 51.4285714285714, -0.2, 1e-7, 9999.0}) {
+        EXPECT_NEAR(*parse(plain(x, us), us), x, std::fabs(x) * 1e-14);
+        EXPECT_NEAR(*parse(plain(x, de), de), x, std::fabs(x) * 1e-14);
+    }
+}
+
+struct FormatCase {
+    double value;
+    const char* format;
+    const char* text;
+};
+
+class FormatUnitedStates : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatUnitedStates, shows_the_value_in_the_named_format) {
+    const auto& c = GetParam();
+    EXPECT_EQ(format(c.value, c.format, us), c.text) << c.value << " as " << c.format;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, FormatUnitedStates,
+    ::testing::Values(FormatCase{1234.56, "Currency", "$1,234.56"},
+                      FormatCase{-1234.56, "Currency", "($1,234.56)"},
+                      FormatCase{159.9312912, "Currency", "$159.93"},
+                      FormatCase{0, "Currency", "$0.00"},
+                      FormatCase{1234567.891, "Standard", "1,234,567.89"},
+                      FormatCase{-2.5, "Standard", "-2.50"},
+                      FormatCase{0.13870149, "0.0000", "0.1387"},
+                      FormatCase{1234.56789, "##0.0000", "1234.5679"},
+                      FormatCase{1234.5678, "##,##0.000", "1,234.568"},
+                      FormatCase{0.864, "##,##0.0", "0.9"},
+                      FormatCase{0.432, "##,##0.0", "0.4"},
+                      FormatCase{1.6666666, "#,##0.00", "1.67"},
+                      FormatCase{76.5, "##,##0.00", "76.50"},
+                      FormatCase{999999.5, "##,##0", "1,000,000"},
+                      FormatCase{0.5, "##,##0", "1"}, FormatCase{-0.5, "##,##0", "-1"},
+                      FormatCase{2.5, "##,##0", "3"}, FormatCase{0.045, "##,##0.0", "0.0"},
+                      FormatCase{0.05, "##,##0.0", "0.1"}, FormatCase{1e20, "##,##0",
+                                                                      "100,000,000,000,000,000,000"}));
+
+TEST(Rounding, takes_the_decimal_value_at_fifteen_digits_and_rounds_halves_away_from_zero) {
+    // 0.45 is 0.44999999999999996 in binary: what the user sees is 0.45, which rounds up.
+    const double rate = 12.0 / ((9600.0 / 12.0) / 30.0);
+    ASSERT_LT(rate, 0.45);
+    EXPECT_EQ(format(rate, "##,##0.0", us), "0.5");
+    EXPECT_DOUBLE_EQ(numbers::roundHalfAway(rate, 1), 0.5);
+    EXPECT_EQ(format(1.005, "#,##0.00", us), "1.01"); // 1.00499999999999989...
+    EXPECT_EQ(format(-1.005, "#,##0.00", us), "-1.01");
+    EXPECT_EQ(format(0.125, "Currency", us), "$0.13");
+    EXPECT_EQ(format(-0.125, "Currency", us), "($0.13)");
+    EXPECT_DOUBLE_EQ(numbers::roundHalfAway(-2.25, 1), -2.3);
+    EXPECT_DOUBLE_EQ(numbers::roundHalfAway(0.004, 2), 0.0);
+    EXPECT_DOUBLE_EQ(numbers::roundHalfAway(0.005, 2), 0.01);
+    EXPECT_DOUBLE_EQ(numbers::roundHalfAway(99.95, 1), 100.0);
+}
+
+TEST(Rounding, a_value_that_rounds_to_zero_shows_no_sign) {
+    EXPECT_EQ(format(-0.001, "Currency", us), "$0.00");
+    EXPECT_EQ(format(-0.04, "##,##0.0", us), "0.0");
+}
+
+TEST(Rounding, agrees_with_formatting_and_reading_back) {
+    for (double x = -50.0; x < 50.0; x += 0.0371) {
+        for (int decimals : {0, 1, 2, 3, 4}) {
+            const numbers::NumberFormat fmt{decimals, true, false};
+            const auto shown = parse(format(x, fmt, us), us);
+            ASSERT_TRUE(shown.has_value());
+            EXPECT_EQ(*shown, numbers::roundHalfAway(x, decimals)) << x << " to " << decimals;
+        }
+    }
+}
+
+TEST(FormatGerman, shows_currency_after_the_amount) {
+    EXPECT_EQ(format(1234.56, "Currency", de), "1.234,56 \u20AC");
+    EXPECT_EQ(format(-1234.56, "Currency", de), "-1.234,56 \u20AC");
+    EXPECT_EQ(format(1234.5678, "##,##0.000", de), "1.234,568");
+    EXPECT_EQ(format(0.25, "0.0000", de), "0,2500");
+    EXPECT_DOUBLE_EQ(*parse(format(-98765.43, "Currency", de), de), -98765.43);
+}
+
+TEST(Format, an_unknown_format_name_is_a_programming_error) {
+    EXPECT_THROW((void)numbers::NumberFormat::named("0.00%"), std::invalid_argument);
+}
+
+TEST(Format, refuses_a_value_too_large_for_a_double) {
+    EXPECT_THROW((void)format(INFINITY, "Currency", us), std::overflow_error);
+}
+
+TEST(LocaleByName, knows_the_system_names_and_counts_C_as_united_states) {
+    EXPECT_EQ(LocaleConventions::byName("C")->currencySymbol, "$");
+    EXPECT_EQ(LocaleConventions::byName("POSIX")->negativeCurrencyPattern, "($n)");
+    EXPECT_EQ(LocaleConventions::byName("de-DE")->decimalPoint, ",");
+    EXPECT_EQ(LocaleConventions::byName("de_DE.UTF-8@euro")->groupSeparator, ".");
+    EXPECT_FALSE(LocaleConventions::byName("xx_YY").has_value());
+}
+
+} // namespace

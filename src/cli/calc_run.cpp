@@ -2,8 +2,10 @@
 
 #include "json_report.h"
 
-#include "files/project_files.h"
+#include "stderr_view.h"
+
 #include "files/reference_tables.h"
+#include "ui/main_form.h"
 
 #include <memory>
 
@@ -12,32 +14,6 @@ namespace payvanta::cli {
 namespace {
 
 constexpr int kFileFailed = 2;
-
-// Messages go to standard error; nothing is ever asked.
-class StderrHost final : public files::FileFlowHost, public files::TableHost {
-public:
-    explicit StderrHost(std::ostream& err) : err_(err) {}
-    void message(std::string_view text) override { err_ << "payvanta-calc: " << text << '\n'; }
-    void progress(int) override {}
-
-private:
-    std::ostream& err_;
-};
-
-// Opens one project: the reference tables, the file, the fields, the recalculation.
-bool openProject(SavingsModel& model, StderrHost& host, const std::filesystem::path& folder,
-                 const std::string& path) {
-    model.state.CurrentFilePath = path;
-    model.state.FileChosen = true;
-    model.state.UserFileOpen = true;
-    files::ProjectFiles projectFiles(model, host, folder);
-    if (!projectFiles.ReadKeyValueFile()) {
-        return false;
-    }
-    projectFiles.LoadProjectIntoFields();
-    model.RecalculateAll();
-    return true;
-}
 
 void writeSummary(std::ostream& out, const std::string& path, const SummaryTexts& s) {
     out << path << '\n';
@@ -51,11 +27,18 @@ void writeSummary(std::ostream& out, const std::string& path, const SummaryTexts
 
 int runCalc(const CalcOptions& options, const std::filesystem::path& programFolder,
             std::ostream& out, std::ostream& err) {
-    StderrHost host(err);
+    StderrView view(err);
     // The tables fill the selection lists, which nothing here picks from; they are read
-    // once so that their problems are reported once.
-    files::SelectionLists lists;
-    files::LoadReferenceTables(programFolder, lists, host);
+    // once for all files, so that their problems are reported once.
+    files::SelectionLists tables;
+    bool tablesRead = false;
+    const ui::TableLoader loadTables = [&](files::SelectionLists& lists, files::TableHost& host) {
+        if (!tablesRead) {
+            files::LoadReferenceTables(programFolder, tables, host);
+            tablesRead = true;
+        }
+        lists = tables;
+    };
 
     int status = 0;
     const bool array = options.json && options.files.size() > 1;
@@ -64,8 +47,10 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
     }
     for (std::size_t i = 0; i < options.files.size(); ++i) {
         const std::string& path = options.files[i];
-        auto model = std::make_unique<SavingsModel>(options.locale);
-        const bool opened = openProject(*model, host, programFolder, path);
+        // Each file is opened by a form of its own, as the program opens a project.
+        auto form = std::make_unique<ui::MainForm>(view, options.locale, programFolder, loadTables);
+        form->load();
+        const bool opened = form->openProjectFile(path);
         if (!opened) {
             status = kFileFailed;
         }
@@ -74,13 +59,13 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
                 out << "  ";
             }
             if (opened) {
-                writeJsonResult(out, *model, array ? "  " : "");
+                writeJsonResult(out, form->model(), array ? "  " : "");
             } else {
                 out << "null";
             }
             out << (array && i + 1 < options.files.size() ? ",\n" : "\n");
         } else if (opened) {
-            writeSummary(out, path, model->summary);
+            writeSummary(out, path, form->model().summary);
         }
     }
     if (array) {

@@ -45,17 +45,11 @@ std::string readBytes(const fs::path& path) {
     return s.str();
 }
 
-void copyShippedData(const fs::path& folder) {
-#ifdef PAYVANTA_DATA_DIR
+void copyShippedDataFrom(const fs::path& dataFolder, const fs::path& folder) {
     for (const char* name :
          {"Customer.ini", "MillMoto.ini", "UtilRate.ini", "ShoeCost.ini", "TipCosts.ini"}) {
-        fs::copy_file(fs::path(PAYVANTA_DATA_DIR) / name, folder / name,
-                      fs::copy_options::overwrite_existing);
+        fs::copy_file(dataFolder / name, folder / name, fs::copy_options::overwrite_existing);
     }
-#else
-    (void)folder;
-    throw std::logic_error("PAYVANTA_DATA_DIR is not defined for this test");
-#endif
 }
 
 } // namespace payvanta::test

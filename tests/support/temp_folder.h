@@ -25,7 +25,16 @@ private:
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 std::string readBytes(const std::filesystem::path& path);
 
-// Copies the shipped data files (default file and tables) into the folder.
-void copyShippedData(const std::filesystem::path& folder);
+// Copies the data files (default file and tables) of a data folder into the folder.
+void copyShippedDataFrom(const std::filesystem::path& dataFolder,
+                         const std::filesystem::path& folder);
+
+// Copies the shipped data files into the folder. The data folder is the one the test
+// program was built with, so this exists only where PAYVANTA_DATA_DIR is defined.
+#ifdef PAYVANTA_DATA_DIR
+inline void copyShippedData(const std::filesystem::path& folder) {
+    copyShippedDataFrom(PAYVANTA_DATA_DIR, folder);
+}
+#endif
 
 } // namespace payvanta::test

@@ -1,0 +1,70 @@
+#include "controls.h"
+
+#include <array>
+
+namespace payvanta::ui {
+
+namespace {
+
+// Control names by field, in field order. The duty-cycle boxes are the arrays
+// txtDutyCycleHoist(1..5) and so on.
+constexpr std::array<std::string_view, kFieldCount> kControlNames{
+    "txtCustName",          "txtProjName",          "cmbStateKw",         "txtKwHrRate",
+    "txtNumLifts",          "txtMaintPerHour",      "txtContactElec",     "txtContactMech",
+    "cmbHoistNemaSize",     "txtContactHoist",      "cmbTrolleyNemaSize", "txtContactTrolley",
+    "cmbBridgeNemaSize",    "txtContactBridge",     "cmbBrakeSize",       "txtBrakeShoe",
+    "txtShoeLife",
+    // Hoist
+    "cmbHoistMotor", "txtNumMotorHoist", "txtMotorVoltsHoist", "txtMotorFLCAmpsHoist",
+    "txtHoistFPMHoist", "txtLiftDistanceHoist", "txtDutyCycleHoist", "txtDutyCycleHoist",
+    "txtDutyCycleHoist", "txtDutyCycleHoist", "txtDutyCycleHoist",
+    // Trolley
+    "cmbTrolleyMotor", "txtNumMotorTrolley", "txtMotorVoltsTrolley", "txtMotorFLCAmpsTrolley",
+    "txtHoistFPMTrolley", "txtLiftDistanceTrolley", "txtDutyCycleTrolley", "txtDutyCycleTrolley",
+    "txtDutyCycleTrolley", "txtDutyCycleTrolley", "txtDutyCycleTrolley",
+    // Bridge
+    "cmbBridgeMotor", "txtNumMotorBridge", "txtMotorVoltsBridge", "txtMotorFLCAmpsBridge",
+    "txtHoistFPMBridge", "txtLiftDistanceBridge", "txtDutyCycleBridge", "txtDutyCycleBridge",
+    "txtDutyCycleBridge", "txtDutyCycleBridge", "txtDutyCycleBridge",
+    // The print settings are chosen in a menu, not in a control.
+    "", ""};
+
+} // namespace
+
+ControlRef controlOf(Field field) {
+    return {kControlNames[index(field)], dutyCycleStepOf(field).value_or(0)};
+}
+
+std::optional<Field> fieldOf(ControlRef control) {
+    if (control.name.empty()) {
+        return std::nullopt;
+    }
+    for (const Field f : allFields()) {
+        if (controlOf(f) == control) {
+            return f;
+        }
+    }
+    return std::nullopt;
+}
+
+int tabOf(Motion m) {
+    switch (m) {
+    case Motion::Hoist:
+        return tab::Hoist;
+    case Motion::Trolley:
+        return tab::Trolley;
+    case Motion::Bridge:
+        return tab::Bridge;
+    }
+    return tab::Hoist;
+}
+
+int tabOf(Field field) {
+    if (const auto m = motionOf(field)) {
+        return tabOf(*m);
+    }
+    return index(field) <= index(Field::MaintPerHour) ? tab::ProjectInformation
+                                                      : tab::InventoryCosts;
+}
+
+} // namespace payvanta::ui

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "controls.h"
+#include "main_form_view.h"
+
+#include "files/reference_tables.h"
+#include "model/savings_model.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace payvanta::ui {
+
+// What the parts of the main form share: the open project and its models, the window,
+// the selection lists and the few run-time values of the form itself. It also owns the
+// one path by which a field is written, so that every write is shown in its control and
+// runs the field's change reaction, as a change of the control would.
+class FormContext {
+public:
+    FormContext(MainFormView& view, LocaleConventions locale, std::filesystem::path programFolder);
+    FormContext(const FormContext&) = delete;
+    FormContext& operator=(const FormContext&) = delete;
+
+    SavingsModel model;
+    MainFormView& view;
+    std::filesystem::path programFolder;
+    files::SelectionLists lists;
+    // The tracked field in which a key was pressed last (a duty-cycle array by its name
+    // without index); empty at start, never cleared.
+    std::string LastKeyedField;
+
+    // The change reaction of every field, installed by the main form.
+    std::function<void(Field)> changeReaction;
+
+    // Writes a field from code: shown in its control, then its change reaction runs.
+    void write(Field field, std::string_view text);
+    // The user changed the control's text: the control shows it already.
+    void typed(Field field, std::string_view text);
+    // Shows the text without a change reaction: a list shows a picked item this way.
+    void writeQuietly(Field field, std::string_view text);
+
+    // While the change reaction of a typed text runs: the text the field held before.
+    const std::string* textBeforeTyping(Field field) const {
+        return typing_ == field ? &textBeforeTyping_ : nullptr;
+    }
+
+    const std::string& text(Field field) const { return model.record.get(field); }
+    std::optional<double> number(Field field) const;
+    // Empty, ".", not a number or 0: the field has no value.
+    bool hasNoValue(Field field) const;
+    // The motion's motor description holds "NONE" in capitals.
+    bool motorIsNone(Motion m) const;
+
+    void message(std::string_view text) { view.showMessage(text); }
+    // Selects the tab (which shows its frame), then gives the control the focus.
+    void goBack(ControlRef control, int tabIndex);
+    void showTab(int tabIndex);
+
+    // The live recalculation, with the summary brought up to date on the window.
+    void recalculate();
+    void showSummary();
+
+    // The enabled state of commands, menus and frames, as last set.
+    using EnabledState = std::map<std::pair<std::string, int>, bool>;
+    void setEnabled(ControlRef control, bool enabled);
+    bool isEnabled(ControlRef control) const;
+    const EnabledState& enabledState() const { return enabled_; }
+    void restoreEnabledState(const EnabledState& state);
+
+private:
+    void fieldWritten(Field field);
+
+    std::optional<Field> alreadyShown_;
+    std::optional<Field> typing_;
+    std::string textBeforeTyping_;
+    bool quiet_ = false;
+    SummaryTexts shownSummary_;
+    EnabledState enabled_;
+};
+
+} // namespace payvanta::ui

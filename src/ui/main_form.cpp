@@ -1,0 +1,119 @@
+#include "main_form.h"
+
+#include "help_pages.h"
+
+namespace payvanta::ui {
+
+MainForm::MainForm(MainFormView& view, LocaleConventions locale,
+                   std::filesystem::path programFolder, TableLoader tables)
+    : form_(view, std::move(locale), std::move(programFolder)), fields_(form_), picks_(form_),
+      flows_(form_, std::move(tables)) {
+    form_.changeReaction = [this](Field f) { changed(f); };
+}
+
+void MainForm::load() {
+    flows_.formLoad();
+}
+
+void MainForm::changed(Field field) {
+    fields_.changed(field);
+}
+
+int MainForm::keyPressed(ControlRef control, int key) {
+    const auto field = fieldOf(control);
+    return field ? fields_.keyPressed(*field, key) : key;
+}
+
+void MainForm::textChanged(ControlRef control, std::string_view text) {
+    if (const auto field = fieldOf(control)) {
+        form_.typed(*field, text);
+    }
+}
+
+void MainForm::controlLeft(ControlRef control) {
+    if (control.name == ctl::txtElectricalLife) {
+        form_.recalculate();
+        return;
+    }
+    const auto field = fieldOf(control);
+    if (!field) {
+        return;
+    }
+    if (*field == Field::cmbStateKw) {
+        picks_.stateListLeft();
+    }
+    fields_.left(*field);
+}
+
+void MainForm::controlEntered(ControlRef control) {
+    if (fieldOf(control) == Field::CustName) {
+        form_.recalculate();
+    }
+}
+
+void MainForm::listItemPicked(ControlRef list, int itemIndex) {
+    if (list.name == ctl::cmbHelp) {
+        const int topic =
+            itemIndex >= 0 && itemIndex < static_cast<int>(kHelpTopics.size()) ? itemIndex : 0;
+        form_.view.setText({ctl::txtHelp}, helpPage(topic, form_.model.state.LineBreak));
+        return;
+    }
+    if (const auto field = fieldOf(list)) {
+        picks_.picked(*field, itemIndex);
+    }
+}
+
+void MainForm::listOpened(ControlRef list) {
+    if (fieldOf(list) == Field::cmbStateKw) {
+        picks_.stateListOpened();
+    }
+}
+
+void MainForm::tabClicked(int tabIndex) {
+    form_.showTab(tabIndex);
+}
+
+void MainForm::viewMenuOpened() {
+    // Moving the focus lets the field being edited run its leave check first.
+    if (form_.isEnabled({ctl::cmdSaveExcel})) {
+        form_.view.setFocus({ctl::cmdSaveExcel});
+    }
+}
+
+void MainForm::viewReport(ReportForm report) {
+    form_.recalculate();
+    form_.view.showReport(report);
+}
+
+void MainForm::command(ControlRef c) {
+    const std::string_view n = c.name;
+    if (n == ctl::cmdNewFile || n == ctl::mnuOpenNewFile) {
+        newFile();
+    } else if (n == ctl::cmdExistingFile || n == ctl::mnuOpenExistingFile) {
+        existingFile();
+    } else if (n == ctl::cmdSaveExcel || n == ctl::mnuSaveData) {
+        saveData();
+    } else if (n == ctl::cmdRealTimeSummary) {
+        realTimeSummary();
+    } else if (n == ctl::cmdClose || n == ctl::mnuExit) {
+        close();
+    } else if (n == ctl::mnuFont) {
+        choosePrintFont(static_cast<std::size_t>(c.index));
+    } else if (n == ctl::mnuHoist) {
+        viewReport(ReportForm::Hoist);
+    } else if (n == ctl::mnuTrolley) {
+        viewReport(ReportForm::Trolley);
+    } else if (n == ctl::mnuBridge) {
+        viewReport(ReportForm::Bridge);
+    } else if (n == ctl::mnuInventory) {
+        viewReport(ReportForm::Inventory);
+    } else if (n == ctl::mnuMaintenance) {
+        viewReport(ReportForm::Maintenance);
+    } else if (n == ctl::mnuEnergy) {
+        viewReport(ReportForm::EnergySavings);
+    } else if (n == ctl::mnuSavings) {
+        viewReport(ReportForm::Savings);
+    }
+}
+
+} // namespace payvanta::ui

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "field_reactions.h"
+#include "form_context.h"
+#include "main_form_view.h"
+#include "project_flows.h"
+#include "selection_picks.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace payvanta::ui {
+
+// The main form's behaviour, without a widget. It owns the open project, its models
+// and the summary, and reacts to what the user does to a control, named by its control
+// name. The window binds its widgets to these events and shows what the view is told.
+class MainForm {
+public:
+    MainForm(MainFormView& view, LocaleConventions locale, std::filesystem::path programFolder,
+             TableLoader tables = {});
+
+    // The form loads: the first help page, flags false, the start state's commands.
+    void load();
+
+    // A key pressed in a control: the character code to keep, 0 to discard the key.
+    int keyPressed(ControlRef control, int key);
+    // The user changed a control's text (the control already shows it).
+    void textChanged(ControlRef control, std::string_view text);
+    void controlLeft(ControlRef control);
+    void controlEntered(ControlRef control);
+    // An item of a list was picked (index from 0); -1 when none is selected.
+    void listItemPicked(ControlRef list, int itemIndex);
+    // A list is about to open.
+    void listOpened(ControlRef list);
+    void tabClicked(int tabIndex);
+    void viewMenuOpened();
+
+    // A button or menu item, by its control name: cmdNewFile, mnuOpenExistingFile,
+    // cmdSaveExcel, cmdRealTimeSummary, mnuHoist ... mnuSavings, mnuFont(i), cmdClose,
+    // mnuExit. Commands the form does not know do nothing.
+    void command(ControlRef control);
+
+    void newFile() { flows_.newFile(); }
+    void existingFile() { flows_.existingFile(); }
+    // Opens a project as if it had been chosen in the file selection dialog.
+    bool openProjectFile(const std::string& path) { return flows_.openProjectFile(path); }
+    void saveData() { flows_.saveData(); }
+    void realTimeSummary() { form_.recalculate(); }
+    void viewReport(ReportForm report);
+    void choosePrintFont(std::size_t menuIndex) { flows_.choosePrintFont(menuIndex); }
+    void close() { flows_.closeCommand(); }
+    // The window is being closed: true when it may go.
+    bool unload() { return flows_.unload(); }
+
+    bool projectOpen() const { return flows_.projectOpen(); }
+    const SavingsModel& model() const { return form_.model; }
+    SavingsModel& model() { return form_.model; }
+    const std::string& LastKeyedField() const { return form_.LastKeyedField; }
+    const files::SelectionLists& lists() const { return form_.lists; }
+    bool isEnabled(ControlRef control) const { return form_.isEnabled(control); }
+
+private:
+    void changed(Field field);
+
+    FormContext form_;
+    FieldReactions fields_;
+    SelectionPicks picks_;
+    ProjectFlows flows_;
+};
+
+} // namespace payvanta::ui

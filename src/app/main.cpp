@@ -1,0 +1,80 @@
+// payvanta: the desktop program. One copy per user: a later copy hands its command line
+// to the running one and ends. The splash gives way to the main form.
+
+#include "app_options.h"
+
+#include "ui/qt/font_substitutes.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/message_boxes.h"
+#include "ui/qt/qt_locale.h"
+#include "ui/qt/single_instance.h"
+#include "ui/qt/splash_form.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTextStream>
+
+using namespace payvanta;
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Payvanta"));
+    ui::qt::installFontSubstitutes();
+    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 9));
+
+    const QStringList arguments = QApplication::arguments().mid(1);
+    const app::AppOptions options = app::parseAppOptions(arguments, QDir::currentPath());
+    if (!options.error.isEmpty()) {
+        QTextStream(stderr) << "payvanta: " << options.error
+                            << "\nUsage: payvanta [--no-splash] [--folder DIR] [FILE.QVR]\n";
+        return 2;
+    }
+
+    ui::qt::SingleInstance instance;
+    if (!instance.claim()) {
+        instance.handOver(arguments);
+        return 0;
+    }
+
+    ui::qt::MainWindow::Options windowOptions;
+    windowOptions.locale = ui::qt::localeConventions(QLocale::system());
+    windowOptions.programFolder =
+        (options.folder.isEmpty() ? QApplication::applicationDirPath() : options.folder)
+            .toStdString();
+    ui::qt::QtMessageBoxes boxes;
+    ui::qt::MainWindow window(windowOptions, boxes);
+
+    const auto showMainForm = [&window, &options] {
+        window.show();
+        window.raise();
+        window.activateWindow();
+        if (!options.projectFile.isEmpty()) {
+            window.openProjectFile(options.projectFile);
+        }
+    };
+
+    // A later copy's command line: come forward, and open its project if none is open.
+    QObject::connect(&instance, &ui::qt::SingleInstance::commandLineReceived, &window,
+                     [&window](const QStringList& handed, const QString& workingFolder) {
+                         const app::AppOptions other = app::parseAppOptions(handed, workingFolder);
+                         if (window.isMinimized()) {
+                             window.showNormal();
+                         }
+                         window.raise();
+                         window.activateWindow();
+                         if (!other.projectFile.isEmpty() && !window.form().projectOpen()) {
+                             window.openProjectFile(other.projectFile);
+                         }
+                     });
+
+    if (options.noSplash) {
+        showMainForm();
+    } else {
+        auto* splash = new ui::qt::SplashForm;
+        splash->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(splash, &ui::qt::SplashForm::finished, &window, showMainForm);
+        splash->show();
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QIODevice;
+
+namespace payvanta::ui::qt {
+
+// What a later copy of the program tells the running copy.
+struct HandOverMessage {
+    QStringList arguments;
+    QString workingFolder;
+};
+
+// The running copy answers a complete message with this one byte.
+inline constexpr char kHandOverReceived = '\x06';
+
+QByteArray encodeHandOver(const HandOverMessage& message);
+
+// Reads one message from a socket as its bytes arrive. Empty while the message is still
+// incomplete (nothing is consumed then); `malformed` is set when the bytes are not ours.
+std::optional<HandOverMessage> readHandOverMessage(QIODevice& device, bool& malformed);
+
+} // namespace payvanta::ui::qt

@@ -1,0 +1,270 @@
+#include "main_window.h"
+
+#include "field_events.h"
+#include "file_select_dialog.h"
+#include "list_combo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QAbstractItemView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+
+namespace payvanta::ui::qt {
+
+namespace {
+
+QString toQt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Texts are built with CR LF line breaks; Qt's widgets break lines at LF.
+QString withLineFeeds(std::string_view text) {
+    QString out = toQt(text);
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return out;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Options options, MessageBoxes& boxes, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)), boxes_(boxes) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Payvanta"));
+    buildMenus();
+    setCentralWidget(buildCentre());
+    form_ = std::make_unique<MainForm>(*this, options_.locale, options_.programFolder);
+    form_->load();
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::nameOf(ControlRef control) {
+    QString name = toQt(control.name);
+    if (control.index != 0 || control.name == ctl::mnuFont) {
+        name += QStringLiteral("(%1)").arg(control.index);
+    }
+    return name;
+}
+
+void MainWindow::registerControl(const QString& name, QObject* object) {
+    object->setObjectName(name);
+    controls_.insert(name, object);
+}
+
+void MainWindow::bindField(QWidget* widget, ControlRef control) {
+    const std::string name(control.name);
+    const int index = control.index;
+    FieldEvents::Handlers handlers;
+    handlers.keyPressed = [this, name, index](int key) {
+        return form_->keyPressed({name, index}, key);
+    };
+    handlers.left = [this, name, index] {
+        leaveChecks_.fieldLeft([this, name, index] { form_->controlLeft({name, index}); });
+    };
+    handlers.entered = [this, name, index] { form_->controlEntered({name, index}); };
+    new FieldEvents(widget, std::move(handlers));
+
+    QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        edit = combo->lineEdit();
+        connect(combo, qOverload<int>(&QComboBox::activated), this,
+                [this, name, index](int item) { form_->listItemPicked({name, index}, item); });
+        if (auto* list = qobject_cast<ListCombo*>(combo)) {
+            connect(list, &ListCombo::aboutToOpen, this,
+                    [this, name, index] { form_->listOpened({name, index}); });
+        }
+    }
+    if (edit != nullptr) {
+        // textEdited is the user's change only; texts written by the form come back
+        // through setText and set off nothing here.
+        connect(edit, &QLineEdit::textEdited, this, [this, name, index](const QString& text) {
+            form_->textChanged({name, index}, text.toStdString());
+        });
+    }
+}
+
+void MainWindow::bindCommand(QObject* sender, const QString& name, int index) {
+    const std::string control = name.toStdString();
+    const auto run = [this, control, index] { form_->command({control, index}); };
+    if (auto* action = qobject_cast<QAction*>(sender)) {
+        connect(action, &QAction::triggered, this, run);
+    } else if (auto* button = qobject_cast<QPushButton*>(sender)) {
+        connect(button, &QPushButton::clicked, this, run);
+    }
+}
+
+bool MainWindow::openProjectFile(const QString& path) {
+    if (form_->projectOpen()) {
+        return false;
+    }
+    return form_->openProjectFile(path.toStdString());
+}
+
+// ---- The view ---------------------------------------------------------------------
+
+void MainWindow::setText(ControlRef control, std::string_view text) {
+    QObject* target = controls_.value(nameOf(control));
+    const QString value = toQt(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+        if (edit->text() != value) {
+            edit->setText(value);
+        }
+    } else if (auto* combo = qobject_cast<QComboBox*>(target)) {
+        const QSignalBlocker block(combo);
+        if (combo->isEditable()) {
+            if (combo->currentText() != value) {
+                combo->setEditText(value);
+            }
+        } else {
+            combo->setCurrentIndex(combo->findText(value));
+        }
+    } else if (auto* label = qobject_cast<QLabel*>(target)) {
+        label->setText(value);
+    } else if (auto* page = qobject_cast<QPlainTextEdit*>(target)) {
+        page->setPlainText(withLineFeeds(text));
+    }
+}
+
+void MainWindow::setListItems(std::string_view list, const std::vector<std::string>& items) {
+    auto* combo = qobject_cast<QComboBox*>(controls_.value(toQt(list)));
+    if (combo == nullptr) {
+        return;
+    }
+    const QSignalBlocker block(combo);
+    const QString text = combo->currentText();
+    combo->clear();
+    for (const auto& item : items) {
+        combo->addItem(toQt(item));
+    }
+    if (combo->isEditable()) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(text);
+    }
+}
+
+void MainWindow::showMessage(std::string_view text) {
+    boxes_.message(this, withLineFeeds(text));
+}
+
+bool MainWindow::askYesNo(std::string_view question) {
+    return boxes_.yesNo(this, withLineFeeds(question));
+}
+
+std::optional<std::string> MainWindow::askText(std::string_view prompt) {
+    const auto answer = boxes_.input(this, withLineFeeds(prompt));
+    if (!answer) {
+        return std::nullopt;
+    }
+    return answer->toStdString();
+}
+
+std::optional<std::string> MainWindow::chooseProjectFile() {
+    // The main form is hidden while the dialog is open; that is no closing of the program.
+    const bool quitOnClose = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    hide();
+    std::optional<QString> chosen;
+    if (options_.chooseFile) {
+        chosen = options_.chooseFile(this);
+    } else {
+        FileSelectDialog dialog(options_.startFolder);
+        if (dialog.exec() == QDialog::Accepted) {
+            chosen = dialog.selectedFile();
+        }
+    }
+    show();
+    QApplication::setQuitOnLastWindowClosed(quitOnClose);
+    if (!chosen || chosen->isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen->toStdString();
+}
+
+void MainWindow::selectTab(int tabIndex) {
+    const LeaveChecks::FormMovesFocus moving(leaveChecks_);
+    const QSignalBlocker block(tabs_);
+    tabs_->setCurrentIndex(tabIndex - 1);
+}
+
+void MainWindow::showFrame(int frameIndex) {
+    // Hiding the frame that holds the focus moves the focus: that is not the user leaving.
+    const LeaveChecks::FormMovesFocus moving(leaveChecks_);
+    frames_->setCurrentIndex(frameIndex - 1);
+}
+
+void MainWindow::setFocus(ControlRef control) {
+    if (auto* widget = qobject_cast<QWidget*>(controls_.value(nameOf(control)))) {
+        const LeaveChecks::FormMovesFocus moving(leaveChecks_);
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MainWindow::setEnabled(ControlRef control, bool enabled) {
+    QObject* target = controls_.value(nameOf(control));
+    if (auto* action = qobject_cast<QAction*>(target)) {
+        action->setEnabled(enabled);
+    } else if (auto* widget = qobject_cast<QWidget*>(target)) {
+        widget->setEnabled(enabled);
+    }
+}
+
+void MainWindow::setChecked(ControlRef menuItem, bool checked) {
+    if (auto* action = qobject_cast<QAction*>(controls_.value(nameOf(menuItem)))) {
+        action->setChecked(checked);
+    }
+}
+
+void MainWindow::setFont(ControlRef control, std::string_view fontName) {
+    if (auto* widget = qobject_cast<QWidget*>(controls_.value(nameOf(control)))) {
+        QFont font = widget->font();
+        font.setFamily(toQt(fontName));
+        widget->setFont(font);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            combo->view()->setFont(font);
+        }
+    }
+}
+
+void MainWindow::setProgressVisible(bool visible) {
+    progress_->setVisible(visible);
+}
+
+void MainWindow::setProgress(int value) {
+    progress_->setValue(value);
+    progress_->repaint();
+}
+
+void MainWindow::beep() {
+    QApplication::beep();
+}
+
+void MainWindow::showReport(ReportForm) {
+    // The report forms come with the reports; the recalculation before them has run.
+}
+
+void MainWindow::endProgram() {
+    ending_ = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (ending_ || form_->unload()) {
+        ending_ = true;
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+} // namespace payvanta::ui::qt

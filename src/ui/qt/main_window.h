@@ -1,0 +1,118 @@
+#pragma once
+
+#include "leave_checks.h"
+#include "message_boxes.h"
+#include "ui/main_form.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+
+namespace payvanta::ui::qt {
+
+class ListCombo;
+
+// frmMain: the data-entry window. A thin binding of Qt widgets to the main form's
+// behaviour: widget events go in, the view calls come out. Every widget carries its
+// control name as object name ("txtHoistFPMHoist", "txtDutyCycleHoist(5)", "Frame1(3)").
+class MainWindow : public QMainWindow, public MainFormView {
+    Q_OBJECT
+
+public:
+    struct Options {
+        LocaleConventions locale = LocaleConventions::unitedStates();
+        std::filesystem::path programFolder;
+        // The folder the file selection dialog starts in; empty: the working folder.
+        QString startFolder;
+        // The file selection dialog; by default the program's own. Tests hand in theirs.
+        std::function<std::optional<QString>(QWidget*)> chooseFile;
+    };
+
+    MainWindow(Options options, MessageBoxes& boxes, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    MainForm& form() { return *form_; }
+
+    // Opens a project handed over on the command line, when none is open yet.
+    bool openProjectFile(const QString& path);
+
+    // The widget, menu or action of a control name ("cmdClose", "Frame1(2)").
+    QObject* control(const QString& name) const { return controls_.value(name); }
+
+    // MainFormView
+    void setText(ControlRef control, std::string_view text) override;
+    void setListItems(std::string_view list, const std::vector<std::string>& items) override;
+    void showMessage(std::string_view text) override;
+    bool askYesNo(std::string_view question) override;
+    std::optional<std::string> askText(std::string_view prompt) override;
+    std::optional<std::string> chooseProjectFile() override;
+    void selectTab(int tabIndex) override;
+    void showFrame(int frameIndex) override;
+    void setFocus(ControlRef control) override;
+    void setEnabled(ControlRef control, bool enabled) override;
+    void setChecked(ControlRef menuItem, bool checked) override;
+    void setFont(ControlRef control, std::string_view fontName) override;
+    void setProgressVisible(bool visible) override;
+    void setProgress(int value) override;
+    void beep() override;
+    void showReport(ReportForm report) override;
+    void endProgram() override;
+
+    static QString nameOf(ControlRef control);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the window.
+    void buildMenus();
+    QWidget* buildCentre();
+    QGroupBox* buildHelpFrame();
+    QGroupBox* buildProjectFrame();
+    QGroupBox* buildMotionFrame(Motion m);
+    QGroupBox* buildInventoryFrame();
+    QWidget* buildSummaryPanel();
+    QWidget* buildCommandButtons();
+    QWidget* buildStatusArea();
+    QGroupBox* frame(int index, const QString& caption);
+
+    // Each makes the widget of a field, names it, binds its events and adds it with its
+    // label to the grid at the row given.
+    QLineEdit* textField(Field field, QGridLayout* grid, int row, int column, const QString& label,
+                         int widthChars);
+    ListCombo* listField(Field field, QGridLayout* grid, int row, int column, const QString& label,
+                         int widthChars);
+    void bindField(QWidget* widget, ControlRef control);
+    void bindCommand(QObject* sender, const QString& name, int index = 0);
+    void registerControl(const QString& name, QObject* object);
+    QAction* menuItem(QMenu* menu, const QString& caption, const QString& name, int index = 0);
+
+    Options options_;
+    MessageBoxes& boxes_;
+    LeaveChecks leaveChecks_;
+    QHash<QString, QObject*> controls_;
+    QTabBar* tabs_ = nullptr;
+    QStackedWidget* frames_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    bool ending_ = false;
+    // Made last: its load writes into the widgets above.
+    std::unique_ptr<MainForm> form_;
+};
+
+} // namespace payvanta::ui::qt

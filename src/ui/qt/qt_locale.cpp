@@ -1,0 +1,44 @@
+#include "qt_locale.h"
+
+namespace payvanta::ui::qt {
+
+namespace {
+
+// The pattern of a currency text: "$" where the symbol stands, "n" for the digits.
+std::string currencyPattern(const QLocale& locale, double sample) {
+    const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
+    QString text = locale.toCurrencyString(sample, symbol, 2);
+    const QString digits = locale.toString(std::abs(sample), 'f', 2);
+    text.replace(digits, QStringLiteral("n"));
+    if (!symbol.isEmpty()) {
+        text.replace(symbol, QStringLiteral("$"));
+    }
+    text.replace(locale.negativeSign(), QStringLiteral("-"));
+    return text.toStdString();
+}
+
+} // namespace
+
+LocaleConventions localeConventions(const QLocale& locale) {
+    if (locale.language() == QLocale::C ||
+        (locale.language() == QLocale::English && locale.territory() == QLocale::UnitedStates)) {
+        return LocaleConventions::unitedStates();
+    }
+    LocaleConventions c;
+    c.decimalPoint = locale.decimalPoint().toStdString();
+    c.groupSeparator = locale.groupSeparator().toStdString();
+    c.negativeSign = locale.negativeSign().toStdString();
+    c.currencySymbol = locale.currencySymbol(QLocale::CurrencySymbol).toStdString();
+    c.positiveCurrencyPattern = currencyPattern(locale, 1234.5);
+    c.negativeCurrencyPattern = currencyPattern(locale, -1234.5);
+    // A pattern that lost its digits (an unusual locale) falls back to the plain forms.
+    if (c.positiveCurrencyPattern.find('n') == std::string::npos) {
+        c.positiveCurrencyPattern = "$n";
+    }
+    if (c.negativeCurrencyPattern.find('n') == std::string::npos) {
+        c.negativeCurrencyPattern = "-$n";
+    }
+    return c;
+}
+
+} // namespace payvanta::ui::qt

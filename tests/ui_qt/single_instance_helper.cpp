@@ -1,0 +1,76 @@
+// Another copy of the program, for the single-copy tests:
+//
+//   single_instance_helper FOLDER LOCK SERVER hand-over TIMEOUT_MS [ARGUMENTS...]
+//       a later copy: hands the arguments over; exit 0 when they were confirmed,
+//       1 when it found itself the first copy, 2 when nobody took them
+//   single_instance_helper FOLDER LOCK SERVER serve
+//       the first copy: prints "ready", then each argument of the first hand-over on its
+//       own line, and ends
+//   single_instance_helper FOLDER LOCK SERVER vanish
+//       the first copy, crashing: takes the lock and ends without releasing anything
+#include "ui/qt/single_instance.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+using payvanta::ui::qt::SingleInstance;
+using payvanta::ui::qt::SingleInstanceNames;
+
+namespace {
+
+enum Exit { kDelivered = 0, kWasFirst = 1, kNotDelivered = 2, kUsage = 64 };
+
+int handOver(SingleInstance& instance, const QStringList& rest) {
+    if (rest.isEmpty()) {
+        return kUsage;
+    }
+    if (instance.claim()) {
+        return kWasFirst;
+    }
+    const std::chrono::milliseconds timeout(rest.first().toInt());
+    return instance.handOver(rest.mid(1), timeout) ? kDelivered : kNotDelivered;
+}
+
+int serve(QCoreApplication& app, SingleInstance& instance) {
+    if (!instance.claim()) {
+        return kUsage;
+    }
+    QTextStream out(stdout);
+    QObject::connect(&instance, &SingleInstance::commandLineReceived, &app,
+                     [&](const QStringList& arguments) {
+                         for (const QString& argument : arguments) {
+                             out << argument << '\n';
+                         }
+                         out.flush();
+                         app.quit();
+                     });
+    out << "ready\n";
+    out.flush();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 5) {
+        return kUsage;
+    }
+    SingleInstance instance(SingleInstanceNames{args[2], args[3], args[1]});
+    const QString mode = args[4];
+    if (mode == QLatin1String("hand-over")) {
+        return handOver(instance, args.mid(5));
+    }
+    if (mode == QLatin1String("serve")) {
+        return serve(app, instance);
+    }
+    if (mode == QLatin1String("vanish") && instance.claim()) {
+        std::fflush(stdout);
+        std::_Exit(0);
+    }
+    return kUsage;
+}

@@ -79,7 +79,11 @@ std::string projectFileText(const ProjectRecord& record) {
 }
 
 std::string encodeProjectFile(const std::string& text) {
-    if (auto ansi = encoding::utf8ToWindows1252(text)) {
+    // Windows-1252 bytes that also form UTF-8 beyond ASCII would be read back as UTF-8,
+    // another text (capital A circumflex and one-half are C2 BD, the UTF-8 of one-half
+    // alone): such a file is written in UTF-8.
+    if (auto ansi = encoding::utf8ToWindows1252(text);
+        ansi && encoding::decodeFileText(*ansi) == text) {
         return std::move(*ansi);
     }
     return text;

@@ -80,11 +80,13 @@ void ProjectFiles::LoadProjectIntoFields() {
 bool ProjectFiles::WriteProjectFile() {
     RunState& s = model_.state;
     const RunState before = s;
+    bool refused = false;
     if (isDefaultFilePath(s.CurrentFilePath)) {
         const auto answer = host_.askText(kNewFileNamePrompt);
         const auto problem = answer ? newFileNameProblem(*answer) : std::nullopt;
         if (problem) {
             host_.message(*problem);
+            refused = true;
         }
         if (!answer || answer->empty() || problem) {
             s.UserFileOpen = false;
@@ -109,7 +111,8 @@ bool ProjectFiles::WriteProjectFile() {
         }
     }
     s.ProjectLoaded = true;
-    return true;
+    // A refused name wrote nothing, and the user was told why.
+    return !refused;
 }
 
 bool ProjectFiles::EnsureDefaultsRead() {

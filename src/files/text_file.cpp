@@ -1,5 +1,6 @@
 #include "text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -86,9 +87,21 @@ FileRead readSmallTextFile(const fs::path& path, std::size_t maxBytes) {
         out.reason = errnoReason(errno != 0 ? errno : EIO);
         return out;
     }
+    // Room for the size the folder entry gives and one byte more, so that a file that
+    // grew meanwhile still shows; a file that reports no size (such as one of /proc) is
+    // read in steps. Never more than maxBytes + 1 bytes are read.
+    const std::size_t limit = maxBytes + 1;
     std::string bytes;
-    bytes.resize(maxBytes + 1);
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
+    std::size_t got = 0;
+    std::size_t room = ec ? 4096 : std::min<std::size_t>(static_cast<std::size_t>(size) + 1, limit);
+    while (true) {
+        bytes.resize(std::max<std::size_t>(room, 1));
+        got += std::fread(bytes.data() + got, 1, bytes.size() - got, f);
+        if (got < bytes.size() || bytes.size() >= limit) {
+            break;
+        }
+        room = std::min(bytes.size() * 2, limit);
+    }
     const bool failed = std::ferror(f) != 0;
     const int readErrno = errno;
     std::fclose(f);
@@ -109,8 +122,17 @@ FileRead readSmallTextFile(const fs::path& path, std::size_t maxBytes) {
     return out;
 }
 
-std::optional<std::string> replaceFileAtomically(const fs::path& path, std::string_view bytes) {
+std::optional<std::string> replaceFileAtomically(const fs::path& linkOrPath,
+                                                 std::string_view bytes) {
     std::error_code ec;
+    // Through a link, the file it points at is replaced and the link stays a link.
+    fs::path path = linkOrPath;
+    if (fs::is_symlink(fs::symlink_status(linkOrPath, ec))) {
+        auto target = fs::canonical(linkOrPath, ec);
+        if (!ec) {
+            path = std::move(target);
+        }
+    }
     if (fs::is_directory(path, ec)) {
         return std::string("it is a folder, not a file");
     }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -18,6 +19,59 @@ struct Decimal {
     std::string fractionDigits;
 };
 
+// The digits and the decimal exponent of a scientific form "d.ddde+XX" (or "de+XX").
+void splitScientific(const char* begin, const char* end, std::string& digits, int& exponent) {
+    digits.clear();
+    digits.push_back(begin[0]);
+    const char* p = begin + 1;
+    if (p < end && *p == '.') {
+        ++p;
+    }
+    while (p < end && *p != 'e') {
+        digits.push_back(*p++);
+    }
+    exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
+}
+
+// The value's decimal digits at 15 significant digits (trailing zeros may be left out)
+// and the exponent of the first one. The shortest form that reads back as the value
+// gives them cheaply: with at most 15 digits it is the 15-digit rounding itself (any
+// double lies closer to it than half a step of 15 digits), and with 16 or 17 digits
+// rounding it at the 16th digit decides as rounding the exact value would, except when
+// it ends in exactly that 5; only then is the exact value written out to 15 digits.
+void fifteenDigits(double magnitude, std::string& digits, int& exponent) {
+    char buf[40];
+    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+    splitScientific(buf, res.ptr, digits, exponent);
+    const auto n = static_cast<std::size_t>(kSignificantDigits);
+    if (digits.size() <= n) {
+        return;
+    }
+    if (digits.size() == n + 1 && digits[n] == '5') {
+        res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
+                            kSignificantDigits - 1);
+        splitScientific(buf, res.ptr, digits, exponent);
+        return;
+    }
+    const bool up = digits[n] >= '5';
+    digits.resize(n);
+    if (!up) {
+        return;
+    }
+    std::size_t i = n;
+    while (i > 0 && digits[i - 1] == '9') {
+        digits[--i] = '0';
+    }
+    if (i == 0) {
+        digits.insert(digits.begin(), '1');
+        digits.pop_back();
+        ++exponent;
+    } else {
+        ++digits[i - 1];
+    }
+}
+
 // Rounds |value| at 15 significant digits to the given number of decimals, halves away
 // from zero.
 Decimal roundDecimal(double value, int decimals) {
@@ -26,19 +80,9 @@ Decimal roundDecimal(double value, int decimals) {
     }
     Decimal out;
     out.negative = std::signbit(value);
-    char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                   std::chars_format::scientific, kSignificantDigits - 1);
-    // buf holds "d.dddddddddddddde+XX".
     std::string digits;
-    digits.reserve(kSignificantDigits + 1);
-    digits.push_back(buf[0]);
-    const char* p = buf + 2;
-    while (p < res.ptr && *p != 'e') {
-        digits.push_back(*p++);
-    }
     int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exponent);
+    fifteenDigits(std::fabs(value), digits, exponent);
 
     int integerCount = exponent + 1; // digits before the point in 0.D x 10^integerCount
     const int keep = integerCount + decimals;
@@ -255,6 +299,51 @@ bool takeSign(std::string_view& s, const LocaleConventions& locale, bool& sawSig
     return false;
 }
 
+// The common text, digits with at most one decimal point and nothing else, read in one
+// pass without a copy. Nothing when the text is anything else: the full reading below
+// takes it.
+std::optional<double> parsePlainDigits(std::string_view s, const LocaleConventions& locale) {
+    // Up to 15 significant digits make an integer that a double holds exactly, and a
+    // power of ten up to 10^22 is exact too: one division then rounds correctly, as
+    // the full conversion would.
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const bool pointIsDot = locale.decimalPoint == ".";
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    int fractionDigits = 0;
+    bool digit = false;
+    bool point = false;
+    for (const char c : s) {
+        if (c >= '0' && c <= '9') {
+            digit = true;
+            if (mantissa != 0 || c != '0') {
+                if (++significant <= kSignificantDigits) {
+                    mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+                }
+            }
+            fractionDigits += point ? 1 : 0;
+        } else if (c == '.' && pointIsDot && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digit) {
+        return std::nullopt;
+    }
+    if (significant <= kSignificantDigits && fractionDigits <= 22) {
+        return static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
+    }
+    double value = 0;
+    const auto res = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 } // namespace
 
 NumberFormat NumberFormat::named(std::string_view name) {
@@ -286,6 +375,9 @@ std::optional<double> parse(std::string_view text, const LocaleConventions& loca
     std::string_view s = trimSpaces(text);
     if (s.empty()) {
         return std::nullopt;
+    }
+    if (const auto plainValue = parsePlainDigits(s, locale)) {
+        return plainValue;
     }
     bool negative = false;
     bool sawSign = false;

@@ -178,6 +178,12 @@ QGroupBox* MainWindow::buildHelpFrame() {
     page->setFont(fixed);
     page->setMinimumWidth(page->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 84);
     page->setMinimumHeight(page->fontMetrics().lineSpacing() * 22);
+    // The help frame is locked until a project is open, but its page stays readable.
+    QPalette readable = page->palette();
+    for (const auto role : {QPalette::Text, QPalette::Base, QPalette::WindowText}) {
+        readable.setColor(QPalette::Disabled, role, readable.color(QPalette::Active, role));
+    }
+    page->setPalette(readable);
     layout->addWidget(topics, 0, Qt::AlignLeft);
     layout->addWidget(page, 1);
     return box;

@@ -101,6 +101,7 @@ void ProjectFlows::newFile() {
     RunState& s = form_.model.state;
     s.CurrentFilePath = files::newProjectFilePath(form_.programFolder, *answer);
     showFileName(s.CurrentFilePath);
+    EnableButtonsFile(false); // while loading, every command waits
     loadTables();
     // With FileChosen still false, both reads take the default file.
     if (!files_.EnsureDefaultsRead() || !files_.ReadKeyValueFile()) {

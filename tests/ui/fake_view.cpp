@@ -115,6 +115,9 @@ void FakeView::setProgressVisible(bool visible) {
 }
 
 void FakeView::setProgress(int value) {
+    if (progressValues.empty()) {
+        enabledWhileLoading = enabled;
+    }
     progressValues.push_back(value);
     log.push_back("progress " + std::to_string(value));
 }

@@ -33,6 +33,8 @@ public:
     std::map<std::string, bool> checked;
     std::map<std::string, std::vector<std::string>> listItems;
     std::vector<int> progressValues;
+    // The enabled state when the first progress value came: the state while loading.
+    std::map<std::string, bool> enabledWhileLoading;
     bool progressVisible = false;
     int frameShown = 0;
 

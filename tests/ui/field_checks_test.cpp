@@ -176,6 +176,22 @@ TEST_F(FieldCheckTest, a_distance_above_9999_is_capped_with_message_at_the_fifth
     EXPECT_EQ(text(Field::DutyCycleHoist5), "9995");
 }
 
+TEST_F(FieldCheckTest, the_put_back_9999_runs_the_distance_reaction_again_inside_the_first) {
+    typeOver(c(Field::LiftDistanceBridge), "1234");
+    clear();
+    type(c(Field::LiftDistanceBridge), "5");
+    // Message, put-back, then the nested reaction's duty cycle and summary, then the
+    // outer reaction's duty cycle again.
+    const auto lines = view.linesStartingWith(
+        {"message", "text txtLiftDistanceBridge", "text txtDutyCycleBridge(5)", "text lblSummaryTotal"});
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "message 9999 is the biggest value allowed for this variable.");
+    EXPECT_EQ(lines[1], "text txtLiftDistanceBridge=9999");
+    EXPECT_EQ(lines[2].rfind("text txtDutyCycleBridge(5)=", 0), 0u);
+    EXPECT_EQ(lines.back(), "text txtDutyCycleBridge(5)=9995");
+    EXPECT_EQ(view.linesStartingWith({"text lblSummaryTotal"}).size(), 1u);
+}
+
 TEST_F(FieldCheckTest, an_empty_distance_passed_through_gets_ten_and_no_recalculation) {
     type(c(Field::HoistFPMHoist), "0"); // typed elsewhere last: 600 fpm
     form.textChanged(c(Field::HoistFPMHoist), "60");

@@ -143,6 +143,28 @@ TEST_F(ProjectFlowTest, the_load_shows_its_progress) {
                                                      15, 25, 30, 35, 40, 45, 50, 100}));
 }
 
+TEST_F(ProjectFlowTest, while_loading_every_command_is_disabled_and_the_progress_shows) {
+    view.textAnswers.push_back("Mill 7");
+    form.newFile();
+    for (const char* c : {"cmdNewFile", "cmdExistingFile", "cmdSaveExcel", "cmdPrintAll",
+                          "cmdPrintSummary", "cmdPrintHelp", "cmdClose", "TabStrip1", "mnuView",
+                          "mnuPrinterFonts", "mnuSaveData", "mnuPrintSummary", "mnuPrintAll",
+                          "mnuOpenNewFile", "mnuOpenExistingFile"}) {
+        EXPECT_FALSE(view.enabledWhileLoading.at(c)) << c;
+    }
+    const auto shown = view.linesStartingWith({"progress shown", "progress hidden", "beep"});
+    EXPECT_EQ(shown, (V{"progress hidden", "progress shown", "beep", "progress hidden"}));
+}
+
+TEST_F(ProjectFlowTest, closing_locks_the_commands_before_it_asks) {
+    openProject();
+    view.yesNoAnswers.push_back(false);
+    form.close();
+    const auto lines = view.linesStartingWith({"enable cmdClose", "enable cmdSaveExcel", "ask"});
+    EXPECT_EQ(lines, (V{"enable cmdClose off", "enable cmdSaveExcel off",
+                        "ask Would you like to save your work?"}));
+}
+
 TEST_F(ProjectFlowTest, a_missing_default_file_is_reported_and_the_form_stays_as_it_was) {
     std::filesystem::remove(folder / "Customer.ini");
     view.textAnswers.push_back("Mill 7");

@@ -56,6 +56,7 @@ private slots:
     void close_asks_to_save_and_ends_the_program();
     void closing_the_window_before_any_project_asks_nothing();
     void a_message_box_shows_the_title_an_ok_button_and_no_icon();
+    void a_later_copys_project_opens_only_while_none_is_open();
 
 private:
     template <typename T>
@@ -447,6 +448,22 @@ void MainWindowTest::a_message_box_shows_the_title_an_ok_button_and_no_icon() {
     });
     real.message(window.get(), QStringLiteral("Shoe Life must have a value of at least 1."));
     QCOMPARE(box.failures(), QString());
+}
+
+void MainWindowTest::a_later_copys_project_opens_only_while_none_is_open() {
+    const QString first = QString::fromStdString((folder->path() / "First.QVR").string());
+    const QString second = QString::fromStdString((folder->path() / "Second.QVR").string());
+    QVERIFY(QFile::copy(QStringLiteral(PAYVANTA_DATA_DIR "/examples/paper-mill-roll-crane.QVR"), first));
+    QVERIFY(QFile::copy(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"), second));
+    window->showMinimized();
+    window->comeForward(QString());
+    QVERIFY(!window->isMinimized());
+    QVERIFY(!window->form().projectOpen());
+    window->comeForward(first);
+    QCOMPARE(find<QLabel>(QStringLiteral("lblFileName"))->text(), first);
+    window->comeForward(second); // one project per run: the first stays
+    QCOMPARE(find<QLabel>(QStringLiteral("lblFileName"))->text(), first);
+    QCOMPARE(edit(QStringLiteral("txtCustName"))->text(), QStringLiteral("Northwoods Paper Company"));
 }
 
 PAYVANTA_QTEST_MAIN(MainWindowTest)

@@ -111,6 +111,17 @@ bool MainWindow::openProjectFile(const QString& path) {
     return form_->openProjectFile(path.toStdString());
 }
 
+void MainWindow::comeForward(const QString& projectFile) {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    if (!projectFile.isEmpty() && !form_->projectOpen()) {
+        openProjectFile(projectFile);
+    }
+}
+
 // ---- The view ---------------------------------------------------------------------
 
 void MainWindow::setText(ControlRef control, std::string_view text) {

@@ -49,8 +49,11 @@ public:
 
     MainForm& form() { return *form_; }
 
-    // Opens a project handed over on the command line, when none is open yet.
+    // Opens a project given on the command line, when none is open yet.
     bool openProjectFile(const QString& path);
+    // A later copy of the program was started: the window comes forward and, when no
+    // project is open yet, opens the project that copy was given (if any).
+    void comeForward(const QString& projectFile);
 
     // The widget, menu or action of a control name ("cmdClose", "Frame1(2)").
     QObject* control(const QString& name) const { return controls_.value(name); }

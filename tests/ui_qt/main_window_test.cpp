@@ -57,6 +57,7 @@ private slots:
     void closing_the_window_before_any_project_asks_nothing();
     void a_message_box_shows_the_title_an_ok_button_and_no_icon();
     void a_later_copys_project_opens_only_while_none_is_open();
+    void opening_the_view_menu_leaves_the_field_being_edited();
 
 private:
     template <typename T>
@@ -464,6 +465,19 @@ void MainWindowTest::a_later_copys_project_opens_only_while_none_is_open() {
     window->comeForward(second); // one project per run: the first stays
     QCOMPARE(find<QLabel>(QStringLiteral("lblFileName"))->text(), first);
     QCOMPARE(edit(QStringLiteral("txtCustName"))->text(), QStringLiteral("Northwoods Paper Company"));
+}
+
+void MainWindowTest::opening_the_view_menu_leaves_the_field_being_edited() {
+    openExample();
+    QLineEdit* lifts = edit(QStringLiteral("txtNumLifts"));
+    focusAndType(lifts, QStringLiteral("0"));
+    auto* view = find<QAction>(QStringLiteral("mnuView"))->menu();
+    QVERIFY(view != nullptr);
+    view->popup(window->mapToGlobal(QPoint(40, 20)));
+    QTRY_COMPARE(boxes->messages,
+                 QStringList{"Number of Lifts per Turn must have a value of at least 1."});
+    view->close();
+    QCOMPARE(lifts->text(), QStringLiteral("1"));
 }
 
 PAYVANTA_QTEST_MAIN(MainWindowTest)

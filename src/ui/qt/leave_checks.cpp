@@ -5,7 +5,7 @@
 namespace payvanta::ui::qt {
 
 void LeaveChecks::fieldLeft(Check check) {
-    if (formMoves_ > 0) {
+    if (formMovesFocus()) {
         return;
     }
     pending_.push_back(std::move(check));

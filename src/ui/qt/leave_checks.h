@@ -34,6 +34,22 @@ public:
         LeaveChecks& checks_;
     };
 
+    // A focus move the form makes for the user, as when the View menu opens: the field
+    // left runs its check as if the user had moved on.
+    class UserMovesFocus {
+    public:
+        explicit UserMovesFocus(LeaveChecks& checks) : checks_(checks) { ++checks_.userMoves_; }
+        ~UserMovesFocus() { --checks_.userMoves_; }
+        UserMovesFocus(const UserMovesFocus&) = delete;
+        UserMovesFocus& operator=(const UserMovesFocus&) = delete;
+
+    private:
+        LeaveChecks& checks_;
+    };
+
+    // True while the focus may move without the user leaving a field.
+    bool formMovesFocus() const { return formMoves_ > 0 && userMoves_ == 0; }
+
     bool running() const { return running_; }
 
 private:
@@ -41,6 +57,7 @@ private:
 
     std::deque<Check> pending_;
     int formMoves_ = 0;
+    int userMoves_ = 0;
     bool running_ = false;
     bool scheduled_ = false;
 };

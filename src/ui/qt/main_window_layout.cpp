@@ -70,7 +70,12 @@ void MainWindow::buildMenus() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     registerControl(QStringLiteral("mnuView"), view->menuAction());
-    connect(view, &QMenu::aboutToShow, this, [this] { form_->viewMenuOpened(); });
+    // Opening the menu takes the focus to "Save Data", so that the field being edited is
+    // left and runs its check before a report is chosen.
+    connect(view, &QMenu::aboutToShow, this, [this] {
+        const LeaveChecks::UserMovesFocus leaving(leaveChecks_);
+        form_->viewMenuOpened();
+    });
     menuItem(view, QStringLiteral("Hoist"), QStringLiteral("mnuHoist"));
     menuItem(view, QStringLiteral("Trolley"), QStringLiteral("mnuTrolley"));
     menuItem(view, QStringLiteral("Bridge"), QStringLiteral("mnuBridge"));

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     }
 
     ui::qt::SingleInstance instance;
-    if (!instance.claim()) {
+    if (!instance.claimLock()) {
         instance.handOver(arguments);
         return 0;
     }
@@ -49,8 +49,10 @@ int main(int argc, char** argv) {
     // program ends by a queued call once the main form is shown and its project opened
     // (exit, not quit, which would close the window and ask to save).
     const bool quitWhenShown = qEnvironmentVariableIntValue("PAYVANTA_QUIT_WHEN_SHOWN") == 1;
-    const auto showMainForm = [&window, &options, quitWhenShown] {
+    const auto showMainForm = [&window, &options, &instance, quitWhenShown] {
         window.show();
+        // Later copies are listened for once the window is up; until then they wait.
+        QMetaObject::invokeMethod(&instance, &ui::qt::SingleInstance::listen, Qt::QueuedConnection);
         window.raise();
         window.activateWindow();
         if (!options.projectFile.isEmpty()) {

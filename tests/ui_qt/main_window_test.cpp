@@ -40,6 +40,7 @@ private slots:
 
     void every_field_control_carries_its_control_name();
     void commands_menus_and_frames_carry_their_captions();
+    void the_tab_key_goes_down_each_frame_then_to_the_buttons();
     void hidden_and_computed_boxes_are_present_but_not_usable();
     void the_form_starts_on_the_help_page_with_only_new_existing_and_close();
     void a_help_topic_shows_its_page_in_a_fixed_pitch_font();
@@ -136,8 +137,9 @@ void MainWindowTest::every_field_control_carries_its_control_name() {
             continue; // the print settings have no control
         }
         const QString name = MainWindow::nameOf(ref);
-        QObject* control = window->findChild<QObject*>(name);
+        QObject* control = window->control(name);
         QVERIFY2(control != nullptr, qPrintable(name));
+        QCOMPARE(window->findChild<QObject*>(name), control);
         const bool list = ref.name.substr(0, 3) == "cmb";
         QVERIFY2(list ? qobject_cast<QComboBox*>(control) != nullptr
                       : qobject_cast<QLineEdit*>(control) != nullptr,
@@ -149,6 +151,20 @@ void MainWindowTest::every_field_control_carries_its_control_name() {
     QVERIFY(window->findChild<QPlainTextEdit*>(QStringLiteral("txtHelp")));
     QCOMPARE(window->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Payvanta"));
+}
+
+void MainWindowTest::the_tab_key_goes_down_each_frame_then_to_the_buttons() {
+    openExample();
+    QLineEdit* distance = edit(QStringLiteral("txtLiftDistanceHoist"));
+    focusAndType(distance, QString());
+    QTest::keyClick(distance, Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), edit(QStringLiteral("txtDutyCycleHoist(1)")));
+    QLineEdit* fourth = edit(QStringLiteral("txtDutyCycleHoist(4)"));
+    fourth->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(fourth, Qt::Key_Tab); // the fifth step is computed: skipped
+    // New File and Existing File are disabled with a project open.
+    QTRY_COMPARE(QApplication::focusWidget(), find<QWidget>(QStringLiteral("cmdSaveExcel")));
+    QCOMPARE(boxes->messages, QStringList());
 }
 
 void MainWindowTest::commands_menus_and_frames_carry_their_captions() {

@@ -2,15 +2,25 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QSet>
 
 namespace payvanta::ui::qt {
 
 QStringList installFontSubstitutes() {
+    // One look at the installed families: asking for each face by name would have
+    // fontconfig resolve aliases for every one, which costs more than the rest of start-up.
+    QSet<QString> installed;
+    for (const QString& f : QFontDatabase::families()) {
+        installed.insert(f.toCaseFolded());
+    }
+    const auto has = [&installed](const QString& family) {
+        return installed.contains(family.toCaseFolded());
+    };
     QStringList substituted;
     for (const FontSubstitute& entry : kFontSubstitutes) {
         const QString family = QString::fromLatin1(entry.family);
         const QString substitute = QString::fromLatin1(entry.substitute);
-        if (QFontDatabase::hasFamily(family) || !QFontDatabase::hasFamily(substitute)) {
+        if (has(family) || !has(substitute)) {
             continue;
         }
         // First in line: fontconfig's own fallback for an unknown face is usually a

@@ -60,6 +60,19 @@ QString MainWindow::nameOf(ControlRef control) {
 void MainWindow::registerControl(const QString& name, QObject* object) {
     object->setObjectName(name);
     controls_.insert(name, object);
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget != nullptr && (widget->focusPolicy() & Qt::TabFocus) != 0) {
+        focusOrder_.append(widget);
+    }
+}
+
+QObject* MainWindow::control(const QString& name) {
+    QObject* found = controls_.value(name);
+    if (found == nullptr && !dataFramesMade_) {
+        ensureDataFrames();
+        found = controls_.value(name);
+    }
+    return found;
 }
 
 void MainWindow::bindField(QWidget* widget, ControlRef control) {
@@ -125,7 +138,7 @@ void MainWindow::comeForward(const QString& projectFile) {
 // ---- The view ---------------------------------------------------------------------
 
 void MainWindow::setText(ControlRef control, std::string_view text) {
-    QObject* target = controls_.value(nameOf(control));
+    QObject* target = this->control(nameOf(control));
     const QString value = toQt(text);
     if (auto* edit = qobject_cast<QLineEdit*>(target)) {
         if (edit->text() != value) {
@@ -148,7 +161,7 @@ void MainWindow::setText(ControlRef control, std::string_view text) {
 }
 
 void MainWindow::setListItems(std::string_view list, const std::vector<std::string>& items) {
-    auto* combo = qobject_cast<QComboBox*>(controls_.value(toQt(list)));
+    auto* combo = qobject_cast<QComboBox*>(control(toQt(list)));
     if (combo == nullptr) {
         return;
     }
@@ -209,20 +222,27 @@ void MainWindow::selectTab(int tabIndex) {
 }
 
 void MainWindow::showFrame(int frameIndex) {
+    if (frameIndex > 1) {
+        ensureDataFrames();
+    }
     // Hiding the frame that holds the focus moves the focus: that is not the user leaving.
     const LeaveChecks::FormMovesFocus moving(leaveChecks_);
     frames_->setCurrentIndex(frameIndex - 1);
 }
 
 void MainWindow::setFocus(ControlRef control) {
-    if (auto* widget = qobject_cast<QWidget*>(controls_.value(nameOf(control)))) {
+    if (auto* widget = qobject_cast<QWidget*>(this->control(nameOf(control)))) {
         const LeaveChecks::FormMovesFocus moving(leaveChecks_);
         widget->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void MainWindow::setEnabled(ControlRef control, bool enabled) {
-    QObject* target = controls_.value(nameOf(control));
+    if (control.name == ctl::Frame1 && control.index > 1 && !dataFramesMade_) {
+        pendingFrameEnabled_.insert(control.index, enabled);
+        return;
+    }
+    QObject* target = this->control(nameOf(control));
     if (auto* action = qobject_cast<QAction*>(target)) {
         action->setEnabled(enabled);
     } else if (auto* widget = qobject_cast<QWidget*>(target)) {
@@ -231,13 +251,13 @@ void MainWindow::setEnabled(ControlRef control, bool enabled) {
 }
 
 void MainWindow::setChecked(ControlRef menuItem, bool checked) {
-    if (auto* action = qobject_cast<QAction*>(controls_.value(nameOf(menuItem)))) {
+    if (auto* action = qobject_cast<QAction*>(control(nameOf(menuItem)))) {
         action->setChecked(checked);
     }
 }
 
 void MainWindow::setFont(ControlRef control, std::string_view fontName) {
-    if (auto* widget = qobject_cast<QWidget*>(controls_.value(nameOf(control)))) {
+    if (auto* widget = qobject_cast<QWidget*>(this->control(nameOf(control)))) {
         QFont font = widget->font();
         font.setFamily(toQt(fontName));
         widget->setFont(font);

@@ -55,8 +55,9 @@ public:
     // project is open yet, opens the project that copy was given (if any).
     void comeForward(const QString& projectFile);
 
-    // The widget, menu or action of a control name ("cmdClose", "Frame1(2)").
-    QObject* control(const QString& name) const { return controls_.value(name); }
+    // The widget, menu or action of a control name ("cmdClose", "Frame1(2)"). The
+    // data-entry frames are made the first time one of their controls is needed.
+    QObject* control(const QString& name);
 
     // MainFormView
     void setText(ControlRef control, std::string_view text) override;
@@ -94,6 +95,10 @@ private:
     QWidget* buildCommandButtons();
     QWidget* buildStatusArea();
     QGroupBox* frame(int index, const QString& caption);
+    // Frames 2 to 6 are not seen at start: they are made when first needed, which keeps
+    // start-up short. Until then their places in the stack hold empty pages.
+    void ensureDataFrames();
+    void setTabOrderTopToBottom();
 
     // Each makes the widget of a field, names it, binds its events and adds it with its
     // label to the grid at the row given.
@@ -110,6 +115,10 @@ private:
     MessageBoxes& boxes_;
     LeaveChecks leaveChecks_;
     QHash<QString, QObject*> controls_;
+    bool dataFramesMade_ = false;
+    // The enabled state set for a data frame before it was made.
+    QHash<int, bool> pendingFrameEnabled_;
+    QList<QWidget*> focusOrder_;
     QTabBar* tabs_ = nullptr;
     QStackedWidget* frames_ = nullptr;
     QProgressBar* progress_ = nullptr;

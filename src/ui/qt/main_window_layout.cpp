@@ -148,11 +148,9 @@ QWidget* MainWindow::buildCentre() {
     }
     frames_ = new QStackedWidget;
     frames_->addWidget(buildHelpFrame());
-    frames_->addWidget(buildProjectFrame());
-    frames_->addWidget(buildMotionFrame(Motion::Hoist));
-    frames_->addWidget(buildMotionFrame(Motion::Trolley));
-    frames_->addWidget(buildMotionFrame(Motion::Bridge));
-    frames_->addWidget(buildInventoryFrame());
+    for (int frame = 2; frame <= 6; ++frame) {
+        frames_->addWidget(new QWidget); // the data-entry frames come when first needed
+    }
     connect(tabs_, &QTabBar::currentChanged, this,
             [this](int index) { form_->tabClicked(index + 1); });
     left->addWidget(tabs_);
@@ -163,6 +161,40 @@ QWidget* MainWindow::buildCentre() {
     outer->addWidget(buildCommandButtons());
     outer->addWidget(buildStatusArea());
     return centre;
+}
+
+void MainWindow::ensureDataFrames() {
+    if (dataFramesMade_) {
+        return;
+    }
+    dataFramesMade_ = true;
+    const int shown = frames_->currentIndex();
+    QGroupBox* made[] = {buildProjectFrame(), buildMotionFrame(Motion::Hoist),
+                         buildMotionFrame(Motion::Trolley), buildMotionFrame(Motion::Bridge),
+                         buildInventoryFrame()};
+    for (int i = 0; i < 5; ++i) {
+        QWidget* placeholder = frames_->widget(i + 1);
+        frames_->insertWidget(i + 1, made[i]);
+        frames_->removeWidget(placeholder);
+        delete placeholder;
+        made[i]->setEnabled(pendingFrameEnabled_.value(i + 2, true));
+    }
+    frames_->setCurrentIndex(shown);
+    setTabOrderTopToBottom();
+}
+
+void MainWindow::setTabOrderTopToBottom() {
+    // The frames were made after the command buttons; the Tab key still goes from the tab
+    // strip through each frame's fields top to bottom and then to the buttons.
+    QList<QWidget*> order;
+    QList<QWidget*> buttons;
+    for (QWidget* w : std::as_const(focusOrder_)) {
+        (qobject_cast<QPushButton*>(w) != nullptr ? buttons : order).append(w);
+    }
+    order.append(buttons);
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 QGroupBox* MainWindow::buildHelpFrame() {
@@ -178,7 +210,8 @@ QGroupBox* MainWindow::buildHelpFrame() {
     page->setReadOnly(true);
     page->setLineWrapMode(QPlainTextEdit::NoWrap);
     // A fixed-pitch face keeps the indents of the help pages in line.
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSizeF(font().pointSizeF());
     page->setFont(fixed);
     page->setMinimumWidth(page->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 84);

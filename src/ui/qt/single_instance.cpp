@@ -67,6 +67,14 @@ SingleInstance::SingleInstance(SingleInstanceNames names, QObject* parent) : QOb
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::claim() {
+    if (!claimLock()) {
+        return false;
+    }
+    listen();
+    return true;
+}
+
+bool SingleInstance::claimLock() {
     if (first_) {
         return true;
     }
@@ -85,7 +93,13 @@ bool SingleInstance::claim() {
         lock_ = std::move(lock);
     }
     first_ = true;
+    return true;
+}
 
+void SingleInstance::listen() {
+    if (!first_ || server_ != nullptr) {
+        return;
+    }
     // A copy that crashed leaves its socket file behind; holding the lock, it is ours.
     QLocalServer::removeServer(serverPath_);
     server_ = new QLocalServer(this);
@@ -95,7 +109,6 @@ bool SingleInstance::claim() {
         qWarning("Cannot listen on %ls: %ls; later copies will end without handing over",
                  qUtf16Printable(serverPath_), qUtf16Printable(server_->errorString()));
     }
-    return true;
 }
 
 bool SingleInstance::handOver(const QStringList& arguments, std::chrono::milliseconds timeout) {

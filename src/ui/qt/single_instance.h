@@ -37,6 +37,10 @@ public:
     // lock cannot be written at all: better two copies than none). A lock left behind by a
     // copy that crashed is taken over. The lock is held until this object goes.
     bool claim();
+    // The two halves of claim(): the program takes the lock at once and starts listening
+    // once its window shows. A later copy keeps trying to connect meanwhile.
+    bool claimLock();
+    void listen();
     bool isFirst() const { return first_; }
 
     // For a later copy, after claim() said no: hands the arguments (without the program

@@ -39,6 +39,7 @@ private slots:
     void a_later_copy_hands_its_command_line_to_the_running_copy_data();
     void a_later_copy_hands_its_command_line_to_the_running_copy();
     void a_copy_running_in_another_process_is_found_and_handed_the_command_line();
+    void a_later_copy_waits_while_the_first_has_its_lock_but_does_not_listen_yet();
     void a_lock_left_behind_by_a_crashed_copy_is_taken_over();
     void a_later_copy_gives_up_when_the_running_copy_does_not_listen();
     void bytes_that_are_not_a_command_line_are_dropped();
@@ -157,6 +158,22 @@ void SingleInstanceTest::a_later_copy_hands_its_command_line_to_the_running_copy
     QCOMPARE(received.count(), 1);
     QCOMPARE(received.first().at(0).toStringList(), arguments);
     QCOMPARE(canonical(received.first().at(1).toString()), canonical(workingFolder.path()));
+}
+
+void SingleInstanceTest::a_later_copy_waits_while_the_first_has_its_lock_but_does_not_listen_yet() {
+    SingleInstance first(names_);
+    QVERIFY(first.claimLock()); // as at start-up, before the window shows
+    QSignalSpy received(&first, &SingleInstance::commandLineReceived);
+    QProcess later;
+    startHelper(later, QStringLiteral("hand-over"),
+                QStringList{QStringLiteral("5000"), QStringLiteral("Mill 7.QVR")});
+    QTest::qWait(300);
+    QCOMPARE(received.count(), 0);
+    first.listen();
+    QVERIFY(received.wait(kProcessWaitMs));
+    QCOMPARE(received.first().at(0).toStringList(), QStringList{QStringLiteral("Mill 7.QVR")});
+    QTRY_COMPARE_WITH_TIMEOUT(later.state(), QProcess::NotRunning, kProcessWaitMs);
+    QCOMPARE(later.exitCode(), 0);
 }
 
 void SingleInstanceTest::a_copy_running_in_another_process_is_found_and_handed_the_command_line() {

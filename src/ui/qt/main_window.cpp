@@ -43,6 +43,11 @@ MainWindow::MainWindow(Options options, MessageBoxes& boxes, QWidget* parent)
     setWindowTitle(QStringLiteral("Payvanta"));
     buildMenus();
     setCentralWidget(buildCentre());
+    // Room from the start for the data-entry frames, which are made later, so that the
+    // window does not grow when a project opens.
+    const QFontMetrics metrics = fontMetrics();
+    resize(QSize(metrics.horizontalAdvance(QLatin1Char('0')) * 130, metrics.lineSpacing() * 36)
+               .expandedTo(sizeHint()));
     form_ = std::make_unique<MainForm>(*this, options_.locale, options_.programFolder);
     form_->load();
 }

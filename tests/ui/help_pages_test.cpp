@@ -1,9 +1,9 @@
 #include "ui/help_pages.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <climits>
-#include <cstddef>
-#include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -18,26 +18,9 @@ using Lines = std::vector<std::string>;
 std::string join(const Lines& lines, std::string_view lineBreak) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) {
-            text += lineBreak;
-        }
-        text += lines[i];
+        text += (i > 0 ? std::string(lineBreak) : std::string()) + lines[i];
     }
     return text;
-}
-
-Lines split(const std::string& text, std::string_view lineBreak) {
-    Lines lines;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find(lineBreak, start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            return lines;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + lineBreak.size();
-    }
 }
 
 Lines concat(std::initializer_list<Lines> parts) {
@@ -182,47 +165,29 @@ struct PageCase {
     const char* name;
     std::string (*page)(std::string_view);
     const Lines* expected;
-    std::size_t lineCount;
     int topicIndex;
 };
 
 const PageCase kPages[]{
-    {"GettingStarted", HelpGettingStarted, &kGettingStarted, 12, 0},
-    {"ProjectInformation", HelpProjectInformation, &kProjectInformation, 20, 1},
-    {"Hoist", HelpHoist, &kHoist, 15, 2},
-    {"Trolley", HelpTrolley, &kTrolley, 15, 3},
-    {"Bridge", HelpBridge, &kBridge, 15, 4},
-    {"InventoryCosts", HelpInventoryCosts, &kInventoryCosts, 10, 5},
-    {"SavePrint", HelpSavePrint, &kSavePrint, 17, 6},
+    {"GettingStarted", HelpGettingStarted, &kGettingStarted, 0},
+    {"ProjectInformation", HelpProjectInformation, &kProjectInformation, 1},
+    {"Hoist", HelpHoist, &kHoist, 2},
+    {"Trolley", HelpTrolley, &kTrolley, 3},
+    {"Bridge", HelpBridge, &kBridge, 4},
+    {"InventoryCosts", HelpInventoryCosts, &kInventoryCosts, 5},
+    {"SavePrint", HelpSavePrint, &kSavePrint, 6},
 };
 
 class HelpPagesText : public ::testing::TestWithParam<PageCase> {};
 
-TEST_P(HelpPagesText, reads_exactly_as_written_line_for_line) {
+// Character for character, trailing spaces and the one-half sign included, with the
+// lines joined by CR LF unless another break is given.
+TEST_P(HelpPagesText, reads_exactly_as_written_and_is_the_page_of_its_topic) {
     const PageCase& c = GetParam();
-    ASSERT_EQ(c.expected->size(), c.lineCount) << "expected lines of " << c.name;
-
-    const std::string text = c.page("\r\n");
-    const Lines lines = split(text, "\r\n");
-    ASSERT_EQ(lines.size(), c.lineCount);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i], (*c.expected)[i]) << "line " << i + 1;
-    }
-    EXPECT_EQ(text, join(*c.expected, "\r\n"));
-}
-
-TEST_P(HelpPagesText, joins_its_lines_with_the_given_line_break) {
-    const PageCase& c = GetParam();
-    const std::string text = c.page("\n");
-    EXPECT_EQ(text.find('\r'), std::string::npos);
-    EXPECT_EQ(text, join(*c.expected, "\n"));
-    EXPECT_EQ(c.page("<br>"), join(*c.expected, "<br>"));
-}
-
-TEST_P(HelpPagesText, is_the_page_of_its_topic_index) {
-    const PageCase& c = GetParam();
-    EXPECT_EQ(helpPage(c.topicIndex), join(*c.expected, "\r\n"));
-    EXPECT_EQ(helpPage(c.topicIndex, "\n"), join(*c.expected, "\n"));
+    const std::string expected = join(*c.expected, "\r\n");
+    EXPECT_EQ(c.page("\r\n"), expected);
+    EXPECT_EQ(helpPage(c.topicIndex), expected);
+    EXPECT_EQ(c.page("\n"), join(*c.expected, "\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Topics, HelpPagesText, ::testing::ValuesIn(kPages),
@@ -230,171 +195,32 @@ INSTANTIATE_TEST_SUITE_P(Topics, HelpPagesText, ::testing::ValuesIn(kPages),
                              return std::string(info.param.name);
                          });
 
-TEST(HelpPages, topic_list_names_the_seven_pages_in_order) {
+TEST(HelpPages, the_topic_list_names_the_seven_pages_and_any_other_index_gives_the_first) {
     const std::vector<std::string_view> topics(kHelpTopics.begin(), kHelpTopics.end());
     EXPECT_EQ(topics, (std::vector<std::string_view>{"Getting Started", "Project Information",
                                                      "Hoist", "Trolley", "Bridge",
                                                      "Inventory Costs", "Saving and Printing"}));
-}
-
-TEST(HelpPages, every_page_breaks_its_lines_with_crlf_unless_told_otherwise) {
-    EXPECT_EQ(HelpGettingStarted(), join(kGettingStarted, "\r\n"));
-    EXPECT_EQ(HelpProjectInformation(), join(kProjectInformation, "\r\n"));
-    EXPECT_EQ(HelpHoist(), join(kHoist, "\r\n"));
-    EXPECT_EQ(HelpTrolley(), join(kTrolley, "\r\n"));
-    EXPECT_EQ(HelpBridge(), join(kBridge, "\r\n"));
-    EXPECT_EQ(HelpInventoryCosts(), join(kInventoryCosts, "\r\n"));
-    EXPECT_EQ(HelpSavePrint(), join(kSavePrint, "\r\n"));
-    EXPECT_EQ(helpPage(4), join(kBridge, "\r\n"));
-}
-
-TEST(HelpPages, an_index_outside_the_topic_list_gives_getting_started) {
-    const std::string gettingStarted = join(kGettingStarted, "\r\n");
-    for (const int index : {-1, 7, 8, 100, INT_MIN, INT_MAX}) {
-        EXPECT_EQ(helpPage(index), gettingStarted) << "index " << index;
-    }
-    EXPECT_EQ(helpPage(-1, "\n"), join(kGettingStarted, "\n"));
-}
-
-TEST(HelpPages, only_two_lines_end_with_a_space_and_each_with_exactly_one) {
-    std::vector<std::string> trailing;
-    for (const PageCase& c : kPages) {
-        const Lines lines = split(c.page("\r\n"), "\r\n");
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const std::string& line = lines[i];
-            if (!line.empty() && line.back() == ' ') {
-                trailing.push_back(std::string(c.name) + " " + std::to_string(i + 1));
-                EXPECT_NE(line[line.size() - 2], ' ') << c.name << " line " << i + 1;
-            }
-        }
-    }
-    EXPECT_EQ(trailing, (std::vector<std::string>{"ProjectInformation 12", "InventoryCosts 8"}));
-
-    const Lines info = split(HelpProjectInformation("\r\n"), "\r\n");
-    EXPECT_EQ(info.at(11), "     'Lifts per Turn' made by the crane hoist. ");
-    const Lines inventory = split(HelpInventoryCosts("\r\n"), "\r\n");
-    EXPECT_EQ(inventory.at(7), "    This will automatically populate the BRAKE SHOE COST box, ");
-}
-
-TEST(HelpPages, the_half_hour_motor_is_written_with_the_utf8_one_half_sign) {
-    const Lines hoist = split(HelpHoist("\r\n"), "\r\n");
-    EXPECT_EQ(hoist.at(2), "1: Select the appropriate \xC2\xBD hour rated motor from the drop down "
-                           "list.");
-    // No other character of any page lies outside ASCII.
-    for (const PageCase& c : kPages) {
-        std::string text = c.page("\r\n");
-        if (c.page == HelpHoist) {
-            const std::size_t half = text.find("\xC2\xBD");
-            ASSERT_NE(half, std::string::npos);
-            text.erase(half, 2);
-        }
-        for (const char ch : text) {
-            EXPECT_LT(static_cast<unsigned char>(ch), 0x80u) << c.name;
-        }
+    for (const int index : {-1, 7, INT_MAX}) {
+        EXPECT_EQ(helpPage(index), join(kGettingStarted, "\r\n")) << index;
     }
 }
 
-// The three printed pages, with the page texts in between as the user reads them.
-const std::string kFooter1 = "                      Page 1 of 3";
-const std::string kFooter2 = "                      Page 2 of 3";
-const std::string kFooter3 = "                      Page 3 of 3";
-
-Lines printedPage1() {
-    return concat({blank(1),
-                   kGettingStarted,
-                   blank(1),
-                   kProjectInformation,
-                   blank(2),
-                   kHoist,
-                   blank(1),
-                   {kFooter1}});
-}
-
-Lines printedPage2() {
-    return concat(
-        {blank(2), kTrolley, blank(2), kBridge, blank(2), kInventoryCosts, blank(2), {kFooter2}});
-}
-
-Lines printedPage3() {
-    return concat({blank(4), kSavePrint, blank(4), {kFooter3}});
-}
-
-// The number of empty lines right before the only line equal to `line`.
-std::size_t emptyLinesBefore(const Lines& lines, const std::string& line) {
-    std::size_t at = lines.size();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i] == line) {
-            EXPECT_EQ(at, lines.size()) << "line occurs twice: " << line;
-            at = i;
-        }
-    }
-    EXPECT_LT(at, lines.size()) << "line not found: " << line;
-    std::size_t count = 0;
-    while (at < lines.size() && at > count && lines[at - count - 1].empty()) {
-        ++count;
-    }
-    return count;
-}
-
-TEST(HelpPagesPrinted, each_page_reads_exactly_as_composed_line_for_line) {
-    const std::array<std::string, 3> pages = printedHelpPages();
-    const Lines expected[3]{printedPage1(), printedPage2(), printedPage3()};
-    const std::size_t lineCounts[3]{53, 49, 26};
-    for (std::size_t p = 0; p < 3; ++p) {
-        SCOPED_TRACE("printed page " + std::to_string(p + 1));
-        ASSERT_EQ(expected[p].size(), lineCounts[p]);
-        const Lines lines = split(pages[p], "\r\n");
-        ASSERT_EQ(lines.size(), lineCounts[p]);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            EXPECT_EQ(lines[i], expected[p][i]) << "line " << i + 1;
-        }
-        EXPECT_EQ(pages[p], join(expected[p], "\r\n"));
-    }
-}
-
-TEST(HelpPagesPrinted, first_page_opens_with_one_empty_line_then_getting_started) {
-    const Lines lines = split(printedHelpPages()[0], "\r\n");
-    ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1], "     Getting Started");
-    EXPECT_EQ(lines[2], "");
-}
-
-TEST(HelpPagesPrinted, each_page_ends_with_its_footer_and_no_line_break) {
-    const std::array<std::string, 3> pages = printedHelpPages();
-    const std::string footers[3]{kFooter1, kFooter2, kFooter3};
-    for (std::size_t p = 0; p < 3; ++p) {
-        ASSERT_GE(pages[p].size(), footers[p].size() + 2);
-        EXPECT_EQ(pages[p].substr(pages[p].size() - footers[p].size() - 2), "\r\n" + footers[p]);
-    }
-}
-
-TEST(HelpPagesPrinted, pages_are_separated_by_the_agreed_number_of_empty_lines) {
-    const std::array<std::string, 3> pages = printedHelpPages();
-    const Lines page1 = split(pages[0], "\r\n");
-    EXPECT_EQ(emptyLinesBefore(page1, "     Getting Started"), 1u);
-    EXPECT_EQ(emptyLinesBefore(page1, "     Project Information"), 1u);
-    EXPECT_EQ(emptyLinesBefore(page1, "    Hoist Tab"), 2u);
-    EXPECT_EQ(emptyLinesBefore(page1, kFooter1), 1u);
-
-    const Lines page2 = split(pages[1], "\r\n");
-    EXPECT_EQ(emptyLinesBefore(page2, "     Trolley Tab"), 2u);
-    EXPECT_EQ(emptyLinesBefore(page2, "     Bridge Tab"), 2u);
-    EXPECT_EQ(emptyLinesBefore(page2, "     Inventory Costs tab."), 2u);
-    EXPECT_EQ(emptyLinesBefore(page2, kFooter2), 2u);
-
-    const Lines page3 = split(pages[2], "\r\n");
-    EXPECT_EQ(emptyLinesBefore(page3, "    Saving and Printing."), 4u);
-    EXPECT_EQ(emptyLinesBefore(page3, kFooter3), 4u);
-}
-
-TEST(HelpPagesPrinted, use_the_given_line_break_throughout) {
-    const std::array<std::string, 3> pages = printedHelpPages("\n");
-    EXPECT_EQ(pages[0], join(printedPage1(), "\n"));
-    EXPECT_EQ(pages[1], join(printedPage2(), "\n"));
-    EXPECT_EQ(pages[2], join(printedPage3(), "\n"));
-    for (const std::string& page : pages) {
-        EXPECT_EQ(page.find('\r'), std::string::npos);
+TEST(HelpPages, the_three_printed_pages_put_the_pages_and_footers_in_their_places) {
+    // n line breaks after a page leave n - 1 empty lines; a printed page's leading breaks
+    // give as many empty lines at its top.
+    const auto footer = [](int n) {
+        return Lines{"                      Page " + std::to_string(n) + " of 3"};
+    };
+    const std::array<Lines, 3> expected{
+        concat({blank(1), kGettingStarted, blank(1), kProjectInformation, blank(2), kHoist,
+                blank(1), footer(1)}),
+        concat({blank(2), kTrolley, blank(2), kBridge, blank(2), kInventoryCosts, blank(2),
+                footer(2)}),
+        concat({blank(4), kSavePrint, blank(4), footer(3)}),
+    };
+    const std::array<std::string, 3> printed = printedHelpPages();
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(printed[i], join(expected[i], "\r\n")) << "page " << i + 1;
     }
 }
 

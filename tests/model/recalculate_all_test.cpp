@@ -55,6 +55,16 @@ TEST_F(RecalculateAllTest, total_is_formed_from_the_rounded_displayed_amounts) {
     EXPECT_EQ(model.summary.lblSummaryTotal, "$234.65");
 }
 
+TEST_F(RecalculateAllTest, the_total_is_the_sum_of_the_three_amounts_as_shown) {
+    model.summary.lblSummaryEnergy = "$234.56";
+    model.summary.lblSumaryMaintenance = "$100.00";
+    model.summary.lblSummaryInventory = "$0.10";
+    model.record.set(Field::NumLifts, ""); // every model stops and keeps its amount
+    model.RecalculateAll();
+    EXPECT_EQ(model.summary.lblSummaryEnergy, "$234.56");
+    EXPECT_EQ(model.summary.lblSummaryTotal, "$334.66");
+}
+
 TEST_F(RecalculateAllTest, adds_a_negative_energy_amount_shown_in_parentheses) {
     model.record.set(Field::KwHrRate, "-0.10");
     model.RecalculateAll();

@@ -3,6 +3,7 @@
 // does nothing: key filter, change reaction, duty cycle, recalculation, summary.
 #include "bench_folder.h"
 #include "ui/main_form.h"
+#include "ui/quiet_view.h"
 
 #include <benchmark/benchmark.h>
 #include <optional>
@@ -16,7 +17,7 @@ namespace {
 
 // A window that shows nothing and answers every question with No or Cancel. It counts
 // the messages (none are expected) and the totals it was asked to show.
-class NullView final : public ui::MainFormView {
+class NullView final : public ui::QuietView {
 public:
     int messages = 0;
     int totalsShown = 0;
@@ -28,7 +29,6 @@ public:
             total = text;
         }
     }
-    void setListItems(std::string_view, const std::vector<std::string>&) override {}
     void showMessage(std::string_view) override { ++messages; }
     bool askYesNo(std::string_view) override {
         ++messages;
@@ -38,18 +38,6 @@ public:
         ++messages;
         return std::nullopt;
     }
-    std::optional<std::string> chooseProjectFile() override { return std::nullopt; }
-    void selectTab(int) override {}
-    void showFrame(int) override {}
-    void setFocus(ui::ControlRef) override {}
-    void setEnabled(ui::ControlRef, bool) override {}
-    void setChecked(ui::ControlRef, bool) override {}
-    void setFont(ui::ControlRef, std::string_view) override {}
-    void setProgressVisible(bool) override {}
-    void setProgress(int) override {}
-    void beep() override {}
-    void showReport(ui::ReportForm) override {}
-    void endProgram() override {}
 };
 
 constexpr ui::ControlRef kSpeed{"txtHoistFPMHoist"};

@@ -1,9 +1,9 @@
 #include "field_reactions.h"
 
+#include "files/text_file.h"
 #include "key_filter.h"
-#include "ui_texts.h"
-
 #include "model/number_text.h"
+#include "ui_texts.h"
 
 #include <cmath>
 
@@ -142,7 +142,7 @@ void FieldReactions::left(Field field) {
         form_.recalculate();
         return;
     case LeaveCheck::Minimum:
-        minimumCheck(field, rule.limit);
+        minimumCheck(field, rule.minimum);
         return;
     case LeaveCheck::NonZero:
         nonZeroCheck(field);
@@ -187,10 +187,9 @@ void FieldReactions::goBack(Field field) {
     form_.goBack(controlOf(field), tabOf(field));
 }
 
-void FieldReactions::minimumCheck(Field field, std::string_view limit) {
+void FieldReactions::minimumCheck(Field field, double minimum) {
     const std::string& text = form_.text(field);
     const auto value = form_.number(field);
-    const double minimum = *numbers::parse(limit, LocaleConventions::unitedStates());
     if (text.empty() || text == "." || !value || *value < minimum) {
         goBack(field);
         form_.message(texts::minimumMessage(field));
@@ -343,14 +342,8 @@ void FieldReactions::sizeListCheck(Field field) {
     bool wrong = text.empty();
     if (!wrong && text.size() > 2) {
         // A longer text is cut to its first two characters, without a message.
-        std::string cut = firstCharacters(text, 2);
-        while (!cut.empty() && cut.front() == ' ') {
-            cut.erase(cut.begin());
-        }
-        while (!cut.empty() && cut.back() == ' ') {
-            cut.pop_back();
-        }
-        form_.write(field, cut);
+        const std::string cut = firstCharacters(text, 2);
+        form_.write(field, files::trimSpaces(cut));
         return;
     }
     if (!wrong) {

@@ -21,7 +21,7 @@ public:
     static constexpr int kMaxMotorCount = 32767;
 
 private:
-    void minimumCheck(Field field, std::string_view limit);
+    void minimumCheck(Field field, double minimum);
     void nonZeroCheck(Field field);
     void labourRateCheck(Field field);
     void stepCheck(Motion m, int step);

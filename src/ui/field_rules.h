@@ -44,7 +44,7 @@ struct FieldRule {
     ChangeReaction change = ChangeReaction::Nothing;
     LeaveCheck leave = LeaveCheck::Nothing;
     // The limit of a minimum check, also the value it puts back.
-    std::string_view limit;
+    double minimum = 0;
 };
 
 // The rule of every field shown on the main form.

@@ -1,10 +1,9 @@
 #include "project_flows.h"
 
-#include "help_pages.h"
-#include "ui_texts.h"
-
 #include "files/file_naming.h"
+#include "help_pages.h"
 #include "model/print_font.h"
+#include "ui_texts.h"
 
 namespace payvanta::ui {
 
@@ -35,32 +34,31 @@ void ProjectFlows::formLoad() {
     for (int frame = 1; frame <= 6; ++frame) {
         form_.setEnabled({ctl::Frame1, frame}, frame > 4);
     }
-    for (const auto name : {ctl::cmdNewFile, ctl::cmdExistingFile, ctl::mnuOpenNewFile,
-                            ctl::mnuOpenExistingFile, ctl::cmdClose, ctl::cmdPrintHelp,
-                            ctl::TabStrip1, ctl::mnuPrinterFonts, ctl::mnuPrintHelpFile,
-                            ctl::mnuExit, ctl::cmdRealTimeSummary}) {
+    for (const auto name :
+         {ctl::cmdNewFile, ctl::cmdExistingFile, ctl::mnuOpenNewFile, ctl::mnuOpenExistingFile,
+          ctl::cmdClose, ctl::cmdPrintHelp, ctl::TabStrip1, ctl::mnuPrinterFonts,
+          ctl::mnuPrintHelpFile, ctl::mnuExit, ctl::cmdRealTimeSummary}) {
         form_.setEnabled({name}, true);
     }
-    for (const auto name : {ctl::cmdSaveExcel, ctl::cmdPrintAll, ctl::cmdPrintSummary,
-                            ctl::mnuView, ctl::mnuSaveData, ctl::mnuPrintSummary,
-                            ctl::mnuPrintAll}) {
+    for (const auto name : {ctl::cmdSaveExcel, ctl::cmdPrintAll, ctl::cmdPrintSummary, ctl::mnuView,
+                            ctl::mnuSaveData, ctl::mnuPrintSummary, ctl::mnuPrintAll}) {
         form_.setEnabled({name}, false);
     }
     form_.view.setProgressVisible(false);
 }
 
 void ProjectFlows::EnableButtons(bool enable) {
-    for (const auto name : {ctl::cmdClose, ctl::cmdSaveExcel, ctl::cmdPrintAll,
-                            ctl::cmdPrintSummary, ctl::cmdPrintHelp, ctl::TabStrip1, ctl::mnuView,
-                            ctl::mnuPrinterFonts, ctl::mnuSaveData, ctl::mnuPrintSummary,
-                            ctl::mnuPrintAll}) {
+    for (const auto name :
+         {ctl::cmdClose, ctl::cmdSaveExcel, ctl::cmdPrintAll, ctl::cmdPrintSummary,
+          ctl::cmdPrintHelp, ctl::TabStrip1, ctl::mnuView, ctl::mnuPrinterFonts, ctl::mnuSaveData,
+          ctl::mnuPrintSummary, ctl::mnuPrintAll}) {
         form_.setEnabled({name}, enable);
     }
 }
 
 void ProjectFlows::EnableButtonsFile(bool enable) {
-    for (const auto name : {ctl::cmdExistingFile, ctl::cmdNewFile, ctl::mnuOpenExistingFile,
-                            ctl::mnuOpenNewFile}) {
+    for (const auto name :
+         {ctl::cmdExistingFile, ctl::cmdNewFile, ctl::mnuOpenExistingFile, ctl::mnuOpenNewFile}) {
         form_.setEnabled({name}, enable);
     }
 }
@@ -75,8 +73,7 @@ void ProjectFlows::choosePrintFont(std::size_t menuIndex) {
     if (menuIndex >= kPrintFontChoices.size()) {
         return;
     }
-    UncheckPrintFontMenu();
-    form_.view.setChecked({ctl::mnuFont, static_cast<int>(menuIndex)}, true);
+    printFontChecked(menuIndex);
     const PrintFontChoice& choice = kPrintFontChoices[menuIndex];
     form_.model.record.setPrintFont(choice.fontName, choice.fontSize);
 }
@@ -227,7 +224,7 @@ bool ProjectFlows::unload() {
     return saved && form_.model.state.UserFileOpen;
 }
 
-void ProjectFlows::showFileName(const std::string& path) {
+void ProjectFlows::showFileName(std::string_view path) {
     form_.view.setText({ctl::lblFileName}, path);
 }
 
@@ -248,7 +245,7 @@ void ProjectFlows::message(std::string_view text) {
 }
 
 void ProjectFlows::fileNameShown(std::string_view path) {
-    form_.view.setText({ctl::lblFileName}, path);
+    showFileName(path);
 }
 
 void ProjectFlows::printFontChecked(std::size_t menuIndex) {

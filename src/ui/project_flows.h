@@ -54,7 +54,7 @@ private:
 
     void loadTables();
     void SetUp();
-    void showFileName(const std::string& path);
+    void showFileName(std::string_view path);
     bool openProject(const std::string& path, const FormContext::EnabledState& enabledBefore);
     // Puts the form back as it was before a flow that could not read its file.
     void restore(const RunState& state, const FormContext::EnabledState& enabled);

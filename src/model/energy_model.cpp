@@ -1,7 +1,6 @@
 #include "energy_model.h"
 
 #include "calc_steps.h"
-#include "number_text.h"
 
 namespace payvanta {
 
@@ -40,22 +39,19 @@ double EnergyModel::ratedKw(double volts, double amperes) {
     return div(mul(ratedOhms, mul(amperes, amperes)), kWattsPerKw);
 }
 
-void EnergyModel::CalcBridgeEnergy(const ProjectRecord& record, const LocaleConventions& locale,
-                                   std::string& lblSummaryEnergy) {
-    calcTravelEnergy(Motion::Bridge, factors_.DccpFactorBridge, factors_.QvrFactorBridge, record,
-                     locale, lblSummaryEnergy);
+bool EnergyModel::CalcBridgeEnergy(const ProjectRecord& record, const LocaleConventions& locale) {
+    return calcTravelEnergy(Motion::Bridge, factors_.DccpFactorBridge, factors_.QvrFactorBridge,
+                            record, locale);
 }
 
-void EnergyModel::CalcTrolleyEnergy(const ProjectRecord& record, const LocaleConventions& locale,
-                                    std::string& lblSummaryEnergy) {
-    calcTravelEnergy(Motion::Trolley, factors_.DccpFactorTrolley, factors_.QvrFactorTrolley,
-                     record, locale, lblSummaryEnergy);
+bool EnergyModel::CalcTrolleyEnergy(const ProjectRecord& record, const LocaleConventions& locale) {
+    return calcTravelEnergy(Motion::Trolley, factors_.DccpFactorTrolley,
+                            factors_.QvrFactorTrolley, record, locale);
 }
 
-void EnergyModel::calcTravelEnergy(Motion m, const SpeedPointFactors& dccp,
+bool EnergyModel::calcTravelEnergy(Motion m, const SpeedPointFactors& dccp,
                                    const SpeedPointFactors& qvr, const ProjectRecord& record,
-                                   const LocaleConventions& locale,
-                                   std::string& lblSummaryEnergy) {
+                                   const LocaleConventions& locale) {
     const Reader num(record, locale);
     MotionEnergy& r = resultsOf(m);
     try {
@@ -78,14 +74,15 @@ void EnergyModel::calcTravelEnergy(Motion m, const SpeedPointFactors& dccp,
         r.QvrKwHrPerCycle = mul(mul(num(numMotorField(m)), kTravelFactor), r.QvrKwHrPerMove);
         r.QvrKwHrPerTurn = mul(num(Field::NumLifts), r.QvrKwHrPerCycle);
         r.SavingsKwHrPerTurn = sub(r.DccpKwHrPerTurn, r.QvrKwHrPerTurn);
-        updateYearlySavings(record, locale, lblSummaryEnergy);
-    } catch (const std::exception&) {
+        updateYearlySavings(record, locale);
+        return true;
+    } catch (const CalcStop&) {
         // Stop silently: what was assigned stays, the rest keeps its previous value.
+        return false;
     }
 }
 
-void EnergyModel::CalcHoistEnergy(const ProjectRecord& record, const LocaleConventions& locale,
-                                  std::string& lblSummaryEnergy) {
+bool EnergyModel::CalcHoistEnergy(const ProjectRecord& record, const LocaleConventions& locale) {
     const Reader num(record, locale);
     MotionEnergy& r = resultsOf(Motion::Hoist);
     const FactorTables& f = factors_;
@@ -114,21 +111,21 @@ void EnergyModel::CalcHoistEnergy(const ProjectRecord& record, const LocaleConve
             mul(num(Field::NumMotorHoist), add(r.QvrKwHrLowering, r.QvrKwHrHoisting));
         r.QvrKwHrPerTurn = mul(num(Field::NumLifts), r.QvrKwHrPerCycle);
         r.SavingsKwHrPerTurn = sub(r.DccpKwHrPerTurn, r.QvrKwHrPerTurn);
-        updateYearlySavings(record, locale, lblSummaryEnergy);
-    } catch (const std::exception&) {
-        // Stop silently, as above.
+        updateYearlySavings(record, locale);
+        return true;
+    } catch (const CalcStop&) {
+        return false; // stop silently, as above
     }
 }
 
-void EnergyModel::updateYearlySavings(const ProjectRecord& record, const LocaleConventions& locale,
-                                      std::string& lblSummaryEnergy) const {
+void EnergyModel::updateYearlySavings(const ProjectRecord& record,
+                                      const LocaleConventions& locale) {
     const Reader num(record, locale);
     const double savingsPerTurn =
         add(add(results(Motion::Bridge).SavingsKwHrPerTurn, results(Motion::Hoist).SavingsKwHrPerTurn),
             results(Motion::Trolley).SavingsKwHrPerTurn);
-    const double amount =
+    yearlySavings_ =
         mul(num(Field::KwHrRate), mul(mul(savingsPerTurn, kTurnsPerDay), kDaysPerYear));
-    lblSummaryEnergy = numbers::format(amount, numbers::kCurrency, locale);
 }
 
 } // namespace payvanta

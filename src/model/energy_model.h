@@ -5,7 +5,6 @@
 #include "project_record.h"
 
 #include <array>
-#include <string>
 
 namespace payvanta {
 
@@ -46,38 +45,37 @@ struct MotionEnergy {
 class EnergyModel {
 public:
     static constexpr double kTurnsPerDay = 3.0;
+    // 356, not 365: the year of the savings figures has always had 356 days; kept on purpose.
     static constexpr double kDaysPerYear = 356.0;
 
     void LoadBridgeFactors();
     void LoadTrolleyFactors();
     void LoadHoistFactors();
 
-    // Each computes its motion's results and then writes the yearly energy savings of
-    // all three motions into the summary text. Each stops silently at the first value
-    // it cannot read or compute, keeping whatever it had not yet replaced.
-    void CalcBridgeEnergy(const ProjectRecord& record, const LocaleConventions& locale,
-                          std::string& lblSummaryEnergy);
-    void CalcTrolleyEnergy(const ProjectRecord& record, const LocaleConventions& locale,
-                           std::string& lblSummaryEnergy);
-    void CalcHoistEnergy(const ProjectRecord& record, const LocaleConventions& locale,
-                         std::string& lblSummaryEnergy);
+    // Each computes its motion's results and then the yearly energy savings of all three
+    // motions. Each stops silently at the first value it cannot read or compute, keeping
+    // whatever it had not yet replaced: the result is then false.
+    bool CalcBridgeEnergy(const ProjectRecord& record, const LocaleConventions& locale);
+    bool CalcTrolleyEnergy(const ProjectRecord& record, const LocaleConventions& locale);
+    bool CalcHoistEnergy(const ProjectRecord& record, const LocaleConventions& locale);
 
     const FactorTables& factors() const { return factors_; }
     const MotionEnergy& results(Motion m) const { return results_[static_cast<std::size_t>(m)]; }
+    // The yearly energy savings in dollars of the last calculation that finished.
+    double yearlySavings() const { return yearlySavings_; }
 
     // Rated power in kW: volts / amperes as ohms, times amperes squared, over 1000.
     static double ratedKw(double volts, double amperes);
 
 private:
-    void calcTravelEnergy(Motion m, const SpeedPointFactors& dccp, const SpeedPointFactors& qvr,
-                          const ProjectRecord& record, const LocaleConventions& locale,
-                          std::string& lblSummaryEnergy);
-    void updateYearlySavings(const ProjectRecord& record, const LocaleConventions& locale,
-                             std::string& lblSummaryEnergy) const;
+    bool calcTravelEnergy(Motion m, const SpeedPointFactors& dccp, const SpeedPointFactors& qvr,
+                          const ProjectRecord& record, const LocaleConventions& locale);
+    void updateYearlySavings(const ProjectRecord& record, const LocaleConventions& locale);
     MotionEnergy& resultsOf(Motion m) { return results_[static_cast<std::size_t>(m)]; }
 
     FactorTables factors_;
     std::array<MotionEnergy, 3> results_{};
+    double yearlySavings_ = 0;
 };
 
 } // namespace payvanta

@@ -2,15 +2,13 @@
 
 #include "calc_steps.h"
 #include "change_outs.h"
-#include "number_text.h"
 
 namespace payvanta {
 
 using namespace calc;
 
-void InventoryModel::UpdateInventorySavings(const ProjectRecord& record,
-                                            const LocaleConventions& locale,
-                                            std::string& lblSummaryInventory) {
+bool InventoryModel::UpdateInventorySavings(const ProjectRecord& record,
+                                            const LocaleConventions& locale) {
     const Reader num(record, locale);
     // Amounts are rounded to whole cents as the currency shows them.
     const auto cents = [&locale](double x) { return roundTo(locale.currencyDecimals, x); };
@@ -33,9 +31,9 @@ void InventoryModel::UpdateInventorySavings(const ProjectRecord& record,
                     add(mul(num(numMotorField(m)), tipAmount), InventorySavingsTotal);
             }
         }
-        lblSummaryInventory = numbers::format(InventorySavingsTotal, numbers::kCurrency, locale);
-    } catch (const std::exception&) {
-        // Stop silently.
+        return true;
+    } catch (const CalcStop&) {
+        return false; // stop silently
     }
 }
 

@@ -3,8 +3,6 @@
 #include "locale_conventions.h"
 #include "project_record.h"
 
-#include <string>
-
 namespace payvanta {
 
 // The yearly spare parts that the contactors of each motion and the hoist brake consume
@@ -14,10 +12,11 @@ public:
     static constexpr double kHoistTipPairsPerChange = 10;
     static constexpr double kTravelTipPairsPerChange = 9;
 
-    // Sets InventorySavingsTotal and the summary text. Stops silently at the first value
-    // it cannot read or compute: the text keeps its previous amount.
-    void UpdateInventorySavings(const ProjectRecord& record, const LocaleConventions& locale,
-                                std::string& lblSummaryInventory);
+    // Sets InventorySavingsTotal, dollars per year. Stops silently at the first value it
+    // cannot read or compute, with the result false: the total keeps its previous value
+    // when the change-out rates cannot be had, and otherwise what the motions before the
+    // failure added up to.
+    bool UpdateInventorySavings(const ProjectRecord& record, const LocaleConventions& locale);
 
     double InventorySavingsTotal = 0;
 };

@@ -2,15 +2,13 @@
 
 #include "calc_steps.h"
 #include "change_outs.h"
-#include "number_text.h"
 
 namespace payvanta {
 
 using namespace calc;
 
-void MaintenanceModel::UpdateMaintenanceSavings(const ProjectRecord& record,
-                                                const LocaleConventions& locale,
-                                                std::string& lblSumaryMaintenance) {
+bool MaintenanceModel::UpdateMaintenanceSavings(const ProjectRecord& record,
+                                                const LocaleConventions& locale) {
     const Reader num(record, locale);
     try {
         MaintenanceSavingsTotal = 0;
@@ -33,15 +31,15 @@ void MaintenanceModel::UpdateMaintenanceSavings(const ProjectRecord& record,
                     MaintenanceSavingsTotal, roundTo(2, mul(num(numMotorField(t.motion)), perMotor)));
             }
         }
-        // Brake shoes belong to the hoist; the labour is counted once, whatever the
-        // number of hoist motors.
+        // Brake shoes belong to the hoist; a change-out takes two hours of labour, counted
+        // once, whatever the number of hoist motors.
         if (num(Field::MotorVoltsHoist) != 0) {
             const double rate = add(num(Field::MaintPerHour), num(Field::MaintPerHour));
             MaintenanceSavingsTotal = add(MaintenanceSavingsTotal, roundTo(2, mul(rate, changes.shoes)));
         }
-        lblSumaryMaintenance = numbers::format(MaintenanceSavingsTotal, numbers::kCurrency, locale);
-    } catch (const std::exception&) {
-        // Stop silently.
+        return true;
+    } catch (const CalcStop&) {
+        return false; // stop silently
     }
 }
 

@@ -1,5 +1,6 @@
 #include "savings_model.h"
 
+#include "calc_steps.h"
 #include "number_text.h"
 
 namespace payvanta {
@@ -14,11 +15,26 @@ void SavingsModel::RecalculateAll() {
     if (!state.RecalcEnabled) {
         return;
     }
-    energy.CalcBridgeEnergy(record, locale_, summary.lblSummaryEnergy);
-    energy.CalcTrolleyEnergy(record, locale_, summary.lblSummaryEnergy);
-    energy.CalcHoistEnergy(record, locale_, summary.lblSummaryEnergy);
-    inventory.UpdateInventorySavings(record, locale_, summary.lblSummaryInventory);
-    maintenance.UpdateMaintenanceSavings(record, locale_, summary.lblSumaryMaintenance);
+    // Each model shows its amount when it finished; one that stopped leaves its amount as
+    // it was. The energy amount is shown after each motion, from all three motions' savings.
+    const auto currency = [this](double amount) {
+        return numbers::format(amount, numbers::kCurrency, locale_);
+    };
+    if (energy.CalcBridgeEnergy(record, locale_)) {
+        summary.lblSummaryEnergy = currency(energy.yearlySavings());
+    }
+    if (energy.CalcTrolleyEnergy(record, locale_)) {
+        summary.lblSummaryEnergy = currency(energy.yearlySavings());
+    }
+    if (energy.CalcHoistEnergy(record, locale_)) {
+        summary.lblSummaryEnergy = currency(energy.yearlySavings());
+    }
+    if (inventory.UpdateInventorySavings(record, locale_)) {
+        summary.lblSummaryInventory = currency(inventory.InventorySavingsTotal);
+    }
+    if (maintenance.UpdateMaintenanceSavings(record, locale_)) {
+        summary.lblSumaryMaintenance = currency(maintenance.MaintenanceSavingsTotal);
+    }
 
     // The total is formed from the displayed amounts, so it is always the sum of what
     // the user sees.
@@ -28,10 +44,10 @@ void SavingsModel::RecalculateAll() {
     if (!maintenanceShown || !inventoryShown || !energyShown) {
         return;
     }
-    const double total = (*inventoryShown + *maintenanceShown) + *energyShown;
     try {
-        summary.lblSummaryTotal = numbers::format(total, numbers::kCurrency, locale_);
-    } catch (const std::exception&) {
+        const double total = calc::add(calc::add(*inventoryShown, *maintenanceShown), *energyShown);
+        summary.lblSummaryTotal = currency(total);
+    } catch (const calc::CalcStop&) {
         // An overflowing total keeps the previous text.
     }
 }

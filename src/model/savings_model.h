@@ -16,6 +16,7 @@ namespace payvanta {
 // form, empty until first computed.
 struct SummaryTexts {
     std::string lblSummaryEnergy;
+    // Spelled with one "m" on purpose: the name is fixed.
     std::string lblSumaryMaintenance;
     std::string lblSummaryInventory;
     std::string lblSummaryTotal;

@@ -1,4 +1,5 @@
 #include "model/energy_model.h"
+#include "model/number_text.h"
 
 #include "support/example_project.h"
 
@@ -16,10 +17,19 @@ protected:
         energy.LoadHoistFactors();
         test::fillCompleteProject(record);
     }
+    // Shows the yearly amount as the summary does, when the calculation finished.
+    void shown(bool finished) {
+        if (finished) {
+            summary = numbers::format(energy.yearlySavings(), numbers::kCurrency, locale);
+        }
+    }
+    void bridge() { shown(energy.CalcBridgeEnergy(record, locale)); }
+    void trolley() { shown(energy.CalcTrolleyEnergy(record, locale)); }
+    void hoist() { shown(energy.CalcHoistEnergy(record, locale)); }
     void calcAll() {
-        energy.CalcBridgeEnergy(record, locale, summary);
-        energy.CalcTrolleyEnergy(record, locale, summary);
-        energy.CalcHoistEnergy(record, locale, summary);
+        bridge();
+        trolley();
+        hoist();
     }
 
     EnergyModel energy;
@@ -74,10 +84,10 @@ TEST_F(EnergyModelTest, one_kw_hr_a_turn_at_one_dollar_is_1068_dollars_a_year) {
     test::removeMotor(record, Motion::Hoist);
     record.set(Field::KwHrRate, "1");
     // Savings of exactly 1 kW-hr per turn: scale the motor so that the bridge saves 1.
-    energy.CalcBridgeEnergy(record, locale, summary);
+    bridge();
     const double saved = energy.results(Motion::Bridge).SavingsKwHrPerTurn;
     record.set(Field::KwHrRate, std::to_string(1.0 / saved));
-    energy.CalcBridgeEnergy(record, locale, summary);
+    bridge();
     EXPECT_EQ(summary, "$1,068.00");
 }
 
@@ -87,10 +97,10 @@ TEST_F(EnergyModelTest, an_empty_step_stops_that_motion_and_leaves_the_summary_a
     const MotionEnergy trolleyBefore = energy.results(Motion::Trolley);
     record.set(Field::DutyCycleTrolley3, "");
     record.set(Field::NumLifts, "20"); // would change every per-turn result
-    energy.CalcBridgeEnergy(record, locale, summary);
+    bridge();
     const std::string afterBridge = summary;
     EXPECT_NE(afterBridge, before);
-    energy.CalcTrolleyEnergy(record, locale, summary);
+    trolley();
     EXPECT_EQ(summary, afterBridge);
     const MotionEnergy& t = energy.results(Motion::Trolley);
     // Steps 1 and 2 were added before step 3 stopped it; the later results are old.
@@ -104,7 +114,7 @@ TEST_F(EnergyModelTest, zero_full_load_current_stops_before_any_result_changes) 
     const MotionEnergy before = energy.results(Motion::Hoist);
     record.set(Field::MotorFLCAmpsHoist, "0");
     record.set(Field::NumLifts, "20");
-    energy.CalcHoistEnergy(record, locale, summary);
+    hoist();
     EXPECT_EQ(energy.results(Motion::Hoist).DccpKwHrHoisting, before.DccpKwHrHoisting);
     EXPECT_EQ(energy.results(Motion::Hoist).DccpKwHrPerTurn, before.DccpKwHrPerTurn);
 }
@@ -113,14 +123,14 @@ TEST_F(EnergyModelTest, negative_savings_show_in_the_locales_negative_currency_f
     test::removeMotor(record, Motion::Trolley);
     test::removeMotor(record, Motion::Hoist);
     record.set(Field::KwHrRate, "-0.10");
-    energy.CalcBridgeEnergy(record, locale, summary);
+    bridge();
     EXPECT_EQ(summary, "($79.97)");
 }
 
 TEST_F(EnergyModelTest, an_overflow_stops_silently) {
     record.set(Field::KwHrRate, "1e308");
     summary = "kept";
-    energy.CalcBridgeEnergy(record, locale, summary);
+    bridge();
     EXPECT_EQ(summary, "kept");
 }
 

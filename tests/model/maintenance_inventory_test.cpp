@@ -1,5 +1,6 @@
 #include "model/inventory_model.h"
 #include "model/maintenance_model.h"
+#include "model/number_text.h"
 
 #include "support/example_project.h"
 
@@ -15,9 +16,17 @@ protected:
         test::fillCompleteProject(record);
         record.set(Field::NumLifts, "100");
     }
+    // Runs both models, showing each amount as the summary does when the model finished.
     void run() {
-        maintenance.UpdateMaintenanceSavings(record, locale, maintenanceText);
-        inventory.UpdateInventorySavings(record, locale, inventoryText);
+        if (maintenance.UpdateMaintenanceSavings(record, locale)) {
+            maintenanceText = currency(maintenance.MaintenanceSavingsTotal);
+        }
+        if (inventory.UpdateInventorySavings(record, locale)) {
+            inventoryText = currency(inventory.InventorySavingsTotal);
+        }
+    }
+    std::string currency(double amount) const {
+        return numbers::format(amount, numbers::kCurrency, locale);
     }
 
     ProjectRecord record;

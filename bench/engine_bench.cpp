@@ -1,13 +1,14 @@
 // The engine's hot paths: the live recalculation after a keystroke, opening one project
 // file, and reading the four tables when a project is opened.
-#include "files/project_files.h"
 #include "files/reference_tables.h"
+#include "ui/main_form.h"
+#include "ui/quiet_view.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 
 using namespace payvanta;
 namespace fs = std::filesystem;
@@ -17,28 +18,23 @@ namespace {
 const fs::path kData = PAYVANTA_BENCH_DATA_DIR;
 const fs::path kProject = kData / "examples" / "steel-mill-ladle-crane.QVR";
 
-class QuietFileHost : public files::FileFlowHost {};
-class QuietTableHost : public files::TableHost {
-public:
-    void message(std::string_view) override { ++messages; }
-    int messages = 0;
-};
-
-// A complete project, opened as the program opens it.
-void openProject(SavingsModel& model, files::ProjectFiles& files) {
-    model.state.FileChosen = true;
-    model.state.CurrentFilePath = kProject.string();
-    if (!files.ReadKeyValueFile()) {
+// A complete project, opened as the program opens it, on a form without a window; the
+// tables were read beforehand.
+std::unique_ptr<ui::MainForm> openProject(ui::MainFormView& view,
+                                          const files::ReferenceTables& tables) {
+    auto form = std::make_unique<ui::MainForm>(view, LocaleConventions::unitedStates(), kData,
+                                               [&tables] { return tables; });
+    form->load();
+    if (!form->openProjectFile(kProject.string())) {
         throw std::runtime_error("cannot read " + kProject.string());
     }
-    files.LoadProjectIntoFields();
+    return form;
 }
 
 void RecalculateAll_complete_project(benchmark::State& state) {
-    SavingsModel model;
-    QuietFileHost host;
-    files::ProjectFiles files(model, host, kData);
-    openProject(model, files);
+    ui::QuietView view;
+    const auto form = openProject(view, files::LoadReferenceTables(kData));
+    SavingsModel& model = form->model();
     for (auto _ : state) {
         model.RecalculateAll();
         benchmark::DoNotOptimize(model.summary.lblSummaryTotal.data());
@@ -50,26 +46,28 @@ void RecalculateAll_complete_project(benchmark::State& state) {
 BENCHMARK(RecalculateAll_complete_project)->Repetitions(10)->ReportAggregatesOnly(true);
 
 void ReadAndLoad_one_project_file(benchmark::State& state) {
-    SavingsModel model;
-    QuietFileHost host;
-    files::ProjectFiles files(model, host, kData);
+    ui::QuietView view;
+    const files::ReferenceTables tables = files::LoadReferenceTables(kData);
     for (auto _ : state) {
-        openProject(model, files);
-        benchmark::DoNotOptimize(model.summary.lblSummaryTotal.data());
+        const auto form = openProject(view, tables);
+        benchmark::DoNotOptimize(form->model().summary.lblSummaryTotal.data());
     }
 }
 BENCHMARK(ReadAndLoad_one_project_file)->Repetitions(10)->ReportAggregatesOnly(true);
 
 void Read_the_four_shipped_tables(benchmark::State& state) {
-    QuietTableHost host;
     std::size_t items = 0;
+    std::size_t problems = 0;
     for (auto _ : state) {
-        files::SelectionLists lists;
-        files::LoadReferenceTables(kData, lists, host);
-        items = lists.cmbStateKw.size() + lists.cmbHoistMotor.size();
+        const files::ReferenceTables tables = files::LoadReferenceTables(kData);
+        items = tables.lists.cmbStateKw.size() + tables.lists.cmbHoistMotor.size();
+        problems = 0;
+        for (const auto& p : tables.problems) {
+            problems += p.size();
+        }
         benchmark::DoNotOptimize(items);
     }
-    if (host.messages != 0 || items == 0) {
+    if (problems != 0 || items == 0) {
         state.SkipWithError("the shipped tables did not read cleanly");
     }
 }

@@ -8,6 +8,7 @@
 #include "ui/main_form.h"
 
 #include <memory>
+#include <optional>
 
 namespace payvanta::cli {
 
@@ -30,14 +31,13 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
     StderrView view(err);
     // The tables fill the selection lists, which nothing here picks from; they are read
     // once for all files, so that their problems are reported once.
-    files::SelectionLists tables;
-    bool tablesRead = false;
-    const ui::TableLoader loadTables = [&](files::SelectionLists& lists, files::TableHost& host) {
-        if (!tablesRead) {
-            files::LoadReferenceTables(programFolder, tables, host);
-            tablesRead = true;
+    std::optional<files::ReferenceTables> tables;
+    const ui::TableLoader loadTables = [&] {
+        if (!tables) {
+            tables = files::LoadReferenceTables(programFolder);
+            return *tables;
         }
-        lists = tables;
+        return files::ReferenceTables{tables->lists, {}};
     };
 
     int status = 0;

@@ -10,9 +10,6 @@ namespace payvanta::files {
 inline constexpr std::string_view kDefaultFileName = "Customer.ini";
 inline constexpr std::string_view kProjectExtension = ".QVR";
 
-inline constexpr std::string_view kNewFileNamePrompt =
-    "Please enter the name of the new file. NOTE: The .QVR file extention will be added for you.";
-
 // The default file beside the program.
 std::string defaultFilePath(const std::filesystem::path& programFolder);
 
@@ -23,12 +20,23 @@ std::string newProjectFilePath(const std::filesystem::path& programFolder, std::
 // letter case. A project the user named "Customer.ini" is treated the same way.
 bool isDefaultFilePath(std::string_view path);
 
-// Why a typed name cannot become a file name in the program folder (a path separator,
-// a character no file name may hold, too long), or nothing when it can.
-std::optional<std::string> newFileNameProblem(std::string_view name);
+// Why a typed name cannot become a file name in the program folder.
+struct FileNameProblem {
+    enum class Kind {
+        ForbiddenCharacter, // a path separator or a character no file name may hold
+        ControlCharacter,
+        TooLong,
+    };
+    Kind kind;
+    char character = 0; // the forbidden character
 
-// The message for a file that could not be read or written.
-std::string cannotReadMessage(std::string_view path, std::string_view reason);
-std::string cannotSaveMessage(std::string_view path, std::string_view reason);
+    friend bool operator==(const FileNameProblem&, const FileNameProblem&) = default;
+};
+
+// The characters that no file name may hold on one of the systems our users share
+// project files between.
+inline constexpr std::string_view kForbiddenFileNameCharacters = "/\\:*?\"<>|";
+
+std::optional<FileNameProblem> newFileNameProblem(std::string_view name);
 
 } // namespace payvanta::files

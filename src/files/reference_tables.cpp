@@ -1,6 +1,5 @@
 #include "reference_tables.h"
 
-#include "file_naming.h"
 #include "text_encoding.h"
 #include "text_file.h"
 
@@ -33,23 +32,28 @@ std::string cleaned(std::string_view field) {
     return StripTabs(text);
 }
 
-std::string fieldCountText(std::size_t n) {
-    return std::to_string(n) + (n == 1 ? " field" : " fields");
+TableProblem problemIn(std::string_view fileName, TableProblem::Kind kind) {
+    TableProblem problem;
+    problem.kind = kind;
+    problem.fileName = fileName;
+    return problem;
 }
 
-// Reads one table: every data row with at least minFields fields goes to onRow, with the
-// rest reported.
-void readTable(const std::filesystem::path& folder, std::string_view fileName,
-               std::size_t minFields, TableHost& host,
-               const std::function<void(const Row&, const std::string_view line)>& onRow) {
-    const auto path = folder / fileName;
-    FileRead read = readSmallTextFile(path, kMaxTableBytes);
-    if (!read) {
-        host.message("The table \"" + path.string() + "\" could not be read: " + read.reason +
-                     ". Its selection list stays empty.");
-        return;
+// Reads one table: every data row with at least minFields fields goes to onRow, the rest
+// become problems.
+TableProblems readTable(const std::filesystem::path& folder, std::string_view fileName,
+                        std::size_t minFields,
+                        const std::function<void(const Row&, std::string_view line,
+                                                 TableProblems& problems)>& onRow) {
+    TableProblems problems;
+    const Result<std::string> bytes = readSmallTextFile(folder / fileName, kMaxTableBytes);
+    if (!bytes) {
+        TableProblem unreadable = problemIn(fileName, TableProblem::Kind::Unreadable);
+        unreadable.failure = bytes.failure();
+        problems.push_back(std::move(unreadable));
+        return problems;
     }
-    const std::string text = encoding::decodeFileText(*read.bytes);
+    const std::string text = encoding::decodeFileText(*bytes);
     forEachLine(text, [&](std::string_view line, std::size_t lineNumber) {
         const std::string_view trimmed = trimSpaces(line);
         if (trimmed.empty() || trimmed.front() == '*' || line.find(';') == std::string_view::npos) {
@@ -57,13 +61,16 @@ void readTable(const std::filesystem::path& folder, std::string_view fileName,
         }
         const Row row = splitFields(line);
         if (row.size() < minFields) {
-            host.message("Line " + std::to_string(lineNumber) + " of " + std::string(fileName) +
-                         " has " + fieldCountText(row.size()) + " where " +
-                         fieldCountText(minFields) + " are needed; the row is left out.");
+            TableProblem shortRow = problemIn(fileName, TableProblem::Kind::ShortRow);
+            shortRow.line = lineNumber;
+            shortRow.fields = row.size();
+            shortRow.fieldsNeeded = minFields;
+            problems.push_back(std::move(shortRow));
             return;
         }
-        onRow(row, line);
+        onRow(row, line, problems);
     });
+    return problems;
 }
 
 std::string sizeItem(const Row& row) {
@@ -93,13 +100,8 @@ std::string FormatMotorItem(std::string_view dutyType, std::string_view frame,
     return item;
 }
 
-std::string unknownDutyTypeMessage(std::string_view dutyType) {
-    return "Unknown Duty type: " + std::string(dutyType) + " in MillMoto.ini file.";
-}
-
-void LoadUtilityRates(const std::filesystem::path& folder, SelectionLists& lists,
-                      TableHost& host) {
-    readTable(folder, kUtilityRatesFile, 2, host, [&](const Row&, std::string_view line) {
+TableProblems LoadUtilityRates(const std::filesystem::path& folder, SelectionLists& lists) {
+    return readTable(folder, kUtilityRatesFile, 2, [&](const Row&, std::string_view line, auto&) {
         // The state is trimmed of spaces only; the rate is the rest of the line, so a
         // further ";" stays in it.
         const auto sep = line.find(';');
@@ -108,8 +110,8 @@ void LoadUtilityRates(const std::filesystem::path& folder, SelectionLists& lists
     });
 }
 
-void LoadTipCosts(const std::filesystem::path& folder, SelectionLists& lists, TableHost& host) {
-    readTable(folder, kTipCostsFile, 5, host, [&](const Row& row, std::string_view) {
+TableProblems LoadTipCosts(const std::filesystem::path& folder, SelectionLists& lists) {
+    return readTable(folder, kTipCostsFile, 5, [&](const Row& row, std::string_view, auto&) {
         const std::string item = sizeItem(row);
         lists.cmbBridgeNemaSize.push_back(item);
         lists.cmbHoistNemaSize.push_back(item);
@@ -117,19 +119,21 @@ void LoadTipCosts(const std::filesystem::path& folder, SelectionLists& lists, Ta
     });
 }
 
-void LoadShoeCosts(const std::filesystem::path& folder, SelectionLists& lists, TableHost& host) {
-    readTable(folder, kShoeCostsFile, 5, host, [&](const Row& row, std::string_view) {
+TableProblems LoadShoeCosts(const std::filesystem::path& folder, SelectionLists& lists) {
+    return readTable(folder, kShoeCostsFile, 5, [&](const Row& row, std::string_view, auto&) {
         lists.cmbBrakeSize.push_back(sizeItem(row));
     });
 }
 
-void LoadMotorCatalogue(const std::filesystem::path& folder, SelectionLists& lists,
-                        TableHost& host) {
-    host.progress(60);
-    readTable(folder, kMotorCatalogueFile, 9, host, [&](const Row& row, std::string_view) {
+TableProblems LoadMotorCatalogue(const std::filesystem::path& folder, SelectionLists& lists) {
+    return readTable(folder, kMotorCatalogueFile, 9, [&](const Row& row, std::string_view,
+                                                         TableProblems& problems) {
         const std::string duty = cleaned(row[0]);
         if (duty != kHalfHourRating && duty != kOneHourRating) {
-            host.message(unknownDutyTypeMessage(duty));
+            TableProblem unknown =
+                problemIn(kMotorCatalogueFile, TableProblem::Kind::UnknownDutyType);
+            unknown.dutyType = duty;
+            problems.push_back(std::move(unknown));
             return;
         }
         const std::string item = FormatMotorItem(duty, cleaned(row[1]), cleaned(row[2]),
@@ -142,15 +146,15 @@ void LoadMotorCatalogue(const std::filesystem::path& folder, SelectionLists& lis
             lists.cmbBridgeMotor.push_back(item);
         }
     });
-    host.progress(70);
 }
 
-void LoadReferenceTables(const std::filesystem::path& folder, SelectionLists& lists,
-                         TableHost& host) {
-    LoadUtilityRates(folder, lists, host);
-    LoadTipCosts(folder, lists, host);
-    LoadShoeCosts(folder, lists, host);
-    LoadMotorCatalogue(folder, lists, host);
+ReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {
+    ReferenceTables tables;
+    tables.problems[0] = LoadUtilityRates(folder, tables.lists);
+    tables.problems[1] = LoadTipCosts(folder, tables.lists);
+    tables.problems[2] = LoadShoeCosts(folder, tables.lists);
+    tables.problems[3] = LoadMotorCatalogue(folder, tables.lists);
+    return tables;
 }
 
 } // namespace payvanta::files

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "failure.h"
+
+#include <array>
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,13 +23,24 @@ struct SelectionLists {
     std::vector<std::string> cmbBridgeMotor;
 };
 
-// What reading the tables needs of the window: the message box and the progress bar.
-class TableHost {
-public:
-    virtual ~TableHost() = default;
-    virtual void message(std::string_view /*text*/) {}
-    virtual void progress(int /*value*/) {}
+// Something in a table that kept a row, or the whole table, out of its list. The form
+// tells the user; reading goes on with the next row.
+struct TableProblem {
+    enum class Kind {
+        Unreadable,      // the table could not be read at all (see failure)
+        ShortRow,        // a row with fewer fields than the table reads
+        UnknownDutyType, // a motor row whose duty type is neither rating
+    };
+    Kind kind = Kind::Unreadable;
+    std::string fileName;
+    Failure failure;             // Unreadable
+    std::size_t line = 0;        // ShortRow
+    std::size_t fields = 0;      // ShortRow: the fields the row has
+    std::size_t fieldsNeeded = 0; // ShortRow
+    std::string dutyType;        // UnknownDutyType
 };
+
+using TableProblems = std::vector<TableProblem>;
 
 inline constexpr std::string_view kMotorCatalogueFile = "MillMoto.ini";
 inline constexpr std::string_view kUtilityRatesFile = "UtilRate.ini";
@@ -36,15 +51,20 @@ inline constexpr std::string_view kHalfHourRating = "\u00BD Hour Rating";
 inline constexpr std::string_view kOneHourRating = "1 Hour Rating";
 
 // Each reads its table from the program folder and appends its items, in file order.
-// A table that cannot be read, or a row with too few fields, is reported with the file
-// name (and the line) and left out; the rest is still read.
-void LoadUtilityRates(const std::filesystem::path& folder, SelectionLists& lists, TableHost& host);
-void LoadTipCosts(const std::filesystem::path& folder, SelectionLists& lists, TableHost& host);
-void LoadShoeCosts(const std::filesystem::path& folder, SelectionLists& lists, TableHost& host);
-void LoadMotorCatalogue(const std::filesystem::path& folder, SelectionLists& lists, TableHost& host);
+// A table that cannot be read, or a row that cannot become an item, is left out and
+// given back as a problem, in file order; the rest is still read.
+TableProblems LoadUtilityRates(const std::filesystem::path& folder, SelectionLists& lists);
+TableProblems LoadTipCosts(const std::filesystem::path& folder, SelectionLists& lists);
+TableProblems LoadShoeCosts(const std::filesystem::path& folder, SelectionLists& lists);
+TableProblems LoadMotorCatalogue(const std::filesystem::path& folder, SelectionLists& lists);
 
-// The four in the order a project is opened with: rates, tips, shoes, motors.
-void LoadReferenceTables(const std::filesystem::path& folder, SelectionLists& lists, TableHost& host);
+// The four tables, read in the order a project is opened with (utility rates, tip costs,
+// shoe costs, motor catalogue), with the problems of each in that order.
+struct ReferenceTables {
+    SelectionLists lists;
+    std::array<TableProblems, 4> problems;
+};
+ReferenceTables LoadReferenceTables(const std::filesystem::path& folder);
 
 // Removes every tab wherever it stands, then leading and trailing spaces. The text is
 // changed in place and returned.
@@ -56,7 +76,5 @@ std::string FormatMotorItem(std::string_view dutyType, std::string_view frame,
                             std::string_view horsepower, std::string_view volts,
                             std::string_view amperes, std::string_view nemaSize,
                             std::string_view brakeSize);
-
-std::string unknownDutyTypeMessage(std::string_view dutyType);
 
 } // namespace payvanta::files

@@ -57,35 +57,29 @@ std::string_view trimSpaces(std::string_view s) {
     return s;
 }
 
-FileRead readSmallTextFile(const fs::path& path, std::size_t maxBytes) {
-    FileRead out;
+Result<std::string> readSmallTextFile(const fs::path& path, std::size_t maxBytes) {
+    const auto fail = [&path](std::string reason) { return Failure{path.string(), std::move(reason)}; };
     std::error_code ec;
     const auto status = fs::status(path, ec);
     if (ec || !fs::exists(status)) {
-        out.reason = errnoReason(ENOENT);
-        if (ec && ec.value() != ENOENT) {
-            out.reason = ec.message();
-        }
-        return out;
+        return fail(ec && ec.value() != ENOENT ? ec.message() : errnoReason(ENOENT));
     }
     if (fs::is_directory(status)) {
-        out.reason = "it is a folder, not a file";
-        return out;
+        return fail("it is a folder, not a file");
     }
     if (!fs::is_regular_file(status)) {
-        out.reason = "it is not a regular file";
-        return out;
+        return fail("it is not a regular file");
     }
+    const std::string tooLarge =
+        "it is larger than " + sizeText(maxBytes) + ", too large for this kind of file";
     const auto size = fs::file_size(path, ec);
     if (!ec && size > maxBytes) {
-        out.reason = "it is larger than " + sizeText(maxBytes) + ", too large for this kind of file";
-        return out;
+        return fail(tooLarge);
     }
     errno = 0;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (f == nullptr) {
-        out.reason = errnoReason(errno != 0 ? errno : EIO);
-        return out;
+        return fail(errnoReason(errno != 0 ? errno : EIO));
     }
     // Room for the size the folder entry gives and one byte more, so that a file that
     // grew meanwhile still shows; a file that reports no size (such as one of /proc) is
@@ -106,24 +100,23 @@ FileRead readSmallTextFile(const fs::path& path, std::size_t maxBytes) {
     const int readErrno = errno;
     std::fclose(f);
     if (failed) {
-        out.reason = errnoReason(readErrno != 0 ? readErrno : EIO);
-        return out;
+        return fail(errnoReason(readErrno != 0 ? readErrno : EIO));
     }
     if (got > maxBytes) {
-        out.reason = "it is larger than " + sizeText(maxBytes) + ", too large for this kind of file";
-        return out;
+        return fail(tooLarge);
     }
     bytes.resize(got);
     if (looksBinary(bytes)) {
-        out.reason = "it is not a text file";
-        return out;
+        return fail("it is not a text file");
     }
-    out.bytes = std::move(bytes);
-    return out;
+    return bytes;
 }
 
-std::optional<std::string> replaceFileAtomically(const fs::path& linkOrPath,
-                                                 std::string_view bytes) {
+std::optional<Failure> replaceFileAtomically(const fs::path& linkOrPath,
+                                             std::string_view bytes) {
+    const auto fail = [&linkOrPath](std::string reason) {
+        return Failure{linkOrPath.string(), std::move(reason)};
+    };
     std::error_code ec;
     // Through a link, the file it points at is replaced and the link stays a link.
     fs::path path = linkOrPath;
@@ -134,7 +127,7 @@ std::optional<std::string> replaceFileAtomically(const fs::path& linkOrPath,
         }
     }
     if (fs::is_directory(path, ec)) {
-        return std::string("it is a folder, not a file");
+        return fail("it is a folder, not a file");
     }
     std::random_device rd;
     fs::path temp = path;
@@ -143,7 +136,7 @@ std::optional<std::string> replaceFileAtomically(const fs::path& linkOrPath,
     errno = 0;
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (f == nullptr) {
-        return errnoReason(errno != 0 ? errno : EIO);
+        return fail(errnoReason(errno != 0 ? errno : EIO));
     }
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
@@ -157,7 +150,7 @@ std::optional<std::string> replaceFileAtomically(const fs::path& linkOrPath,
     ok = std::fclose(f) == 0 && ok;
     if (!ok) {
         fs::remove(temp, ec);
-        return errnoReason(err != 0 ? err : EIO);
+        return fail(errnoReason(err != 0 ? err : EIO));
     }
     // A file that is replaced keeps its permissions.
     const auto oldStatus = fs::status(path, ec);
@@ -168,7 +161,7 @@ std::optional<std::string> replaceFileAtomically(const fs::path& linkOrPath,
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
-        return ec.message();
+        return fail(ec.message());
     }
     return std::nullopt;
 }

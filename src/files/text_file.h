@@ -1,5 +1,7 @@
 #pragma once
 
+#include "failure.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -8,23 +10,15 @@
 
 namespace payvanta::files {
 
-// The whole of a small text file, or the reason it cannot be had.
-struct FileRead {
-    std::optional<std::string> bytes;
-    std::string reason; // "No such file or directory", "it is a folder", ...
-
-    explicit operator bool() const { return bytes.has_value(); }
-};
-
 // Reads a file that must be a regular, text file of at most maxBytes: a folder, a
 // device, a file holding NUL bytes or a larger file is refused with its reason.
-FileRead readSmallTextFile(const std::filesystem::path& path, std::size_t maxBytes);
+Result<std::string> readSmallTextFile(const std::filesystem::path& path, std::size_t maxBytes);
 
 // Replaces the file with the bytes without ever leaving it half-written: the bytes go
-// to a temporary file beside it, which then takes its place. Returns the reason when it
-// fails; the old file is then untouched.
-std::optional<std::string> replaceFileAtomically(const std::filesystem::path& path,
-                                                 std::string_view bytes);
+// to a temporary file beside it, which then takes its place. On a failure the old file
+// is untouched.
+std::optional<Failure> replaceFileAtomically(const std::filesystem::path& path,
+                                             std::string_view bytes);
 
 // The text with each line ending (CRLF, LF or a lone CR) as a break, without the breaks.
 template <typename Fn>

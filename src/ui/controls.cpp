@@ -31,6 +31,14 @@ constexpr std::array<std::string_view, kFieldCount> kControlNames{
 
 } // namespace
 
+std::string controlName(ControlRef control) {
+    std::string name(control.name);
+    if (control.index != 0 || control.name == ctl::mnuFont) {
+        name += '(' + std::to_string(control.index) + ')';
+    }
+    return name;
+}
+
 ControlRef controlOf(Field field) {
     return {kControlNames[index(field)], dutyCycleStepOf(field).value_or(0)};
 }

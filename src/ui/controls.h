@@ -3,6 +3,7 @@
 #include "model/field.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The names of the main form's controls. The window gives its widgets these names, and
@@ -18,9 +19,16 @@ struct ControlRef {
     friend bool operator==(const ControlRef&, const ControlRef&) = default;
 };
 
+// The name a control goes by in the window and in tests: its name, and for an element of
+// a control array its index in parentheses ("txtDutyCycleHoist(5)", "Frame1(3)"). The
+// print-font items are always indexed ("mnuFont(0)").
+std::string controlName(ControlRef control);
+
 namespace ctl {
+inline constexpr std::string_view frmMain = "frmMain";
 inline constexpr std::string_view cmdNewFile = "cmdNewFile";
 inline constexpr std::string_view cmdExistingFile = "cmdExistingFile";
+// The name says Excel, but the button saves the project file; kept on purpose.
 inline constexpr std::string_view cmdSaveExcel = "cmdSaveExcel";
 inline constexpr std::string_view cmdPrintSummary = "cmdPrintSummary";
 inline constexpr std::string_view cmdPrintAll = "cmdPrintAll";
@@ -32,12 +40,14 @@ inline constexpr std::string_view Frame1 = "Frame1";
 inline constexpr std::string_view ProgressBar1 = "ProgressBar1";
 inline constexpr std::string_view lblFileName = "lblFileName";
 inline constexpr std::string_view lblSummaryEnergy = "lblSummaryEnergy";
+// Spelled with one "m" on purpose: the name is fixed.
 inline constexpr std::string_view lblSumaryMaintenance = "lblSumaryMaintenance";
 inline constexpr std::string_view lblSummaryInventory = "lblSummaryInventory";
 inline constexpr std::string_view lblSummaryTotal = "lblSummaryTotal";
 inline constexpr std::string_view cmbHelp = "cmbHelp";
 inline constexpr std::string_view txtHelp = "txtHelp";
 inline constexpr std::string_view txtElectricalLife = "txtElectricalLife";
+inline constexpr std::string_view fraRealTimeSummary = "fraRealTimeSummary";
 // Menus and their items.
 inline constexpr std::string_view mnuFile = "mnuFile";
 inline constexpr std::string_view mnuOpenNewFile = "mnuOpenNewFile";
@@ -57,6 +67,7 @@ inline constexpr std::string_view mnuEnergy = "mnuEnergy";
 inline constexpr std::string_view mnuSavings = "mnuSavings";
 inline constexpr std::string_view mnuPrinterFonts = "mnuPrinterFonts";
 // The items of the "Printer-Fonts" menu, a control array indexed like kPrintFontChoices.
+// The tab strip's tabs are indexed 1 to 6 like the frames they show.
 inline constexpr std::string_view mnuFont = "mnuFont";
 } // namespace ctl
 

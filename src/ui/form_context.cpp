@@ -89,21 +89,38 @@ void FormContext::showSummary() {
     show(ctl::lblSummaryTotal, s.lblSummaryTotal, shownSummary_.lblSummaryTotal);
 }
 
+void FormContext::enterState(FormState state) {
+    state_ = state;
+    for (const CommandStateRow& row : commandStates()) {
+        const auto known = enabled_.find(controlName(row.control));
+        if (known == enabled_.end() || known->second != row.in(state)) {
+            setEnabled(row.control, row.in(state));
+        }
+    }
+}
+
 void FormContext::setEnabled(ControlRef control, bool enabled) {
-    enabled_[{std::string(control.name), control.index}] = enabled;
+    enabled_[controlName(control)] = enabled;
     view.setEnabled(control, enabled);
 }
 
 bool FormContext::isEnabled(ControlRef control) const {
-    const auto it = enabled_.find({std::string(control.name), control.index});
+    const auto it = enabled_.find(controlName(control));
     return it == enabled_.end() || it->second;
 }
 
-void FormContext::restoreEnabledState(const EnabledState& state) {
-    for (const auto& [key, enabled] : state) {
-        if (isEnabled({key.first, key.second}) != enabled) {
-            setEnabled({key.first, key.second}, enabled);
-        }
+void FormContext::progress(int value) {
+    if (!progressShown_) {
+        view.setProgressVisible(true);
+        progressShown_ = true;
+    }
+    view.setProgress(value);
+}
+
+void FormContext::hideProgress() {
+    if (progressShown_) {
+        view.setProgressVisible(false);
+        progressShown_ = false;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "command_states.h"
 #include "controls.h"
 #include "main_form_view.h"
 
@@ -12,7 +13,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace payvanta::ui {
 
@@ -65,12 +65,17 @@ public:
     void recalculate();
     void showSummary();
 
-    // The enabled state of commands, menus and frames, as last set.
-    using EnabledState = std::map<std::pair<std::string, int>, bool>;
+    // The commands of a state, menus, the tab strip and the frames included; the window is
+    // told only what changes.
+    void enterState(FormState state);
+    FormState state() const { return state_; }
+    // One command on its own, as Save Data switches itself off while it saves.
     void setEnabled(ControlRef control, bool enabled);
     bool isEnabled(ControlRef control) const;
-    const EnabledState& enabledState() const { return enabled_; }
-    void restoreEnabledState(const EnabledState& state);
+
+    // The progress bar: shown with its first value, hidden again by hideProgress.
+    void progress(int value);
+    void hideProgress();
 
 private:
     void fieldWritten(Field field);
@@ -80,7 +85,9 @@ private:
     std::string textBeforeTyping_;
     bool quiet_ = false;
     SummaryTexts shownSummary_;
-    EnabledState enabled_;
+    FormState state_ = FormState::Start;
+    std::map<std::string, bool> enabled_;
+    bool progressShown_ = false;
 };
 
 } // namespace payvanta::ui

@@ -1,23 +1,17 @@
 #pragma once
 
 #include "form_context.h"
+#include "project_file_steps.h"
 
-#include "files/project_files.h"
-#include "files/reference_tables.h"
-
-#include <functional>
-#include <optional>
+#include <cstddef>
 #include <string>
 
 namespace payvanta::ui {
 
-// Reads the four reference tables into the lists; the command-line program hands in a
-// reader that reads them once for many projects.
-using TableLoader = std::function<void(files::SelectionLists&, files::TableHost&)>;
-
-// The commands that create, open, save and close a project, with the enabling rules of
-// the form in each state: at start, while loading, with a project open, while closing.
-class ProjectFlows final : private files::FileFlowHost, private files::TableHost {
+// The commands that create, open, save and close a project, each moving the form from
+// one state of its commands to the next: at start, while loading, with a project open,
+// cancelled, while closing.
+class ProjectFlows {
 public:
     ProjectFlows(FormContext& form, TableLoader tables);
 
@@ -36,34 +30,19 @@ public:
     // in which case the program stays open.
     bool unload();
 
-    void EnableButtons(bool enable);
-    void EnableButtonsFile(bool enable);
-    void UncheckPrintFontMenu();
     void choosePrintFont(std::size_t menuIndex);
 
     bool projectOpen() const { return projectOpen_; }
 
 private:
-    // The files layer's needs, met by the window.
-    void progress(int value) override;
-    std::optional<std::string> askText(std::string_view prompt) override;
-    void message(std::string_view text) override;
-    void fileNameShown(std::string_view path) override;
-    void printFontChecked(std::size_t menuIndex) override;
-    void recalculated() override;
-
-    void loadTables();
+    bool openProject(const std::string& path, FormState stateBefore);
     void SetUp();
-    void showFileName(std::string_view path);
-    bool openProject(const std::string& path, const FormContext::EnabledState& enabledBefore);
     // Puts the form back as it was before a flow that could not read its file.
-    void restore(const RunState& state, const FormContext::EnabledState& enabled);
+    void restore(const RunState& state, FormState commands);
 
     FormContext& form_;
-    files::ProjectFiles files_;
-    TableLoader tables_;
-    bool tablesLoaded_ = false;
-    bool progressShown_ = false;
+    ProjectFileSteps steps_;
+    // At most one project is open in a run: once it is, it stays.
     bool projectOpen_ = false;
 };
 

@@ -70,4 +70,49 @@ std::string_view minimumMessage(Field field) {
     }
 }
 
+std::string cannotRead(const files::Failure& failure) {
+    return "The file \"" + failure.path + "\" could not be read: " + failure.reason + ".";
+}
+
+std::string cannotSave(const files::Failure& failure) {
+    return "The file \"" + failure.path + "\" could not be saved: " + failure.reason +
+           ". Nothing was written; your work is still open.";
+}
+
+std::string cannotUseName(std::string_view name, const files::FileNameProblem& problem) {
+    using Kind = files::FileNameProblem::Kind;
+    switch (problem.kind) {
+    case Kind::ForbiddenCharacter:
+        return "The name \"" + std::string(name) + "\" cannot be used for a file: it holds \"" +
+               std::string(1, problem.character) +
+               "\". Please choose a name without any of these characters: / \\ : * ? \" < > |";
+    case Kind::ControlCharacter:
+        return "The name cannot be used for a file: it holds a control character. Please choose "
+               "a name made of letters, digits and spaces.";
+    case Kind::TooLong:
+        break;
+    }
+    return "The name \"" + std::string(name) +
+           "\" is too long for a file name. Please choose a shorter name.";
+}
+
+std::string tableProblem(const files::TableProblem& problem) {
+    using Kind = files::TableProblem::Kind;
+    const auto fields = [](std::size_t n) {
+        return std::to_string(n) + (n == 1 ? " field" : " fields");
+    };
+    switch (problem.kind) {
+    case Kind::Unreadable:
+        return "The table \"" + problem.failure.path + "\" could not be read: " +
+               problem.failure.reason + ". Its selection list stays empty.";
+    case Kind::ShortRow:
+        return "Line " + std::to_string(problem.line) + " of " + problem.fileName + " has " +
+               fields(problem.fields) + " where " + fields(problem.fieldsNeeded) +
+               " are needed; the row is left out.";
+    case Kind::UnknownDutyType:
+        break;
+    }
+    return "Unknown Duty type: " + problem.dutyType + " in MillMoto.ini file.";
+}
+
 } // namespace payvanta::ui::texts

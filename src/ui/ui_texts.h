@@ -1,5 +1,8 @@
 #pragma once
 
+#include "files/failure.h"
+#include "files/file_naming.h"
+#include "files/reference_tables.h"
 #include "model/field.h"
 
 #include <string>
@@ -10,6 +13,8 @@ namespace payvanta::ui::texts {
 
 inline constexpr std::string_view kApplicationTitle = "Stravolux_QVR";
 inline constexpr std::string_view kSaveQuestion = "Would you like to save your work?";
+inline constexpr std::string_view kNewFileNamePrompt =
+    "Please enter the name of the new file. NOTE: The .QVR file extention will be added for you.";
 
 inline constexpr std::string_view kBrakeShoeMinimum =
     "Brake Shoe Cost must have a value of at least 0.05.";
@@ -57,5 +62,13 @@ std::string noMotorCount(std::string_view lineBreak);
 std::string sizeListMinimum(Field sizeField);
 // The message of a minimum check (NumLifts, ContactElec, tip costs, BrakeShoe).
 std::string_view minimumMessage(Field field);
+
+// A project or default file that could not be read, or saved.
+std::string cannotRead(const files::Failure& failure);
+std::string cannotSave(const files::Failure& failure);
+// Why a typed name cannot be a file name.
+std::string cannotUseName(std::string_view name, const files::FileNameProblem& problem);
+// A reference table, or a row of one, that was left out.
+std::string tableProblem(const files::TableProblem& problem);
 
 } // namespace payvanta::ui::texts

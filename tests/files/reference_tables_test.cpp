@@ -1,16 +1,51 @@
-#include "file_session.h"
+#include "support/temp_folder.h"
+
 #include "files/reference_tables.h"
 
 #include <gtest/gtest.h>
 
 using namespace payvanta;
-using payvanta::test::RecordingHost;
 using payvanta::test::TempFolder;
-using payvanta::test::Texts;
 using payvanta::test::writeBytes;
 namespace fs = std::filesystem;
 
 namespace {
+
+using Texts = std::vector<std::string>;
+
+// A problem in short: "short TipCosts.ini line 4: 4 of 5", "duty 1 hour rating",
+// "unreadable <path>: <reason>".
+std::string brief(const files::TableProblem& p) {
+    using Kind = files::TableProblem::Kind;
+    switch (p.kind) {
+    case Kind::Unreadable:
+        return "unreadable " + p.failure.path + ": " + p.failure.reason;
+    case Kind::ShortRow:
+        return "short " + p.fileName + " line " + std::to_string(p.line) + ": " +
+               std::to_string(p.fields) + " of " + std::to_string(p.fieldsNeeded);
+    case Kind::UnknownDutyType:
+        break;
+    }
+    return "duty " + p.dutyType;
+}
+
+Texts briefs(const files::TableProblems& problems) {
+    Texts out;
+    for (const auto& p : problems) {
+        out.push_back(brief(p));
+    }
+    return out;
+}
+
+Texts briefs(const files::ReferenceTables& tables) {
+    Texts out;
+    for (const auto& problems : tables.problems) {
+        for (const auto& line : briefs(problems)) {
+            out.push_back(line);
+        }
+    }
+    return out;
+}
 
 const std::string kHalfHourItem = "Frame 802 Motor 50HP \u00BD Hour Rating ~ 230 ~ 180 ~ 2 ~ 4";
 const std::string kOneHourItem = "Frame 804 Motor 10HP 1 Hour Rating ~ 230 ~ 38 ~ 2";
@@ -27,7 +62,6 @@ protected:
 
     TempFolder folder;
     files::SelectionLists lists;
-    RecordingHost host;
 };
 
 TEST_F(ReferenceTablesTest,
@@ -51,12 +85,11 @@ TEST_F(ReferenceTablesTest,
     for (const auto& [rows, hoist] : files1252AndUtf8) {
         files::SelectionLists read;
         write(files::kMotorCatalogueFile, rows);
-        files::LoadMotorCatalogue(folder.path(), read, host);
+        EXPECT_EQ(briefs(files::LoadMotorCatalogue(folder.path(), read)), Texts{});
         EXPECT_EQ(read.cmbHoistMotor, hoist);
         EXPECT_EQ(read.cmbTrolleyMotor, travel);
         EXPECT_EQ(read.cmbBridgeMotor, travel);
     }
-    EXPECT_EQ(host.of("message"), Texts{});
 }
 
 TEST_F(ReferenceTablesTest, each_row_of_an_unknown_duty_type_is_reported_and_gives_no_item) {
@@ -66,13 +99,9 @@ TEST_F(ReferenceTablesTest, each_row_of_an_unknown_duty_type_is_reported_and_giv
         rows.push_back(std::string(duty) + ";802;50;x;180;230;2;x;4");
     }
     write(files::kMotorCatalogueFile, rows);
-    files::LoadMotorCatalogue(folder.path(), lists, host);
-    EXPECT_EQ(host.of("message"),
-              (Texts{"Unknown Duty type: 1 hour rating in MillMoto.ini file.",
-                     "Unknown Duty type: 1 HOUR RATING in MillMoto.ini file.",
-                     "Unknown Duty type: \u00BD hour rating in MillMoto.ini file.",
-                     "Unknown Duty type: 2 Hour Rating in MillMoto.ini file.",
-                     "Unknown Duty type:  in MillMoto.ini file."}));
+    EXPECT_EQ(briefs(files::LoadMotorCatalogue(folder.path(), lists)),
+              (Texts{"duty 1 hour rating", "duty 1 HOUR RATING", "duty \u00BD hour rating",
+                     "duty 2 Hour Rating", "duty "}));
     EXPECT_EQ(lists.cmbHoistMotor, Texts{kHalfHourItem});
     EXPECT_EQ(lists.cmbTrolleyMotor, Texts{});
     EXPECT_EQ(lists.cmbBridgeMotor, Texts{});
@@ -84,7 +113,8 @@ TEST_F(ReferenceTablesTest, size_and_rate_rows_give_their_items_each_tip_to_the_
                "13;13;2;x;150.00\r\n\t16 ;16;2;x; 225.00\t;x\n8;8;2;x;75.00\r10;10;2;x;100.00");
     write(files::kUtilityRatesFile, {"PA;0.0775", "  PA  ;  0.0775  ", "PA;0.0775;peak",
                                      "PA ; 0.0775 ; peak ", "PA;\t0.07\t75\t", "PA\t;0.0775"});
-    files::LoadReferenceTables(folder.path(), lists, host);
+    const files::ReferenceTables read = files::LoadReferenceTables(folder.path());
+    const files::SelectionLists& lists = read.lists;
     const Texts tips{"2 300.00", "3 450.00"};
     EXPECT_EQ(lists.cmbBridgeNemaSize, tips);
     EXPECT_EQ(lists.cmbHoistNemaSize, tips);
@@ -93,7 +123,7 @@ TEST_F(ReferenceTablesTest, size_and_rate_rows_give_their_items_each_tip_to_the_
     // The state is trimmed of spaces only, so its tab stays; the rate is the rest of the line.
     EXPECT_EQ(lists.cmbStateKw, (Texts{"PA 0.0775", "PA 0.0775", "PA 0.0775;peak",
                                        "PA 0.0775 ; peak", "PA 0.0775", "PA\t 0.0775"}));
-    EXPECT_EQ(host.of("message").size(), 1u); // the missing catalogue
+    EXPECT_EQ(briefs(read).size(), 1u); // the missing catalogue
 }
 
 TEST_F(ReferenceTablesTest, a_short_row_is_reported_with_file_and_line_and_left_out) {
@@ -106,14 +136,11 @@ TEST_F(ReferenceTablesTest, a_short_row_is_reported_with_file_and_line_and_left_
     table(files::kShoeCostsFile, "13;13;2;x;150.00", "13;13;150.00");
     table(files::kMotorCatalogueFile, "1 Hour Rating;804;10;x;38;230;2;x;",
           "1 Hour Rating;804;10;x;38;230;2;x");
-    files::LoadReferenceTables(folder.path(), lists, host);
-    EXPECT_EQ(host.of("message"),
-              (Texts{"Line 4 of TipCosts.ini has 4 fields where 5 fields are needed; the row is "
-                     "left out.",
-                     "Line 4 of ShoeCost.ini has 3 fields where 5 fields are needed; the row is "
-                     "left out.",
-                     "Line 4 of MillMoto.ini has 8 fields where 9 fields are needed; the row is "
-                     "left out."}));
+    const files::ReferenceTables read = files::LoadReferenceTables(folder.path());
+    const files::SelectionLists& lists = read.lists;
+    EXPECT_EQ(briefs(read), (Texts{"short TipCosts.ini line 4: 4 of 5",
+                                   "short ShoeCost.ini line 4: 3 of 5",
+                                   "short MillMoto.ini line 4: 8 of 9"}));
     EXPECT_EQ(lists.cmbHoistNemaSize.size(), 2u);
     EXPECT_EQ(lists.cmbBrakeSize.size(), 2u);
     EXPECT_EQ(lists.cmbTrolleyMotor.size(), 2u);
@@ -123,23 +150,21 @@ TEST_F(ReferenceTablesTest, a_table_that_cannot_be_read_is_reported_and_the_othe
     fs::create_directory(folder / files::kTipCostsFile);
     write(files::kShoeCostsFile, {"13;13;2;x;150.00"});
     write(files::kMotorCatalogueFile, {"\xBD Hour Rating;802;50;x;180;230;2;x;4"});
-    files::LoadReferenceTables(folder.path(), lists, host);
-    const auto message = [&](std::string_view name, std::string_view reason) {
-        return "The table \"" + (folder / name).string() +
-               "\" could not be read: " + std::string(reason) + ". Its selection list stays empty.";
+    const files::ReferenceTables read = files::LoadReferenceTables(folder.path());
+    const files::SelectionLists& lists = read.lists;
+    const auto unreadable = [&](std::string_view name, std::string_view reason) {
+        return "unreadable " + (folder / name).string() + ": " + std::string(reason);
     };
-    EXPECT_EQ(host.of("message"), (Texts{message("UtilRate.ini", "No such file or directory"),
-                                         message("TipCosts.ini", "it is a folder, not a file")}));
+    EXPECT_EQ(briefs(read), (Texts{unreadable("UtilRate.ini", "No such file or directory"),
+                                   unreadable("TipCosts.ini", "it is a folder, not a file")}));
     EXPECT_EQ(lists.cmbBrakeSize, Texts{"13 150.00"});
     EXPECT_EQ(lists.cmbHoistMotor, Texts{kHalfHourItem});
 }
 
 TEST(ShippedTables, read_without_any_message_into_the_expected_lists) {
-    files::SelectionLists lists;
-    RecordingHost host;
-    files::LoadReferenceTables(PAYVANTA_DATA_DIR, lists, host);
-    EXPECT_EQ(host.of("message"), Texts{});
-    EXPECT_EQ(host.of("progress"), (Texts{"60", "70"}));
+    const files::ReferenceTables read = files::LoadReferenceTables(PAYVANTA_DATA_DIR);
+    const files::SelectionLists& lists = read.lists;
+    EXPECT_EQ(briefs(read), Texts{});
     EXPECT_EQ(lists.cmbStateKw.size(), 52u); // 50 states, DC and the national average
     EXPECT_EQ(lists.cmbBridgeNemaSize.size(), 8u);
     EXPECT_EQ(lists.cmbBrakeSize.size(), 7u);

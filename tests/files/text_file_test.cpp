@@ -1,4 +1,5 @@
-#include "file_session.h"
+#include "support/temp_folder.h"
+
 #include "files/text_file.h"
 
 #include <chrono>
@@ -10,7 +11,6 @@
 #include <unistd.h>
 
 using namespace payvanta;
-using payvanta::test::filesIn;
 using payvanta::test::readBytes;
 using payvanta::test::TempFolder;
 using payvanta::test::writeBytes;
@@ -19,6 +19,14 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kLimit = 1024 * 1024;
+
+std::set<std::string> filesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+        names.insert(e.path().lexically_relative(folder).string());
+    }
+    return names;
+}
 
 TEST(ReadSmallTextFile, reads_a_text_file_up_to_the_limit_and_refuses_others_without_waiting) {
     TempFolder t;
@@ -48,7 +56,7 @@ TEST(ReadSmallTextFile, reads_a_text_file_up_to_the_limit_and_refuses_others_wit
         std::vector<std::string> results;
         for (const auto& c : cases) {
             const auto read = files::readSmallTextFile(c.first, kLimit);
-            results.push_back(read ? "read " + *read.bytes : read.reason);
+            results.push_back(read ? "read " + *read : read.failure().reason);
         }
         return results;
     });
@@ -77,7 +85,8 @@ TEST(ReplaceFileAtomically, fails_on_a_folder_of_that_name_leaving_it_and_no_tem
     TempFolder t;
     fs::create_directory(t / "p.QVR");
     writeBytes(t / "p.QVR" / "inside", "kept");
-    EXPECT_EQ(files::replaceFileAtomically(t / "p.QVR", "A = 1\r\n"), "it is a folder, not a file");
+    EXPECT_EQ(files::replaceFileAtomically(t / "p.QVR", "A = 1\r\n")->reason,
+              "it is a folder, not a file");
     EXPECT_EQ(filesIn(t.path()), (std::set<std::string>{"p.QVR", "p.QVR/inside"}));
 }
 
@@ -90,8 +99,10 @@ TEST(TextFiles, without_permission_fail_with_the_system_reason_leaving_the_old_f
     writeBytes(t / "ro" / "p.QVR", "old\r\n");
     fs::permissions(t / "ro" / "p.QVR", fs::perms::none);
     fs::permissions(t / "ro", fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(files::readSmallTextFile(t / "ro" / "p.QVR", kLimit).reason, "Permission denied");
-    EXPECT_EQ(files::replaceFileAtomically(t / "ro" / "p.QVR", "new\r\n"), "Permission denied");
+    EXPECT_EQ(files::readSmallTextFile(t / "ro" / "p.QVR", kLimit).failure().reason,
+              "Permission denied");
+    EXPECT_EQ(files::replaceFileAtomically(t / "ro" / "p.QVR", "new\r\n")->reason,
+              "Permission denied");
     fs::permissions(t / "ro", fs::perms::owner_all);
     fs::permissions(t / "ro" / "p.QVR", fs::perms::owner_read);
     EXPECT_EQ(readBytes(t / "ro" / "p.QVR"), "old\r\n");

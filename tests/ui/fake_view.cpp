@@ -4,14 +4,6 @@
 
 namespace payvanta::test {
 
-std::string FakeView::nameOf(ui::ControlRef control) {
-    std::string name(control.name);
-    if (control.index != 0 || name == "mnuFont") {
-        name += "(" + std::to_string(control.index) + ")";
-    }
-    return name;
-}
-
 std::vector<std::string> FakeView::linesStartingWith(
     std::initializer_list<std::string> prefixes) const {
     std::vector<std::string> out;
@@ -35,7 +27,7 @@ std::vector<std::string> FakeView::messages() const {
 }
 
 void FakeView::setText(ui::ControlRef control, std::string_view text) {
-    const std::string name = nameOf(control);
+    const std::string name = ui::controlName(control);
     texts[name] = std::string(text);
     log.push_back("text " + name + "=" + std::string(text));
 }
@@ -51,6 +43,7 @@ void FakeView::showMessage(std::string_view text) {
 
 bool FakeView::askYesNo(std::string_view question) {
     log.push_back("ask " + std::string(question));
+    enabledWhenAsked = enabled;
     if (yesNoAnswers.empty()) {
         ADD_FAILURE() << "unexpected question: " << question;
         return false;
@@ -62,6 +55,7 @@ bool FakeView::askYesNo(std::string_view question) {
 
 std::optional<std::string> FakeView::askText(std::string_view prompt) {
     log.push_back("input " + std::string(prompt));
+    enabledWhenAsked = enabled;
     if (textAnswers.empty()) {
         ADD_FAILURE() << "unexpected input box: " << prompt;
         return std::nullopt;
@@ -73,6 +67,7 @@ std::optional<std::string> FakeView::askText(std::string_view prompt) {
 
 std::optional<std::string> FakeView::chooseProjectFile() {
     log.push_back("choose");
+    enabledWhenAsked = enabled;
     if (fileChoices.empty()) {
         ADD_FAILURE() << "unexpected file selection dialog";
         return std::nullopt;
@@ -92,21 +87,21 @@ void FakeView::showFrame(int frameIndex) {
 }
 
 void FakeView::setFocus(ui::ControlRef control) {
-    log.push_back("focus " + nameOf(control));
+    log.push_back("focus " + ui::controlName(control));
 }
 
 void FakeView::setEnabled(ui::ControlRef control, bool on) {
-    enabled[nameOf(control)] = on;
-    log.push_back("enable " + nameOf(control) + (on ? " on" : " off"));
+    enabled[ui::controlName(control)] = on;
+    log.push_back("enable " + ui::controlName(control) + (on ? " on" : " off"));
 }
 
 void FakeView::setChecked(ui::ControlRef menuItem, bool on) {
-    checked[nameOf(menuItem)] = on;
-    log.push_back("check " + nameOf(menuItem) + (on ? " on" : " off"));
+    checked[ui::controlName(menuItem)] = on;
+    log.push_back("check " + ui::controlName(menuItem) + (on ? " on" : " off"));
 }
 
 void FakeView::setFont(ui::ControlRef control, std::string_view fontName) {
-    log.push_back("font " + nameOf(control) + " " + std::string(fontName));
+    log.push_back("font " + ui::controlName(control) + " " + std::string(fontName));
 }
 
 void FakeView::setProgressVisible(bool visible) {

@@ -35,6 +35,8 @@ public:
     std::vector<int> progressValues;
     // The enabled state when the first progress value came: the state while loading.
     std::map<std::string, bool> enabledWhileLoading;
+    // The enabled state when the last question (yes/no, input box, file dialog) was asked.
+    std::map<std::string, bool> enabledWhenAsked;
     bool progressVisible = false;
     int frameShown = 0;
 
@@ -43,8 +45,6 @@ public:
     // The messages shown, in order.
     std::vector<std::string> messages() const;
     void clearLog() { log.clear(); }
-
-    static std::string nameOf(ui::ControlRef control);
 
     void setText(ui::ControlRef control, std::string_view text) override;
     void setListItems(std::string_view list, const std::vector<std::string>& items) override;

@@ -17,7 +17,7 @@ protected:
     void SetUp() override { openProject(); }
 
     V checkLog(Field field) const {
-        const std::string own = "text " + FakeView::nameOf(c(field)) + "=";
+        const std::string own = "text " + ui::controlName(c(field)) + "=";
         V out;
         for (const auto& line : view.log) {
             if (line.rfind("message ", 0) == 0 || line.rfind("focus ", 0) == 0 ||
@@ -46,7 +46,7 @@ TEST_P(MinimumCheck, refuses_a_value_below_the_limit_with_its_message_and_puts_t
     typeOver(c(p.field), p.typed);
     clear();
     leave(c(p.field));
-    const std::string name = FakeView::nameOf(c(p.field));
+    const std::string name = ui::controlName(c(p.field));
     if (std::string(p.message).empty()) {
         EXPECT_EQ(checkLog(p.field), V{});
         EXPECT_EQ(text(p.field), p.typed);

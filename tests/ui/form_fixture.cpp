@@ -32,7 +32,7 @@ std::string FormTest::writeExampleFile(const char* name) const {
 }
 
 std::string FormTest::controlText(ui::ControlRef control) const {
-    const auto it = view.texts.find(FakeView::nameOf(control));
+    const auto it = view.texts.find(ui::controlName(control));
     return it == view.texts.end() ? std::string() : it->second;
 }
 

@@ -45,14 +45,13 @@ TEST(ArbitraryBytes, as_tables_and_project_files_never_crash_and_what_is_saved_r
             ASSERT_TRUE(encoding::isValidUtf8(encoding::decodeFileText(bytes)));
             test::writeBytes(s.folder / name, bytes);
         }
-        files::SelectionLists lists;
-        files::LoadReferenceTables(s.folder.path(), lists, s.host);
-        s.files.EnsureDefaultsRead();
+        files::LoadReferenceTables(s.folder.path());
+        s.steps.EnsureDefaultsRead();
         if (!s.open(s.path("P.QVR"))) {
             continue;
         }
         s.model.state.CurrentFilePath = s.path("Saved.QVR");
-        ASSERT_TRUE(s.files.WriteProjectFile());
+        ASSERT_TRUE(s.steps.WriteProjectFile());
         test::FileSession reopened;
         ASSERT_TRUE(reopened.open(s.path("Saved.QVR")));
         for (const Field f : allFields()) {

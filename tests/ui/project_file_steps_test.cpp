@@ -1,7 +1,8 @@
 #include "file_session.h"
+#include "support/example_project.h"
+
 #include "files/project_file_layout.h"
 #include "model/print_font.h"
-#include "support/example_project.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -40,15 +41,15 @@ TEST(ReadKeyValueFile, reads_the_chosen_file_or_the_defaults_and_moves_the_flags
         s.model.state.FileChosen = chosen;
         s.model.state.keyValueTable = {{"Old", "1"}};
 
-        ASSERT_TRUE(s.files.ReadKeyValueFile());
-        EXPECT_EQ(s.host.of("progress"), (Texts{"1", "4", "7", "10", "15", "25"}));
+        ASSERT_TRUE(s.steps.ReadKeyValueFile());
+        EXPECT_EQ(s.view.progressValues, (std::vector<int>{1, 4, 7, 10, 15, 25}));
         EXPECT_EQ(s.model.state.keyValueTable,
                   (KeyValueTable{{"CustName", chosen ? "Crane \u00BD" : "Default"}}));
         EXPECT_EQ(s.model.state.CurrentFilePath, s.path(path.empty() ? "Customer.ini" : path));
         EXPECT_EQ(s.model.state.FileChosen, chosen);
         EXPECT_EQ(s.model.state.UserFileOpen, userFile);
         EXPECT_TRUE(s.model.state.ProjectLoaded);
-        EXPECT_EQ(s.host.of("message"), Texts{});
+        EXPECT_EQ(s.of("message "), Texts{});
     }
 }
 
@@ -61,9 +62,9 @@ TEST(ReadKeyValueFile, an_unreadable_file_is_reported_with_path_and_reason_and_c
         s.model.state.keyValueTable = {{"CustName", "Before"}};
         const RunState before = s.model.state;
 
-        EXPECT_FALSE(s.files.ReadKeyValueFile());
+        EXPECT_FALSE(s.steps.ReadKeyValueFile());
 
-        EXPECT_EQ(s.host.of("message"),
+        EXPECT_EQ(s.of("message "),
                   Texts{chosen ? "The file \"" + s.path("Crane.QVR") +
                                      "\" could not be read: it is a folder, not a file."
                                : "The file \"" + s.path("Customer.ini") +
@@ -101,12 +102,12 @@ std::string projectFileReversed(const std::string& fontLines) {
 }
 
 // Opens the text as the chosen file in a fresh session, logging every field write
-// ("set Key=value") among the host's calls.
+// ("set Key=value") among the window's calls.
 struct LoadedProject : test::FileSession {
     explicit LoadedProject(const std::string& text) {
         writeBytes(folder / "Crane.QVR", text);
         model.record.setChangeObserver([this](Field f) {
-            host.log.push_back("set " + std::string(fieldKey(f)) + "=" + model.record.get(f));
+            view.log.push_back("set " + std::string(fieldKey(f)) + "=" + model.record.get(f));
             recalcOnDuringAWrite |= model.state.RecalcEnabled;
         });
         model.state.RecalcEnabled = true; // as an earlier project left it
@@ -143,16 +144,16 @@ TEST(LoadProjectIntoFields,
             EXPECT_EQ(p.model.record.get(f), project.get(f)) << fieldKey(f);
         }
     }
-    const auto last = std::find(p.host.log.begin(), p.host.log.end(), "progress 50");
-    ASSERT_NE(last, p.host.log.end());
+    Texts log = p.view.linesStartingWith({"progress 1", "progress 2", "progress 3", "progress 4",
+                                          "progress 5", "progress 7", "set "});
+    const auto last = std::find(log.begin(), log.end(), "progress 50");
+    ASSERT_NE(last, log.end());
     const auto end = last + 1;
-    EXPECT_EQ(Texts(p.host.log.begin(), end), expected);
+    EXPECT_EQ(Texts(log.begin(), end), expected);
     EXPECT_FALSE(p.recalcOnDuringAWrite);
 
     // The print font is checked, then one recalculation runs on the fields as loaded.
-    EXPECT_NE(std::find(end, p.host.log.end(), "font 0"), p.host.log.end());
-    EXPECT_EQ(std::count(p.host.log.begin(), p.host.log.end(), "recalculated"), 1);
-    EXPECT_EQ(p.host.log.back(), "recalculated");
+    EXPECT_EQ(p.view.checked.at("mnuFont(0)"), true);
     EXPECT_TRUE(p.model.state.RecalcEnabled);
     const std::string total = p.model.summary.lblSummaryTotal;
     p.model.RecalculateAll();
@@ -162,17 +163,21 @@ TEST(LoadProjectIntoFields,
 
 TEST(LoadProjectIntoFields,
      keeps_the_five_print_fonts_of_the_menu_and_makes_any_other_the_default) {
-    constexpr std::string_view kDefault = "MS Sans Serif - 8 - Default";
-    const std::pair<std::string, std::string_view> cases[] = {
-        {"PrintFontName = Times New Roman\r\nPrintFontSize = 7\r\n", "Times New Roman - 7"},
+    const std::string kDefault = "mnuFont(0)";
+    const std::pair<std::string, std::string> cases[] = {
+        {"PrintFontName = Times New Roman\r\nPrintFontSize = 7\r\n", "mnuFont(6)"},
         {"PrintFontName = Arial\r\nPrintFontSize = 10\r\n", kDefault},
         {"PrintFontName = Arial\r\nPrintFontSize = big\r\n", kDefault},
         {"PrintFontName = Arial\r\nPrintFontSize = 65544\r\n", kDefault}, // 8 if it wrapped
         {"", kDefault}};
-    for (const auto& [lines, caption] : cases) {
+    for (const auto& [lines, item] : cases) {
         const LoadedProject p(projectFileReversed(lines));
-        const auto& choice = kPrintFontChoices.at(std::stoul(p.host.of("font").at(0)));
-        EXPECT_EQ(choice.caption, caption) << lines;
+        const auto checked = p.of("check ");
+        EXPECT_EQ(std::count(checked.begin(), checked.end(), item + " on"), 1) << lines;
+        EXPECT_EQ(std::count_if(checked.begin(), checked.end(),
+                                [](const std::string& c) { return c.ends_with(" on"); }),
+                  1);
+        const auto& choice = kPrintFontChoices.at(std::stoul(item.substr(8)));
         EXPECT_EQ(p.model.record.printFontName(), choice.fontName);
         EXPECT_EQ(p.model.record.printFontSize(), choice.fontSize);
     }
@@ -205,22 +210,22 @@ protected:
 };
 
 TEST_F(WriteProjectFileTest, the_default_file_asks_for_a_name_once_then_saves_there) {
-    host.answers = {"Crane 7"};
-    EXPECT_TRUE(files.WriteProjectFile());
+    view.textAnswers = {"Crane 7"};
+    EXPECT_TRUE(steps.WriteProjectFile());
     model.record.set(Field::CustName, "Second save");
-    EXPECT_TRUE(files.WriteProjectFile());
+    EXPECT_TRUE(steps.WriteProjectFile());
 
-    EXPECT_EQ(host.of("ask"), Texts{"Please enter the name of the new file. "
+    EXPECT_EQ(of("input "), Texts{"Please enter the name of the new file. "
                                     "NOTE: The .QVR file extention will be "
                                     "added for you."});
-    EXPECT_EQ(host.of("shown"), Texts{path("Crane 7.QVR")});
+    EXPECT_EQ(of("text lblFileName="), Texts{path("Crane 7.QVR")});
     EXPECT_EQ(readBytes(path("Crane 7.QVR")), savedBytes());
     EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
     EXPECT_EQ(filesIn(folder.path()), (std::set<std::string>{"Crane 7.QVR", "Customer.ini"}));
     EXPECT_EQ(model.state.CurrentFilePath, path("Crane 7.QVR"));
     EXPECT_TRUE(model.state.UserFileOpen);
     EXPECT_TRUE(model.state.ProjectLoaded);
-    EXPECT_EQ(host.of("message"), Texts{});
+    EXPECT_EQ(of("message "), Texts{});
 }
 
 TEST_F(WriteProjectFileTest, no_name_or_a_refused_one_writes_nothing_and_keeps_the_default_file) {
@@ -230,13 +235,13 @@ TEST_F(WriteProjectFileTest, no_name_or_a_refused_one_writes_nothing_and_keeps_t
         "Crane|7",    "Crane\t7", "Crane\r\n7", std::string(300, 'x')};
     fs::create_directory(folder / "sub");
     for (const auto& answer : answers) {
-        host.log.clear();
-        host.answers = {answer};
+        view.clearLog();
+        view.textAnswers = {answer};
         model.state.UserFileOpen = true;
         const bool refused = answer && !answer->empty();
-        EXPECT_EQ(files.WriteProjectFile(), !refused) << answer.value_or("(cancelled)");
-        EXPECT_EQ(host.of("message").size(), refused ? 1u : 0u) << answer.value_or("(cancelled)");
-        EXPECT_EQ(host.of("shown"), Texts{});
+        EXPECT_FALSE(steps.WriteProjectFile()) << answer.value_or("(cancelled)");
+        EXPECT_EQ(of("message ").size(), refused ? 1u : 0u) << answer.value_or("(cancelled)");
+        EXPECT_EQ(of("text lblFileName="), Texts{});
         EXPECT_EQ(model.state.CurrentFilePath, path("Customer.ini"));
         EXPECT_FALSE(model.state.UserFileOpen);
     }
@@ -245,11 +250,11 @@ TEST_F(WriteProjectFileTest, no_name_or_a_refused_one_writes_nothing_and_keeps_t
 }
 
 TEST_F(WriteProjectFileTest, a_name_holding_customer_ini_is_asked_for_again_at_the_next_save) {
-    host.answers = {"Customer.ini", "Crane"};
-    EXPECT_TRUE(files.WriteProjectFile());
+    view.textAnswers = {"Customer.ini", "Crane"};
+    EXPECT_TRUE(steps.WriteProjectFile());
     EXPECT_EQ(readBytes(path("Customer.ini.QVR")), savedBytes());
-    EXPECT_TRUE(files.WriteProjectFile());
-    EXPECT_EQ(host.of("ask").size(), 2u);
+    EXPECT_TRUE(steps.WriteProjectFile());
+    EXPECT_EQ(of("input ").size(), 2u);
     EXPECT_EQ(readBytes(path("Crane.QVR")), savedBytes());
     EXPECT_EQ(model.state.CurrentFilePath, path("Crane.QVR"));
     EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
@@ -260,8 +265,8 @@ TEST_F(WriteProjectFileTest, a_failed_write_is_reported_and_restores_path_and_fl
     const std::string failing = path("plain/Crane.QVR");
     model.state.CurrentFilePath = failing;
     model.state.FileChosen = true;
-    EXPECT_FALSE(files.WriteProjectFile());
-    EXPECT_EQ(host.of("message"), Texts{"The file \"" + failing +
+    EXPECT_FALSE(steps.WriteProjectFile());
+    EXPECT_EQ(of("message "), Texts{"The file \"" + failing +
                                         "\" could not be saved: Not a directory."
                                         " Nothing was written; your work is "
                                         "still open."});
@@ -271,12 +276,12 @@ TEST_F(WriteProjectFileTest, a_failed_write_is_reported_and_restores_path_and_fl
     EXPECT_TRUE(model.state.FileChosen);
 
     // Under a new name, the default file is current and shown again.
-    host.log.clear();
+    view.clearLog();
     fs::create_directory(folder / "Crane.QVR");
     model.state.CurrentFilePath = path("Customer.ini");
-    host.answers = {"Crane"};
-    EXPECT_FALSE(files.WriteProjectFile());
-    EXPECT_EQ(host.of("shown"), (Texts{path("Crane.QVR"), path("Customer.ini")}));
+    view.textAnswers = {"Crane"};
+    EXPECT_FALSE(steps.WriteProjectFile());
+    EXPECT_EQ(of("text lblFileName="), (Texts{path("Crane.QVR"), path("Customer.ini")}));
     EXPECT_EQ(model.state.CurrentFilePath, path("Customer.ini"));
     EXPECT_FALSE(model.state.UserFileOpen);
     EXPECT_FALSE(model.state.ProjectLoaded);
@@ -295,8 +300,8 @@ TEST(ProjectFileRoundTrip, every_example_project_opens_and_saves_back_byte_ident
         const std::string copy = s.path(entry.path().filename().string());
         fs::copy_file(entry.path(), copy);
         ASSERT_TRUE(s.open(copy));
-        ASSERT_TRUE(s.files.WriteProjectFile());
-        EXPECT_EQ(s.host.of("ask"), Texts{});
+        ASSERT_TRUE(s.steps.WriteProjectFile());
+        EXPECT_EQ(s.of("input "), Texts{});
         EXPECT_EQ(readBytes(copy), readBytes(entry.path())) << entry.path();
     }
     EXPECT_GE(seen, 3);

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "fake_view.h"
+#include "support/temp_folder.h"
+
+#include "ui/form_context.h"
+#include "ui/project_file_steps.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace payvanta::test {
+
+using Texts = std::vector<std::string>;
+
+// The files and folders under a folder, by their path relative to it.
+inline std::set<std::string> filesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
+        names.insert(e.path().lexically_relative(folder).string());
+    }
+    return names;
+}
+
+// A temporary program folder with a form on a fake window and the file steps on it.
+struct FileSession {
+    std::string path(std::string_view name) const { return (folder / name).string(); }
+
+    // Opens the file as a chosen project: reads it, then loads it into the record.
+    bool open(const std::string& file) {
+        model.state.FileChosen = true;
+        model.state.CurrentFilePath = file;
+        if (!steps.ReadKeyValueFile()) {
+            return false;
+        }
+        steps.LoadProjectIntoFields();
+        return true;
+    }
+
+    // The rest of the log lines that begin with the prefix ("progress ", "message ",
+    // "input ", "text lblFileName="), in order.
+    Texts of(std::string_view prefix) const {
+        Texts texts;
+        for (const auto& line : view.log) {
+            if (line.starts_with(prefix)) {
+                texts.push_back(line.substr(prefix.size()));
+            }
+        }
+        return texts;
+    }
+
+    TempFolder folder;
+    FakeView view;
+    ui::FormContext form{view, LocaleConventions::unitedStates(), folder.path()};
+    ui::ProjectFileSteps steps{form, {}};
+    SavingsModel& model = form.model;
+};
+
+} // namespace payvanta::test

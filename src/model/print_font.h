@@ -8,25 +8,24 @@
 
 namespace payvanta {
 
-// One item of the "Printer-Fonts" menu.
+// A print font the user can choose: the items of the "Printer-Fonts" menu, in menu order.
 struct PrintFontChoice {
-    std::string_view caption;
     std::string_view fontName;
     std::int16_t fontSize;
 };
 
 inline constexpr std::array<PrintFontChoice, 11> kPrintFontChoices{{
-    {"MS Sans Serif - 8 - Default", "MS Sans Serif", 8},
-    {"Arial - 7", "Arial", 7},
-    {"Arial - 8", "Arial", 8},
-    {"Arial - 10", "Arial", 10},
-    {"Arial - 11", "Arial", 11},
-    {"Arial - 12", "Arial", 12},
-    {"Times New Roman - 7", "Times New Roman", 7},
-    {"Times New Roman - 8", "Times New Roman", 8},
-    {"Times New Roman - 10", "Times New Roman", 10},
-    {"Times New Roman - 11", "Times New Roman", 11},
-    {"Times New Roman - 12", "Times New Roman", 12},
+    {"MS Sans Serif", 8},
+    {"Arial", 7},
+    {"Arial", 8},
+    {"Arial", 10},
+    {"Arial", 11},
+    {"Arial", 12},
+    {"Times New Roman", 7},
+    {"Times New Roman", 8},
+    {"Times New Roman", 10},
+    {"Times New Roman", 11},
+    {"Times New Roman", 12},
 }};
 
 inline constexpr std::size_t kDefaultPrintFont = 0;

@@ -3,6 +3,7 @@
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
 
+#include "ui/captions.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
 
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
@@ -39,7 +41,8 @@ private slots:
     void cleanup();
 
     void every_field_control_carries_its_control_name();
-    void commands_menus_and_frames_carry_their_captions();
+    void every_caption_of_the_table_shows_on_its_control();
+    void an_unknown_control_name_is_reported_loudly();
     void the_tab_key_goes_down_each_frame_then_to_the_buttons();
     void hidden_and_computed_boxes_are_present_but_not_usable();
     void the_form_starts_on_the_help_page_with_only_new_existing_and_close();
@@ -91,6 +94,8 @@ void MainWindowTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->activateWindow();
     watchdog = std::make_unique<ModalWatchdog>();
+    // A control name the window does not know is a programming error.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^Payvanta: no ")));
 }
 
 void MainWindowTest::cleanup() {
@@ -167,65 +172,54 @@ void MainWindowTest::the_tab_key_goes_down_each_frame_then_to_the_buttons() {
     QCOMPARE(boxes->messages, QStringList());
 }
 
-void MainWindowTest::commands_menus_and_frames_carry_their_captions() {
-    const struct {
-        const char* name;
-        const char* caption;
-        const char* tip;
-    } buttons[] = {
-        {"cmdNewFile", "New File", "Creates a New Payvanta File."},
-        {"cmdExistingFile", "Existing File", "Opens an Existing Payvanta File."},
-        {"cmdSaveExcel", "Save Data", "Saves Data to the Current Payvanta File"},
-        {"cmdPrintSummary", "Print Summary", "Prints Only the Cost Savings Summary."},
-        {"cmdPrintAll", "Print All",
-         "Prints the Cost Savings Summary Along With Supporting Information."},
-        {"cmdPrintHelp", "Print Help", ""},
-        {"cmdRealTimeSummary", "Real Time Summary", ""},
-        {"cmdClose", "Close", "Closes the Program"},
-    };
-    for (const auto& b : buttons) {
-        auto* button = find<QPushButton>(QLatin1String(b.name));
-        QVERIFY2(button != nullptr, b.name);
-        QCOMPARE(button->text(), QLatin1String(b.caption));
-        QCOMPARE(button->toolTip(), QLatin1String(b.tip));
-    }
-    const QStringList frames{"Help Info", "Project Information", "Hoist", "Trolly", "Bridge",
-                             "Inventory Costs"};
+void MainWindowTest::every_caption_of_the_table_shows_on_its_control() {
+    // The captions come from one table; each must reach its control in the way that
+    // control shows a caption: a label beside a field, a tab's text, a frame's title,
+    // a button's text and tool tip, a menu item's text.
     auto* tabs = find<QTabBar>(QStringLiteral("TabStrip1"));
-    const QStringList tabCaptions{"Help",   "Project Information", "Hoist",
-                                  "Trolley", "Bridge",             "Inventory Costs"};
     QCOMPARE(tabs->count(), 6);
-    for (int i = 0; i < 6; ++i) {
-        QCOMPARE(tabs->tabText(i), tabCaptions[i]);
-        QCOMPARE(find<QGroupBox>(QStringLiteral("Frame1(%1)").arg(i + 1))->title(), frames[i]);
+    for (const ui::ControlCaption& row : ui::mainFormCaptions()) {
+        const QString name = MainWindow::nameOf(row.control);
+        const QString caption = QString::fromUtf8(row.caption.data(), row.caption.size());
+        const QString tip = QString::fromUtf8(row.toolTip.data(), row.toolTip.size());
+        QString shown;
+        QString shownTip;
+        if (row.control.name == ui::ctl::TabStrip1) {
+            shown = tabs->tabText(row.control.index - 1);
+        } else if (row.control.name == ui::ctl::frmMain) {
+            shown = window->windowTitle();
+        } else if (QObject* control = window->control(name)) {
+            if (auto* action = qobject_cast<QAction*>(control)) {
+                shown = action->text().remove(QLatin1Char('&'));
+            } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
+                shown = box->title();
+            } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+                shown = button->text();
+                shownTip = button->toolTip();
+            } else {
+                for (auto* label : window->findChildren<QLabel*>()) {
+                    if (label->buddy() == control) {
+                        shown = label->text();
+                    }
+                }
+                shownTip = qobject_cast<QWidget*>(control)->toolTip();
+            }
+        }
+        QVERIFY2(shown == caption, qPrintable(name + QStringLiteral(": ") + shown));
+        QVERIFY2(shownTip == tip, qPrintable(name + QStringLiteral(": ") + shownTip));
     }
-    const QStringList fileItems{"Open New File", "Open Existing File", "Save Data",
-                                "Print Help File", "Print Summary", "Print All", "Exit"};
-    const QStringList fileNames{"mnuOpenNewFile",   "mnuOpenExistingFile", "mnuSaveData",
-                                "mnuPrintHelpFile", "mnuPrintSummary",     "mnuPrintAll",
-                                "mnuExit"};
-    for (int i = 0; i < fileItems.size(); ++i) {
-        QCOMPARE(find<QAction>(fileNames[i])->text(), fileItems[i]);
-    }
-    const QStringList viewNames{"mnuHoist",       "mnuTrolley", "mnuBridge", "mnuInventory",
-                                "mnuMaintenance", "mnuEnergy",  "mnuSavings"};
-    const QStringList viewItems{"Hoist",       "Trolley", "Bridge",         "Inventory",
-                                "Maintenance", "Energy",  "Summary Savings"};
-    for (int i = 0; i < viewItems.size(); ++i) {
-        QCOMPARE(find<QAction>(viewNames[i])->text(), viewItems[i]);
-    }
-    const QStringList fonts{"MS Sans Serif - 8 - Default", "Arial - 7", "Arial - 8", "Arial - 10",
-                            "Arial - 11", "Arial - 12", "Times New Roman - 7",
-                            "Times New Roman - 8", "Times New Roman - 10",
-                            "Times New Roman - 11", "Times New Roman - 12"};
-    for (int i = 0; i < fonts.size(); ++i) {
-        auto* item = find<QAction>(QStringLiteral("mnuFont(%1)").arg(i));
-        QCOMPARE(item->text(), fonts[i]);
-        QVERIFY(item->isCheckable());
-    }
+    // A few texts as the user reads them.
+    QCOMPARE(find<QGroupBox>(QStringLiteral("Frame1(4)"))->title(), QStringLiteral("Trolly"));
     QCOMPARE(find<QComboBox>(QStringLiteral("cmbHoistMotor"))->toolTip(),
              QStringLiteral("This will overwrite the Nema Size."));
-    QCOMPARE(find<QComboBox>(QStringLiteral("cmbBridgeMotor"))->toolTip(), QString());
+    QCOMPARE(find<QPushButton>(QStringLiteral("cmdPrintAll"))->toolTip(),
+             QStringLiteral("Prints the Cost Savings Summary Along With Supporting Information."));
+    QVERIFY(find<QAction>(QStringLiteral("mnuFont(10)"))->isCheckable());
+}
+
+void MainWindowTest::an_unknown_control_name_is_reported_loudly() {
+    QTest::ignoreMessage(QtWarningMsg, "Payvanta: no control named txtNoSuchField");
+    QCOMPARE(window->control(QStringLiteral("txtNoSuchField")), nullptr);
 }
 
 void MainWindowTest::hidden_and_computed_boxes_are_present_but_not_usable() {

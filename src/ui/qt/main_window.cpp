@@ -4,6 +4,8 @@
 #include "file_select_dialog.h"
 #include "list_combo.h"
 
+#include "ui/captions.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -39,8 +41,8 @@ QString withLineFeeds(std::string_view text) {
 
 MainWindow::MainWindow(Options options, MessageBoxes& boxes, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), boxes_(boxes) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Payvanta"));
+    setObjectName(nameOf({ctl::frmMain}));
+    setWindowTitle(captionOf({ctl::frmMain}));
     buildMenus();
     setCentralWidget(buildCentre());
     // Room from the start for the data-entry frames, which are made later, so that the
@@ -55,11 +57,21 @@ MainWindow::MainWindow(Options options, MessageBoxes& boxes, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 QString MainWindow::nameOf(ControlRef control) {
-    QString name = toQt(control.name);
-    if (control.index != 0 || control.name == ctl::mnuFont) {
-        name += QStringLiteral("(%1)").arg(control.index);
+    return QString::fromStdString(controlName(control));
+}
+
+QString MainWindow::captionOf(ControlRef control) {
+    const auto row = ui::captionOf(control);
+    if (!row) {
+        qWarning("Payvanta: no caption for the control %s", controlName(control).c_str());
+        return {};
     }
-    return name;
+    return toQt(row->caption);
+}
+
+QString MainWindow::toolTipOf(ControlRef control) {
+    const auto row = ui::captionOf(control);
+    return row ? toQt(row->toolTip) : QString();
 }
 
 void MainWindow::registerControl(const QString& name, QObject* object) {
@@ -76,6 +88,9 @@ QObject* MainWindow::control(const QString& name) {
     if (found == nullptr && !dataFramesMade_) {
         ensureDataFrames();
         found = controls_.value(name);
+    }
+    if (found == nullptr) {
+        qWarning("Payvanta: no control named %ls", qUtf16Printable(name));
     }
     return found;
 }
@@ -112,9 +127,10 @@ void MainWindow::bindField(QWidget* widget, ControlRef control) {
     }
 }
 
-void MainWindow::bindCommand(QObject* sender, const QString& name, int index) {
-    const std::string control = name.toStdString();
-    const auto run = [this, control, index] { form_->command({control, index}); };
+void MainWindow::bindCommand(QObject* sender, ControlRef control) {
+    const std::string name(control.name);
+    const int index = control.index;
+    const auto run = [this, name, index] { form_->command({name, index}); };
     if (auto* action = qobject_cast<QAction*>(sender)) {
         connect(action, &QAction::triggered, this, run);
     } else if (auto* button = qobject_cast<QPushButton*>(sender)) {

@@ -56,7 +56,9 @@ public:
     void comeForward(const QString& projectFile);
 
     // The widget, menu or action of a control name ("cmdClose", "Frame1(2)"). The
-    // data-entry frames are made the first time one of their controls is needed.
+    // data-entry frames are made the first time one of their controls is needed. A name
+    // the window does not know is a programming error: it is logged as a warning that
+    // names it (the tests fail on it) and the result is null.
     QObject* control(const QString& name);
 
     // MainFormView
@@ -79,6 +81,10 @@ public:
     void endProgram() override;
 
     static QString nameOf(ControlRef control);
+    // The caption and the tool tip of a control, from the main form's table; a control
+    // with no row there is a programming error, logged as control() logs one.
+    static QString captionOf(ControlRef control);
+    static QString toolTipOf(ControlRef control);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,7 +100,7 @@ private:
     QWidget* buildSummaryPanel();
     QWidget* buildCommandButtons();
     QWidget* buildStatusArea();
-    QGroupBox* frame(int index, const QString& caption);
+    QGroupBox* frame(int index);
     // Frames 2 to 6 are not seen at start: they are made when first needed, which keeps
     // start-up short. Until then their places in the stack hold empty pages.
     void ensureDataFrames();
@@ -102,14 +108,13 @@ private:
 
     // Each makes the widget of a field, names it, binds its events and adds it with its
     // label to the grid at the row given.
-    QLineEdit* textField(Field field, QGridLayout* grid, int row, int column, const QString& label,
-                         int widthChars);
-    ListCombo* listField(Field field, QGridLayout* grid, int row, int column, const QString& label,
-                         int widthChars);
+    QLineEdit* textField(Field field, QGridLayout* grid, int row, int column, int widthChars);
+    ListCombo* listField(Field field, QGridLayout* grid, int row, int column, int widthChars);
     void bindField(QWidget* widget, ControlRef control);
-    void bindCommand(QObject* sender, const QString& name, int index = 0);
+    void bindCommand(QObject* sender, ControlRef control);
     void registerControl(const QString& name, QObject* object);
-    QAction* menuItem(QMenu* menu, const QString& caption, const QString& name, int index = 0);
+    QMenu* menu(std::string_view name);
+    QAction* menuItem(QMenu* menu, ControlRef control);
 
     Options options_;
     MessageBoxes& boxes_;

@@ -1,0 +1,130 @@
+#include "captions.h"
+
+#include <array>
+
+namespace payvanta::ui {
+
+namespace {
+
+using namespace std::string_view_literals;
+
+// The labels of a motion's frame below its motor list.
+#define MOTION_FIELDS(M, Speed, Distance)                                                          \
+    {{"txtNumMotor" #M}, "No. of Motors", ""}, {{"txtMotorVolts" #M}, "Motor Volts", ""},          \
+        {{"txtMotorFLCAmps" #M}, "Motor FLC Amps", ""}, {{"txtHoistFPM" #M}, Speed, ""},           \
+        {{"txtLiftDistance" #M}, Distance, ""},                                                    \
+        {{"txtDutyCycle" #M, 1}, "Duty Cycle Time, 1st", ""},                                      \
+        {{"txtDutyCycle" #M, 2}, "Duty Cycle Time, 2nd", ""},                                      \
+        {{"txtDutyCycle" #M, 3}, "Duty Cycle Time, 3rd", ""},                                      \
+        {{"txtDutyCycle" #M, 4}, "Duty Cycle Time, 4th", ""},                                      \
+        {{"txtDutyCycle" #M, 5}, "Duty Cycle Time, 5th", ""}
+
+constexpr ControlCaption kCaptions[] = {
+    {{ctl::frmMain}, "Payvanta", ""},
+    // Menus
+    {{ctl::mnuFile}, "File", ""},
+    {{ctl::mnuOpenNewFile}, "Open New File", ""},
+    {{ctl::mnuOpenExistingFile}, "Open Existing File", ""},
+    {{ctl::mnuSaveData}, "Save Data", ""},
+    {{ctl::mnuPrintHelpFile}, "Print Help File", ""},
+    {{ctl::mnuPrintSummary}, "Print Summary", ""},
+    {{ctl::mnuPrintAll}, "Print All", ""},
+    {{ctl::mnuExit}, "Exit", ""},
+    {{ctl::mnuView}, "View", ""},
+    {{ctl::mnuHoist}, "Hoist", ""},
+    {{ctl::mnuTrolley}, "Trolley", ""},
+    {{ctl::mnuBridge}, "Bridge", ""},
+    {{ctl::mnuInventory}, "Inventory", ""},
+    {{ctl::mnuMaintenance}, "Maintenance", ""},
+    {{ctl::mnuEnergy}, "Energy", ""},
+    {{ctl::mnuSavings}, "Summary Savings", ""},
+    {{ctl::mnuPrinterFonts}, "Printer-Fonts", ""},
+    {{ctl::mnuFont, 0}, "MS Sans Serif - 8 - Default", ""},
+    {{ctl::mnuFont, 1}, "Arial - 7", ""},
+    {{ctl::mnuFont, 2}, "Arial - 8", ""},
+    {{ctl::mnuFont, 3}, "Arial - 10", ""},
+    {{ctl::mnuFont, 4}, "Arial - 11", ""},
+    {{ctl::mnuFont, 5}, "Arial - 12", ""},
+    {{ctl::mnuFont, 6}, "Times New Roman - 7", ""},
+    {{ctl::mnuFont, 7}, "Times New Roman - 8", ""},
+    {{ctl::mnuFont, 8}, "Times New Roman - 10", ""},
+    {{ctl::mnuFont, 9}, "Times New Roman - 11", ""},
+    {{ctl::mnuFont, 10}, "Times New Roman - 12", ""},
+    // The tab strip and the frames it shows
+    {{ctl::TabStrip1, 1}, "Help", ""},
+    {{ctl::TabStrip1, 2}, "Project Information", ""},
+    {{ctl::TabStrip1, 3}, "Hoist", ""},
+    {{ctl::TabStrip1, 4}, "Trolley", ""},
+    {{ctl::TabStrip1, 5}, "Bridge", ""},
+    {{ctl::TabStrip1, 6}, "Inventory Costs", ""},
+    {{ctl::Frame1, 1}, "Help Info", ""},
+    {{ctl::Frame1, 2}, "Project Information", ""},
+    {{ctl::Frame1, 3}, "Hoist", ""},
+    // The trolley's frame has always been captioned "Trolly"; kept on purpose.
+    {{ctl::Frame1, 4}, "Trolly", ""},
+    {{ctl::Frame1, 5}, "Bridge", ""},
+    {{ctl::Frame1, 6}, "Inventory Costs", ""},
+    // Project information
+    {{"txtCustName"}, "Customer Name", ""},
+    {{"txtProjName"}, "Project Name", ""},
+    {{"cmbStateKw"}, "State (Loads the kW-Hr Rate)", ""},
+    {{"txtKwHrRate"}, "kW-Hr Rate", ""},
+    {{"txtNumLifts"}, "Number of Lifts per Turn", ""},
+    {{"txtMaintPerHour"}, "Maintenance Labor Rate per Hour", ""},
+    {{ctl::txtElectricalLife}, "Electrical Life", ""},
+    // The motions
+    {{"cmbHoistMotor"}, "Hoist Motor", "This will overwrite the Nema Size."},
+    MOTION_FIELDS(Hoist, "Hoist FPM", "Lift Distance in Feet"),
+    {{"cmbTrolleyMotor"}, "Trolley Motor", ""},
+    MOTION_FIELDS(Trolley, "Travel FPM", "Travel Distance in Feet"),
+    {{"cmbBridgeMotor"}, "Bridge Motor", ""},
+    MOTION_FIELDS(Bridge, "Travel FPM", "Travel Distance in Feet"),
+    // Inventory costs
+    {{"txtContactElec"}, "Contactor Electrical Tip Life, No. of Operations", ""},
+    {{"txtContactMech"}, "Contactor Mechanical Life, No. of Operations", ""},
+    {{"cmbHoistNemaSize"}, "NEMA Size", ""},
+    {{"txtContactHoist"}, "Contact Tips Cost, Hoist", ""},
+    {{"cmbTrolleyNemaSize"}, "NEMA Size", ""},
+    {{"txtContactTrolley"}, "Contact Tips Cost, Trolley", ""},
+    {{"cmbBridgeNemaSize"}, "NEMA Size", ""},
+    {{"txtContactBridge"}, "Contact Tips Cost, Bridge", ""},
+    {{"cmbBrakeSize"}, "Brake Size", ""},
+    {{"txtBrakeShoe"}, "Brake Shoe Cost, Hoist", ""},
+    {{"txtShoeLife"}, "Shoe Life in Days", ""},
+    // Summary panel and file name
+    {{ctl::fraRealTimeSummary}, "Real Time Summary", ""},
+    {{ctl::lblSummaryEnergy}, "Energy", ""},
+    {{ctl::lblSumaryMaintenance}, "Maintenance", ""},
+    {{ctl::lblSummaryInventory}, "Inventory", ""},
+    {{ctl::lblSummaryTotal}, "Total", ""},
+    {{ctl::lblFileName}, "File Name:", ""},
+    // Command buttons
+    {{ctl::cmdNewFile}, "New File", "Creates a New Payvanta File."},
+    {{ctl::cmdExistingFile}, "Existing File", "Opens an Existing Payvanta File."},
+    {{ctl::cmdSaveExcel}, "Save Data", "Saves Data to the Current Payvanta File"},
+    {{ctl::cmdPrintSummary}, "Print Summary", "Prints Only the Cost Savings Summary."},
+    {{ctl::cmdPrintAll}, "Print All",
+     "Prints the Cost Savings Summary Along With Supporting Information."},
+    {{ctl::cmdPrintHelp}, "Print Help", ""},
+    {{ctl::cmdRealTimeSummary}, "Real Time Summary", ""},
+    {{ctl::cmdClose}, "Close", "Closes the Program"},
+};
+
+#undef MOTION_FIELDS
+
+} // namespace
+
+std::span<const ControlCaption> mainFormCaptions() {
+    return kCaptions;
+}
+
+std::optional<ControlCaption> captionOf(ControlRef control) {
+    for (const ControlCaption& c : kCaptions) {
+        if (c.control == control) {
+            return c;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace payvanta::ui

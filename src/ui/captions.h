@@ -1,0 +1,25 @@
+#pragma once
+
+#include "controls.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace payvanta::ui {
+
+// What the window shows of a control: its caption (for a field, the label beside it; for
+// a tab of the tab strip, the tab's text) and its tool tip, empty when it has none.
+struct ControlCaption {
+    ControlRef control;
+    std::string_view caption;
+    std::string_view toolTip;
+};
+
+// The captions and tool tips of the main form, one row per control.
+std::span<const ControlCaption> mainFormCaptions();
+
+// The row of a control, or nothing for a control that shows no caption.
+std::optional<ControlCaption> captionOf(ControlRef control);
+
+} // namespace payvanta::ui

@@ -53,6 +53,7 @@ enum class Field : std::uint8_t {
     NumMotorTrolley,
     MotorVoltsTrolley,
     MotorFLCAmpsTrolley,
+    // The trolley's speed: every motion's speed key starts "HoistFPM"; kept on purpose.
     HoistFPMTrolley,
     LiftDistanceTrolley,
     DutyCycleTrolley1,
@@ -95,7 +96,7 @@ Field motorField(Motion m);
 Field numMotorField(Motion m);
 Field motorVoltsField(Motion m);
 Field motorFLCAmpsField(Motion m);
-Field speedField(Motion m);     // HoistFPM + motion
+Field speedField(Motion m);    // HoistFPM + motion
 Field distanceField(Motion m);  // LiftDistance + motion
 Field dutyCycleField(Motion m, int step); // step 1 to 5
 Field nemaSizeField(Motion m);

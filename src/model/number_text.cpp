@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -12,26 +14,46 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// A rounded decimal: the digits before and after the decimal point, without sign.
+// A rounded decimal: the digits before and after the decimal point, without sign, in a
+// buffer of their own (a double has at most 309 digits before the point).
 struct Decimal {
+    static constexpr int kCapacity = 400;
+    static constexpr int kMaxDecimals = 64;
+
     bool negative = false;
-    std::string integerDigits;
-    std::string fractionDigits;
+    std::array<char, kCapacity> digits{};
+    int integerCount = 0;  // digits before the point, "0" when the integer part is zero
+    int fractionCount = 0; // digits after it
+
+    std::string_view integerDigits() const {
+        return {digits.data(), static_cast<std::size_t>(integerCount)};
+    }
+    std::string_view fractionDigits() const {
+        return {digits.data() + integerCount, static_cast<std::size_t>(fractionCount)};
+    }
 };
 
-// The digits and the decimal exponent of a scientific form "d.ddde+XX" (or "de+XX").
-void splitScientific(const char* begin, const char* end, std::string& digits, int& exponent) {
-    digits.clear();
-    digits.push_back(begin[0]);
+// The significant digits of a double in scientific form, and the decimal exponent of the
+// first one.
+struct Significant {
+    std::array<char, 24> digits{};
+    int count = 0;
+    int exponent = 0;
+};
+
+// The digits and the exponent of a scientific form "d.ddde+XX" (or "de+XX").
+void splitScientific(const char* begin, const char* end, Significant& out) {
+    out.count = 0;
+    out.digits[static_cast<std::size_t>(out.count++)] = begin[0];
     const char* p = begin + 1;
     if (p < end && *p == '.') {
         ++p;
     }
     while (p < end && *p != 'e') {
-        digits.push_back(*p++);
+        out.digits[static_cast<std::size_t>(out.count++)] = *p++;
     }
-    exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
+    out.exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, out.exponent);
 }
 
 // The value's decimal digits at 15 significant digits (trailing zeros may be left out)
@@ -40,36 +62,38 @@ void splitScientific(const char* begin, const char* end, std::string& digits, in
 // double lies closer to it than half a step of 15 digits), and with 16 or 17 digits
 // rounding it at the 16th digit decides as rounding the exact value would, except when
 // it ends in exactly that 5; only then is the exact value written out to 15 digits.
-void fifteenDigits(double magnitude, std::string& digits, int& exponent) {
+Significant fifteenDigits(double magnitude) {
+    Significant out;
     char buf[40];
     auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
-    splitScientific(buf, res.ptr, digits, exponent);
-    const auto n = static_cast<std::size_t>(kSignificantDigits);
-    if (digits.size() <= n) {
-        return;
+    splitScientific(buf, res.ptr, out);
+    const int n = kSignificantDigits;
+    if (out.count <= n) {
+        return out;
     }
-    if (digits.size() == n + 1 && digits[n] == '5') {
+    if (out.count == n + 1 && out.digits[n] == '5') {
         res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
                             kSignificantDigits - 1);
-        splitScientific(buf, res.ptr, digits, exponent);
-        return;
+        splitScientific(buf, res.ptr, out);
+        return out;
     }
-    const bool up = digits[n] >= '5';
-    digits.resize(n);
+    const bool up = out.digits[n] >= '5';
+    out.count = n;
     if (!up) {
-        return;
+        return out;
     }
-    std::size_t i = n;
-    while (i > 0 && digits[i - 1] == '9') {
-        digits[--i] = '0';
+    int i = n;
+    while (i > 0 && out.digits[static_cast<std::size_t>(i - 1)] == '9') {
+        out.digits[static_cast<std::size_t>(--i)] = '0';
     }
     if (i == 0) {
-        digits.insert(digits.begin(), '1');
-        digits.pop_back();
-        ++exponent;
+        // 99...9 became 100...0: one digit more, the last one (a zero) dropped.
+        out.digits[0] = '1';
+        ++out.exponent;
     } else {
-        ++digits[i - 1];
+        ++out.digits[static_cast<std::size_t>(i - 1)];
     }
+    return out;
 }
 
 // Rounds |value| at 15 significant digits to the given number of decimals, halves away
@@ -78,73 +102,86 @@ Decimal roundDecimal(double value, int decimals) {
     if (!std::isfinite(value)) {
         throw std::overflow_error("number too large to show");
     }
+    decimals = std::clamp(decimals, 0, Decimal::kMaxDecimals);
     Decimal out;
     out.negative = std::signbit(value);
-    std::string digits;
-    int exponent = 0;
-    fifteenDigits(std::fabs(value), digits, exponent);
+    const Significant sig = fifteenDigits(std::fabs(value));
 
-    int integerCount = exponent + 1; // digits before the point in 0.D x 10^integerCount
+    // The kept digits stand for 0.kept x 10^integerCount.
+    std::array<char, Decimal::kCapacity> kept{};
+    int integerCount = sig.exponent + 1;
     const int keep = integerCount + decimals;
-    std::string kept;
-    if (keep >= static_cast<int>(digits.size())) {
-        kept = digits;
-        kept.append(static_cast<size_t>(keep) - digits.size(), '0');
+    int keptCount = 0;
+    if (keep >= sig.count) {
+        std::copy_n(sig.digits.begin(), sig.count, kept.begin());
+        std::fill_n(kept.begin() + sig.count, keep - sig.count, '0');
+        keptCount = keep;
     } else if (keep <= 0) {
-        if (keep == 0 && digits[0] >= '5') {
-            kept = "1";
+        if (keep == 0 && sig.digits[0] >= '5') {
+            kept[0] = '1';
+            keptCount = 1;
             integerCount += 1;
         } else {
-            kept.clear();
             integerCount = 0;
         }
     } else {
-        kept = digits.substr(0, static_cast<size_t>(keep));
-        if (digits[static_cast<size_t>(keep)] >= '5') {
+        std::copy_n(sig.digits.begin(), keep, kept.begin());
+        keptCount = keep;
+        if (sig.digits[static_cast<std::size_t>(keep)] >= '5') {
             int i = keep - 1;
-            while (i >= 0 && kept[static_cast<size_t>(i)] == '9') {
-                kept[static_cast<size_t>(i)] = '0';
-                --i;
+            while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') {
+                kept[static_cast<std::size_t>(i--)] = '0';
             }
             if (i < 0) {
-                kept.insert(kept.begin(), '1');
+                std::copy_backward(kept.begin(), kept.begin() + keptCount,
+                                   kept.begin() + keptCount + 1);
+                kept[0] = '1';
+                ++keptCount;
                 integerCount += 1;
             } else {
-                ++kept[static_cast<size_t>(i)];
+                ++kept[static_cast<std::size_t>(i)];
             }
         }
     }
 
-    // kept is 0.kept x 10^integerCount; split it at the decimal point.
+    // Split at the decimal point: the integer part without leading zeros, then exactly
+    // `decimals` digits after the point.
+    char* d = out.digits.data();
+    int at = 0;
     if (integerCount > 0) {
-        const auto n = static_cast<size_t>(integerCount);
-        out.integerDigits = kept.substr(0, std::min(n, kept.size()));
-        if (n > kept.size()) {
-            out.integerDigits.append(n - kept.size(), '0');
+        int first = 0;
+        while (first < std::min(integerCount, keptCount) - 1 && kept[static_cast<std::size_t>(first)] == '0') {
+            ++first;
         }
-        out.fractionDigits = n < kept.size() ? kept.substr(n) : std::string();
+        for (int i = first; i < integerCount; ++i) {
+            d[at++] = i < keptCount ? kept[static_cast<std::size_t>(i)] : '0';
+        }
+        out.integerCount = at;
+        for (int i = integerCount; i < integerCount + decimals; ++i) {
+            d[at++] = i < keptCount ? kept[static_cast<std::size_t>(i)] : '0';
+        }
     } else {
-        out.integerDigits = "0";
-        out.fractionDigits = std::string(static_cast<size_t>(-integerCount), '0') + kept;
+        d[at++] = '0';
+        out.integerCount = 1;
+        for (int i = 0; i < decimals; ++i) {
+            const int k = i + integerCount; // the leading zeros come first
+            d[at++] = k >= 0 && k < keptCount ? kept[static_cast<std::size_t>(k)] : '0';
+        }
     }
-    out.fractionDigits.resize(static_cast<size_t>(std::max(decimals, 0)), '0');
-
-    const auto firstNonZero = out.integerDigits.find_first_not_of('0');
-    out.integerDigits = firstNonZero == std::string::npos ? std::string("0")
-                                                          : out.integerDigits.substr(firstNonZero);
+    out.fractionCount = decimals;
     // A value that rounds to zero shows without a sign.
-    if (out.integerDigits == "0" &&
-        out.fractionDigits.find_first_not_of('0') == std::string::npos) {
+    if (std::all_of(d, d + at, [](char c) { return c == '0'; })) {
         out.negative = false;
     }
     return out;
 }
 
-std::string groupDigits(const std::string& digits, const LocaleConventions& locale) {
+std::string groupDigits(std::string_view digits, const LocaleConventions& locale) {
     if (locale.groupSize <= 0 || digits.size() <= static_cast<size_t>(locale.groupSize)) {
-        return digits;
+        return std::string(digits);
     }
     std::string out;
+    out.reserve(digits.size() * 2);
     const auto size = static_cast<size_t>(locale.groupSize);
     size_t lead = digits.size() % size;
     if (lead == 0) {
@@ -299,9 +336,9 @@ bool takeSign(std::string_view& s, const LocaleConventions& locale, bool& sawSig
     return false;
 }
 
-// The common text, digits with at most one decimal point and nothing else, read in one
-// pass without a copy. Nothing when the text is anything else: the full reading below
-// takes it.
+// The common text, digits with at most one decimal point and nothing else (a minus sign in
+// front), read in one pass without a copy. Nothing when the text is anything else: the
+// full reading below takes it.
 std::optional<double> parsePlainDigits(std::string_view s, const LocaleConventions& locale) {
     // Up to 15 significant digits make an integer that a double holds exactly, and a
     // power of ten up to 10^22 is exact too: one division then rounds correctly, as
@@ -309,7 +346,12 @@ std::optional<double> parsePlainDigits(std::string_view s, const LocaleConventio
     static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    const bool pointIsDot = locale.decimalPoint == ".";
+    const std::string_view whole = s;
+    const bool negative = !s.empty() && s.front() == '-' && locale.negativeSign == "-";
+    if (negative) {
+        s.remove_prefix(1);
+    }
+    const char decimalPoint = locale.decimalPoint.size() == 1 ? locale.decimalPoint[0] : '\0';
     std::uint64_t mantissa = 0;
     int significant = 0;
     int fractionDigits = 0;
@@ -324,7 +366,7 @@ std::optional<double> parsePlainDigits(std::string_view s, const LocaleConventio
                 }
             }
             fractionDigits += point ? 1 : 0;
-        } else if (c == '.' && pointIsDot && !point) {
+        } else if (c == decimalPoint && decimalPoint != '\0' && !point) {
             point = true;
         } else {
             return std::nullopt;
@@ -334,11 +376,15 @@ std::optional<double> parsePlainDigits(std::string_view s, const LocaleConventio
         return std::nullopt;
     }
     if (significant <= kSignificantDigits && fractionDigits <= 22) {
-        return static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
+        const double value = static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
+        return negative ? -value : value;
+    }
+    if (decimalPoint != '.') {
+        return std::nullopt;
     }
     double value = 0;
-    const auto res = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(value)) {
+    const auto res = std::from_chars(whole.data(), whole.data() + whole.size(), value);
+    if (res.ec != std::errc() || res.ptr != whole.data() + whole.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
@@ -442,10 +488,11 @@ std::string plain(double value, const LocaleConventions& locale) {
 std::string format(double value, const NumberFormat& fmt, const LocaleConventions& locale) {
     const int decimals = fmt.currency ? locale.currencyDecimals : fmt.decimals;
     const Decimal d = roundDecimal(value, decimals);
-    std::string number = fmt.grouping ? groupDigits(d.integerDigits, locale) : d.integerDigits;
+    std::string number =
+        fmt.grouping ? groupDigits(d.integerDigits(), locale) : std::string(d.integerDigits());
     if (decimals > 0) {
         number += locale.decimalPoint;
-        number += d.fractionDigits;
+        number += d.fractionDigits();
     }
     if (fmt.currency) {
         return applyCurrencyPattern(
@@ -461,18 +508,22 @@ std::string format(double value, std::string_view formatName, const LocaleConven
 
 double roundHalfAway(double value, int decimals) {
     const Decimal d = roundDecimal(value, decimals);
-    std::string ascii;
-    ascii.reserve(d.integerDigits.size() + d.fractionDigits.size() + 2);
+    std::array<char, Decimal::kCapacity + 2> ascii{};
+    std::size_t n = 0;
     if (d.negative) {
-        ascii.push_back('-');
+        ascii[n++] = '-';
     }
-    ascii += d.integerDigits;
-    if (!d.fractionDigits.empty()) {
-        ascii.push_back('.');
-        ascii += d.fractionDigits;
+    for (const char c : d.integerDigits()) {
+        ascii[n++] = c;
+    }
+    if (d.fractionCount > 0) {
+        ascii[n++] = '.';
+        for (const char c : d.fractionDigits()) {
+            ascii[n++] = c;
+        }
     }
     double out = 0;
-    std::from_chars(ascii.data(), ascii.data() + ascii.size(), out);
+    std::from_chars(ascii.data(), ascii.data() + n, out);
     return out;
 }
 

@@ -13,6 +13,8 @@ struct NamedLocale {
     std::string_view currencySymbol;
     std::string_view positivePattern;
     std::string_view negativePattern;
+    std::string_view shortDate;
+    std::string_view longTime;
 };
 
 // A no-break space groups digits in several European locales; a typed plain space is
@@ -20,22 +22,22 @@ struct NamedLocale {
 constexpr std::string_view kNbsp = "\u00A0";
 
 constexpr std::array<NamedLocale, 16> kLocales{{
-    {"en_US", ".", ",", "$", "$n", "($n)"},
-    {"en_CA", ".", ",", "$", "$n", "-$n"},
-    {"en_GB", ".", ",", "\u00A3", "$n", "-$n"},
-    {"en_AU", ".", ",", "$", "$n", "-$n"},
-    {"en_IE", ".", ",", "\u20AC", "$n", "-$n"},
-    {"de_DE", ",", ".", "\u20AC", "n $", "-n $"},
-    {"de_AT", ",", ".", "\u20AC", "$ n", "-$ n"},
-    {"de_CH", ".", "'", "CHF", "$ n", "$-n"},
-    {"fr_FR", ",", kNbsp, "\u20AC", "n $", "-n $"},
-    {"fr_CA", ",", kNbsp, "$", "n $", "-n $"},
-    {"es_ES", ",", ".", "\u20AC", "n $", "-n $"},
-    {"es_MX", ".", ",", "$", "$n", "-$n"},
-    {"it_IT", ",", ".", "\u20AC", "n $", "-n $"},
-    {"nl_NL", ",", ".", "\u20AC", "$ n", "$ -n"},
-    {"pt_BR", ",", ".", "R$", "$ n", "-$ n"},
-    {"sv_SE", ",", kNbsp, "kr", "n $", "-n $"},
+    {"en_US", ".", ",", "$", "$n", "($n)", "M/d/yyyy", "h:mm:ss AP"},
+    {"en_CA", ".", ",", "$", "$n", "-$n", "yyyy-MM-dd", "h:mm:ss AP"},
+    {"en_GB", ".", ",", "\u00A3", "$n", "-$n", "dd/MM/yyyy", "HH:mm:ss"},
+    {"en_AU", ".", ",", "$", "$n", "-$n", "d/M/yyyy", "h:mm:ss AP"},
+    {"en_IE", ".", ",", "\u20AC", "$n", "-$n", "dd/MM/yyyy", "HH:mm:ss"},
+    {"de_DE", ",", ".", "\u20AC", "n $", "-n $", "dd.MM.yyyy", "HH:mm:ss"},
+    {"de_AT", ",", ".", "\u20AC", "$ n", "-$ n", "dd.MM.yyyy", "HH:mm:ss"},
+    {"de_CH", ".", "'", "CHF", "$ n", "$-n", "dd.MM.yyyy", "HH:mm:ss"},
+    {"fr_FR", ",", kNbsp, "\u20AC", "n $", "-n $", "dd/MM/yyyy", "HH:mm:ss"},
+    {"fr_CA", ",", kNbsp, "$", "n $", "-n $", "yyyy-MM-dd", "HH:mm:ss"},
+    {"es_ES", ",", ".", "\u20AC", "n $", "-n $", "dd/MM/yyyy", "H:mm:ss"},
+    {"es_MX", ".", ",", "$", "$n", "-$n", "dd/MM/yyyy", "H:mm:ss"},
+    {"it_IT", ",", ".", "\u20AC", "n $", "-n $", "dd/MM/yyyy", "HH:mm:ss"},
+    {"nl_NL", ",", ".", "\u20AC", "$ n", "$ -n", "dd-MM-yyyy", "HH:mm:ss"},
+    {"pt_BR", ",", ".", "R$", "$ n", "-$ n", "dd/MM/yyyy", "HH:mm:ss"},
+    {"sv_SE", ",", kNbsp, "kr", "n $", "-n $", "yyyy-MM-dd", "HH:mm:ss"},
 }};
 
 LocaleConventions fromNamed(const NamedLocale& l) {
@@ -45,6 +47,8 @@ LocaleConventions fromNamed(const NamedLocale& l) {
     c.currencySymbol = l.currencySymbol;
     c.positiveCurrencyPattern = l.positivePattern;
     c.negativeCurrencyPattern = l.negativePattern;
+    c.shortDatePattern = l.shortDate;
+    c.longTimePattern = l.longTime;
     return c;
 }
 

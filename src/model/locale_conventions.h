@@ -19,6 +19,10 @@ struct LocaleConventions {
     std::string positiveCurrencyPattern = "$n";
     std::string negativeCurrencyPattern = "($n)";
     int currencyDecimals = 2;
+    // Date and time patterns: d, dd, M, MM, yyyy, h, hh (12-hour), H, HH, m, mm, s, ss and
+    // AP (AM or PM); any other character stands for itself.
+    std::string shortDatePattern = "M/d/yyyy";
+    std::string longTimePattern = "h:mm:ss AP";
 
     static LocaleConventions unitedStates();
     static LocaleConventions german();

@@ -17,6 +17,23 @@ std::string currencyPattern(const QLocale& locale, double sample) {
     return text.toStdString();
 }
 
+// Qt's date and time formats in the patterns the reports use: a four-digit year, and the
+// time without its zone.
+std::string shortDatePattern(const QLocale& locale) {
+    QString pattern = locale.dateFormat(QLocale::ShortFormat);
+    if (!pattern.contains(QStringLiteral("yyyy"))) {
+        pattern.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    }
+    return pattern.toStdString();
+}
+
+std::string longTimePattern(const QLocale& locale) {
+    QString pattern = locale.timeFormat(QLocale::LongFormat);
+    pattern.remove(QLatin1Char('t'));
+    pattern.replace(QStringLiteral("ap"), QStringLiteral("AP"));
+    return pattern.trimmed().toStdString();
+}
+
 } // namespace
 
 LocaleConventions localeConventions(const QLocale& locale) {
@@ -31,6 +48,8 @@ LocaleConventions localeConventions(const QLocale& locale) {
     c.currencySymbol = locale.currencySymbol(QLocale::CurrencySymbol).toStdString();
     c.positiveCurrencyPattern = currencyPattern(locale, 1234.5);
     c.negativeCurrencyPattern = currencyPattern(locale, -1234.5);
+    c.shortDatePattern = shortDatePattern(locale);
+    c.longTimePattern = longTimePattern(locale);
     // A pattern that lost its digits (an unusual locale) falls back to the plain forms.
     if (c.positiveCurrencyPattern.find('n') == std::string::npos) {
         c.positiveCurrencyPattern = "$n";

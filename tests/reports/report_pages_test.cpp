@@ -1,0 +1,245 @@
+#include "support/example_project.h"
+
+#include "model/savings_model.h"
+#include "reports/report_builders.h"
+#include "reports/savings_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace payvanta;
+using namespace payvanta::reports;
+using V = std::vector<std::string>;
+
+namespace {
+
+// The worked examples' project, recalculated; the pages are opened at 8:15:03 PM on
+// 6 December 2026.
+class ReportPagesTest : public ::testing::Test {
+protected:
+    explicit ReportPagesTest(LocaleConventions locale = LocaleConventions::unitedStates())
+        : model(std::move(locale)) {
+        test::fillCompleteProject(model.record);
+        model.state.RecalcEnabled = true;
+    }
+
+    ReportPage page(ReportForm form) {
+        model.RecalculateAll();
+        return buildReport(form, {model, kNow});
+    }
+    // The texts of the items, in the order given.
+    static V texts(const ReportPage& p, std::initializer_list<std::string> names) {
+        V out;
+        for (const auto& name : names) {
+            EXPECT_NE(p.item(name), nullptr) << name;
+            out.push_back(p.text(name));
+        }
+        return out;
+    }
+
+    static constexpr DateTime kNow{2026, 12, 6, 20, 15, 3};
+    SavingsModel model;
+};
+
+TEST_F(ReportPagesTest, the_bridge_page_computes_its_rows_from_what_it_shows) {
+    model.record.set(Field::NumMotorBridge, "2");
+    const ReportPage p = page(ReportForm::Bridge);
+    EXPECT_EQ(p.caption, "Bridge Energy Savings Analysis");
+    EXPECT_EQ(texts(p, {"txtRated100Ohms", "txtRated100KW", "txtDutyCycleA(6)",
+                        "txtDutyCycleB(6)", "txtMinCycleTimeMinutes", "txtMinCycleTimeSeconds"}),
+              (V{"2.30000", "23.000", "30", "30", "0.5", "30"}));
+    EXPECT_EQ(texts(p, {"txtDccpActualKW(1)", "txtQvrActualKW(1)", "txtKWSavedPerStep(1)",
+                        "txtDccpKWSec(1)", "txtDccpKWHR(1)", "txtQvrKWSec(5)", "txtQvrKWHR(5)"}),
+              (V{"21.09", "5.49", "15.60", "21.09", "0.0059", "326.82", "0.0908"}));
+    EXPECT_EQ(texts(p, {"txtDccpKWHR(6)", "txtQvrKWHR(6)"}), (V{"0.1387", "0.1013"}));
+    EXPECT_EQ(texts(p, {"txtDccpKwHrPerCycle", "txtDccpKwHrPerTurn", "txtQvrKwHrPerCycle",
+                        "txtQvrKwHrPerTurn", "txtSavingsKwHrPerTurn"}),
+              (V{"0.555", "5.548", "0.405", "4.051", "1.497"}));
+    EXPECT_EQ(p.text("lblDate"), "12/6/2026 8:15:03 PM ");
+    EXPECT_EQ(p.text("txtMotion"), "Bridge");
+}
+
+TEST_F(ReportPagesTest, the_hoist_page_shows_rated_values_plain_and_lowers_with_negative_energy) {
+    const ReportPage p = page(ReportForm::Hoist);
+    EXPECT_EQ(texts(p, {"txtRated100Ohms", "txtRated100KW"}), (V{"2.3", "23"}));
+    // Hoisting and lowering each have their table, without the travel motions' factor 2.
+    EXPECT_EQ(texts(p, {"txtDccpActualKWH(1)", "txtQvrActualKWL(2)", "txtQvrKWSecL(2)",
+                        "txtKWSavedPerStepL(2)", "txtDutyCycleBL(5)", "txtQvrKWHRL(6)"}),
+              (V{"40.58", "-2.43", "-2.4300", "59.35", "26", "-0.2185"}));
+    EXPECT_EQ(p.text("txtSavingsKwHrPerTurn"), "3.614");
+}
+
+TEST_F(ReportPagesTest, the_maintenance_page_rounds_each_column_and_closes_with_the_model) {
+    model.record.set(Field::NumLifts, "100");
+    const ReportPage p = page(ReportForm::Maintenance);
+    EXPECT_EQ(texts(p, {"txtMovesHoist", "txtCycleTurnHoist", "txtCycleDayHoist",
+                        "txtTipChangeHoist", "txtChangeOutDaysHoist", "txtChangeOutMonthsHoist",
+                        "txtChangeOutYearHoist", "txtCostHoist"}),
+              (V{"400", "800", "2400", "1.67", "416.67", "13.89", "0.86", "$71.81"}));
+    EXPECT_EQ(texts(p, {"txtMovesBridge", "txtCycleDayTrolley", "txtTipChangeTrolley",
+                        "txtChangeOutDaysBridge", "txtChangeOutMonthsTrolley",
+                        "txtChangeOutYearBridge", "txtCostTrolley"}),
+              (V{"200", "1200", "1.50", "833.33", "27.78", "0.43", "$32.25"}));
+    EXPECT_EQ(texts(p, {"txtCycleTurnContactor", "txtTipChangeContactor", "txtCostContactor"}),
+              (V{"1600", "4.7", "$136.31"}));
+    EXPECT_EQ(texts(p, {"txtTipChangeBrake", "txtChangeOutDaysBrake", "txtChangeOutMonthsBrake",
+                        "txtChangeOutYearBrake", "txtCostBrake"}),
+              (V{"2.00", "180.0", "6.00", "2.00", "$200.00"}));
+    // The total is the model's, not the sum of the cost column.
+    EXPECT_EQ(p.text("txtCostTotal"), "$336.50");
+    EXPECT_EQ(p.text("txtCostTotal"), model.summary.lblSumaryMaintenance);
+    EXPECT_EQ(texts(p, {"txtNumLiftsPerTrun", "txtHourlyMaintRate", "txtContactorElecLife"}),
+              (V{"100", "50.00", "1,000,000"}));
+}
+
+TEST_F(ReportPagesTest, lifts_per_turn_are_shown_whole_and_the_moves_compute_from_that) {
+    model.record.set(Field::NumLifts, "12.5");
+    const ReportPage p = page(ReportForm::Maintenance);
+    EXPECT_EQ(texts(p, {"txtNumLiftsPerTrun", "txtMovesHoist"}), (V{"13", "52"}));
+}
+
+TEST_F(ReportPagesTest, a_motion_without_motor_costs_nothing_but_still_shows_its_rates) {
+    test::removeMotor(model.record, Motion::Hoist);
+    const ReportPage m = page(ReportForm::Maintenance);
+    EXPECT_EQ(texts(m, {"txtCostHoist", "txtCostBrake", "txtMovesHoist"}),
+              (V{"$0.00", "$0.00", "40"}));
+    const ReportPage i = page(ReportForm::Inventory);
+    EXPECT_EQ(texts(i, {"txtContactCostHoist", "txtBrakeShoeCost", "txtContactTotalHoist"}),
+              (V{"$25.00", "$160.00", "$0.00"}));
+}
+
+TEST_F(ReportPagesTest, the_inventory_page_gives_the_worked_example_and_the_models_total) {
+    model.record.set(Field::NumLifts, "100");
+    model.record.set(Field::NumMotorHoist, "2");
+    const ReportPage p = page(ReportForm::Inventory);
+    EXPECT_EQ(texts(p, {"txtContactHoist", "txtBrakeShoe", "txtContactCostHoist",
+                        "txtBrakeShoeCost", "txtContactTotalHoist"}),
+              (V{"$25.00", "$40.00", "$225.00", "$160.00", "$770.00"}));
+    EXPECT_EQ(texts(p, {"txtContactTrolley", "txtContactCostTrolley", "txtContactTotalBridge"}),
+              (V{"$20.00", "$72.00", "$72.00"}));
+    EXPECT_EQ(p.text("txtAnnualInvetorySavings"), "$914.00");
+    EXPECT_EQ(p.text("txtAnnualInvetorySavings"), model.summary.lblSummaryInventory);
+}
+
+TEST_F(ReportPagesTest, the_energy_page_sums_displayed_cells_and_its_estimate_is_the_summary) {
+    const ReportPage p = page(ReportForm::EnergySavings);
+    EXPECT_EQ(texts(p, {"txtSavingsPerTurnKwHrHoist", "txtSavingsPerCycleKwHrHoist",
+                        "txtSavingsPerYearKwHrHoist", "txtSavingsPerYearCostHoist",
+                        "txtSavingsPerTurnHoistKwHrBridge", "txtSavingsPerYearHoistKwHrTotals"}),
+              (V{"3.614", "10.842", "3,859.752", "$385.98", "0.749", "5,459.616"}));
+    EXPECT_EQ(p.text("txtAnnualEnergySavingsEstimate"), model.summary.lblSummaryEnergy);
+    EXPECT_EQ(p.text("txtKwHrRate"), "0.10");
+    EXPECT_EQ(p.text("Label31"), "Corvnix Payvanta");
+}
+
+TEST_F(ReportPagesTest, an_incomplete_project_leaves_the_affected_cells_empty_and_no_other) {
+    model.RecalculateAll();
+    for (const auto& [field, value] : std::vector<std::pair<Field, std::string>>{
+             {Field::ContactElec, "0"}, {Field::NumLifts, "0"}, {Field::HoistFPMBridge, "0"},
+             {Field::MotorFLCAmpsTrolley, "0"}, {Field::KwHrRate, ""}, {Field::ShoeLife, "x"},
+             {Field::DutyCycleHoist3, ""}, {Field::MotorVoltsHoist, ""}}) {
+        SavingsModel broken(model.locale());
+        test::fillCompleteProject(broken.record);
+        broken.state.RecalcEnabled = true;
+        broken.RecalculateAll();
+        broken.record.set(field, value);
+        for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge,
+                                      ReportForm::Inventory, ReportForm::Maintenance,
+                                      ReportForm::EnergySavings, ReportForm::Savings}) {
+            const ReportPage p = buildReport(form, {broken, kNow});
+            for (const ReportItem& item : p.items) {
+                // A computed figure is a number or nothing, never a failure spelled out.
+                const bool computed = item.kind == ItemKind::Field && item.name != "lblOutput";
+                const bool spelled = item.text.find("inf") != std::string::npos ||
+                                     item.text.find("nan") != std::string::npos;
+                EXPECT_FALSE(computed && spelled) << item.name << ": " << item.text;
+            }
+        }
+    }
+    model.record.set(Field::MotorFLCAmpsBridge, "0");
+    model.record.set(Field::HoistFPMBridge, "0");
+    const ReportPage bridge = buildReport(ReportForm::Bridge, {model, kNow});
+    EXPECT_EQ(texts(bridge, {"txtRated100Ohms", "txtRated100KW", "txtDccpActualKW(1)",
+                             "txtMinCycleTimeMinutes", "txtDutyCycleA(6)", "txtDccpKWHR(6)"}),
+              (V{"", "", "", "", "30", "0.1387"}));
+    model.record.set(Field::ContactElec, "0");
+    const ReportPage maintenance = buildReport(ReportForm::Maintenance, {model, kNow});
+    EXPECT_EQ(texts(maintenance, {"txtChangeOutDaysHoist", "txtChangeOutYearHoist",
+                                  "txtCostHoist", "txtCostBrake", "txtCycleDayHoist"}),
+              (V{"0.00", "", "", "$200.00", "240"}));
+}
+
+TEST_F(ReportPagesTest, the_savings_page_copies_the_summary_and_holds_the_opportunities) {
+    const ReportPage p = page(ReportForm::Savings);
+    EXPECT_EQ(texts(p, {"lblDate", "txtCustomer", "txtEnergy", "txtMaintenance", "txtInventory",
+                        "txtTotal", "lblPage"}),
+              (V{"12/6/2026 ", "Example Steel", model.summary.lblSummaryEnergy,
+                 model.summary.lblSumaryMaintenance, model.summary.lblSummaryInventory,
+                 model.summary.lblSummaryTotal, ""}));
+    const std::string& text = p.text("lblOutput");
+    EXPECT_EQ(text, Load_Text("\r\n"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 27);
+    EXPECT_TRUE(text.starts_with("1)  Stravolux QVR's digital DC technology controls currents "
+                                 "more precisely than traditional DCCP\r\n      systems.  "));
+    EXPECT_NE(text.find("\r\n\r\n5)  Unlike some competitive offerings, the Stravolux QVR is "
+                        "designed to meet current NEMA\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(text.ends_with("\r\nNote: Results of this analysis are an estimate, may vary from "
+                               "actual experience and are not guaranteed.\r\n"));
+    const ReportItem& output = *p.item("lblOutput");
+    EXPECT_EQ((std::vector<int>{output.left, output.top, output.width, output.height}),
+              (std::vector<int>{480, 4200, 7335, 6135}));
+    EXPECT_EQ(p.item("txtTotal")->top, 3600);
+    EXPECT_EQ((std::vector<int>{p.width, p.height}), (std::vector<int>{8385, 11520}));
+}
+
+TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
+    for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge,
+                                  ReportForm::Inventory, ReportForm::Maintenance,
+                                  ReportForm::EnergySavings, ReportForm::Savings}) {
+        const ReportPage p = page(form);
+        SCOPED_TRACE(p.caption);
+        if (form == ReportForm::Hoist || form == ReportForm::Trolley ||
+            form == ReportForm::Bridge) {
+            // A US Letter page in portrait within half-inch margins.
+            EXPECT_LE(p.width, 10800);
+            EXPECT_LE(p.height, 14400);
+        }
+        // Rows 240 twips apart hold controls 255 high: they may touch by 15 twips.
+        constexpr int kTouch = 15;
+        for (const ReportItem& a : p.items) {
+            EXPECT_LE(a.left + a.width, p.width) << a.name;
+            EXPECT_LE(a.top + a.height, p.height) << a.name;
+            for (const ReportItem& b : p.items) {
+                const bool overlap = &a != &b && a.kind == ItemKind::Field &&
+                                     b.kind == ItemKind::Field && a.left < b.left + b.width &&
+                                     b.left < a.left + a.width &&
+                                     a.top + kTouch < b.top + b.height &&
+                                     b.top + kTouch < a.top + a.height;
+                EXPECT_FALSE(overlap) << a.name << " and " << b.name;
+            }
+        }
+    }
+}
+
+class GermanReportPagesTest : public ReportPagesTest {
+protected:
+    GermanReportPagesTest() : ReportPagesTest(LocaleConventions::german()) {
+        test::fillCompleteProject(model.record);
+        model.record.set(Field::KwHrRate, "0,10");
+        model.record.set(Field::NumLifts, "100");
+    }
+};
+
+TEST_F(GermanReportPagesTest, numbers_amounts_and_dates_take_the_locales_forms) {
+    const ReportPage bridge = page(ReportForm::Bridge);
+    EXPECT_EQ(texts(bridge, {"txtRated100Ohms", "txtRated100KW", "txtDccpActualKW(1)", "lblDate"}),
+              (V{"2,30000", "23,000", "21,09", "06.12.2026 20:15:03 "}));
+    const ReportPage maintenance = page(ReportForm::Maintenance);
+    EXPECT_EQ(texts(maintenance, {"txtContactorElecLife", "txtChangeOutDaysHoist", "txtCostTotal"}),
+              (V{"1.000.000", "416,67", "336,50 \u20AC"}));
+}
+
+} // namespace

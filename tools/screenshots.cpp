@@ -1,7 +1,9 @@
 // Saves a picture of every tab of the main form, with the first example project open,
-// for a person to look at: screenshots DATA_FOLDER PROJECT.QVR OUT_FOLDER.
+// and of every report window, for a person to look at:
+// screenshots DATA_FOLDER PROJECT.QVR OUT_FOLDER.
 // Run it under xvfb-run, and once more with QT_SCALE_FACTOR=2 for the 200 % view.
 
+#include "reports/qt/report_window.h"
 #include "ui/qt/font_substitutes.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
@@ -36,6 +38,18 @@ int main(int argc, char** argv) {
         tabs->setCurrentIndex(i);
         QApplication::processEvents();
         window.grab().save(out.filePath(QStringLiteral("tab%1.png").arg(i + 1)));
+    }
+    window.form().realTimeSummary();
+    for (const auto form : {reports::ReportForm::Savings, reports::ReportForm::EnergySavings,
+                            reports::ReportForm::Maintenance, reports::ReportForm::Inventory,
+                            reports::ReportForm::Hoist, reports::ReportForm::Trolley,
+                            reports::ReportForm::Bridge}) {
+        reports::qt::ReportWindow report(window.form().reportPage(form), &window);
+        report.show();
+        QApplication::processEvents();
+        const auto name = reports::formName(form);
+        report.grab().save(out.filePath(QStringLiteral("report-%1.png")
+                                            .arg(QLatin1String(name.data(), name.size()))));
     }
     return 0;
 }

@@ -2,12 +2,15 @@
 
 #include "help_pages.h"
 
+#include "reports/report_builders.h"
+
 namespace payvanta::ui {
 
 MainForm::MainForm(MainFormView& view, LocaleConventions locale,
-                   std::filesystem::path programFolder, TableLoader tables)
+                   std::filesystem::path programFolder, TableLoader tables, reports::Clock clock)
     : form_(view, std::move(locale), std::move(programFolder)), fields_(form_), picks_(form_),
-      flows_(form_, std::move(tables)) {
+      flows_(form_, std::move(tables)),
+      clock_(clock ? std::move(clock) : reports::Clock(reports::systemClock)) {
     form_.changeReaction = [this](Field f) { changed(f); };
 }
 
@@ -82,7 +85,11 @@ void MainForm::viewMenuOpened() {
 
 void MainForm::viewReport(ReportForm report) {
     form_.recalculate();
-    form_.view.showReport(report);
+    form_.view.showReport(reportPage(report));
+}
+
+reports::ReportPage MainForm::reportPage(ReportForm report) const {
+    return reports::buildReport(report, {form_.model, clock_()});
 }
 
 void MainForm::command(ControlRef c) {

@@ -6,6 +6,9 @@
 #include "project_flows.h"
 #include "selection_picks.h"
 
+#include "reports/report_clock.h"
+#include "reports/report_page.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -17,8 +20,9 @@ namespace payvanta::ui {
 // name. The window binds its widgets to these events and shows what the view is told.
 class MainForm {
 public:
+    // The clock dates the report pages; by default the system's (see systemClock).
     MainForm(MainFormView& view, LocaleConventions locale, std::filesystem::path programFolder,
-             TableLoader tables = {});
+             TableLoader tables = {}, reports::Clock clock = {});
 
     // The form loads: the first help page, flags false, the start state's commands.
     void load();
@@ -47,7 +51,10 @@ public:
     bool openProjectFile(const std::string& path) { return flows_.openProjectFile(path); }
     void saveData() { flows_.saveData(); }
     void realTimeSummary() { form_.recalculate(); }
+    // A View item: the live recalculation, then the page shown until the user goes back.
     void viewReport(ReportForm report);
+    // The page as it would show now, from the results of the last recalculation.
+    reports::ReportPage reportPage(ReportForm report) const;
     void choosePrintFont(std::size_t menuIndex) { flows_.choosePrintFont(menuIndex); }
     void close() { flows_.closeCommand(); }
     // The window is being closed: true when it may go.
@@ -67,6 +74,7 @@ private:
     FieldReactions fields_;
     SelectionPicks picks_;
     ProjectFlows flows_;
+    reports::Clock clock_;
 };
 
 } // namespace payvanta::ui

@@ -2,6 +2,8 @@
 
 #include "controls.h"
 
+#include "reports/report_page.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,8 +11,7 @@
 
 namespace payvanta::ui {
 
-// The report forms of the View menu.
-enum class ReportForm { Hoist, Trolley, Bridge, Inventory, Maintenance, EnergySavings, Savings };
+using reports::ReportForm;
 
 // What the main form's behaviour asks of the window. The window is a thin binding:
 // it shows what it is told and reports what the user does.
@@ -48,8 +49,8 @@ public:
     virtual void setProgress(int value) = 0;
     virtual void beep() = 0;
 
-    // Shows a report form modally, owned by the main form.
-    virtual void showReport(ReportForm report) = 0;
+    // Shows a report page modally, owned by the main form, until the user goes back.
+    virtual void showReport(const reports::ReportPage& page) = 0;
     // The main form has been unloaded: the program ends.
     virtual void endProgram() = 0;
 };

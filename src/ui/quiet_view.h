@@ -23,7 +23,7 @@ public:
     void setProgressVisible(bool) override {}
     void setProgress(int) override {}
     void beep() override {}
-    void showReport(ReportForm) override {}
+    void showReport(const reports::ReportPage&) override {}
     void endProgram() override {}
 };
 

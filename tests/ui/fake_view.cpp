@@ -121,8 +121,9 @@ void FakeView::beep() {
     log.push_back("beep");
 }
 
-void FakeView::showReport(ui::ReportForm report) {
-    log.push_back("report " + std::to_string(static_cast<int>(report)));
+void FakeView::showReport(const reports::ReportPage& page) {
+    log.push_back("report " + std::string(reports::formName(page.form)));
+    report = page;
 }
 
 void FakeView::endProgram() {

@@ -38,6 +38,8 @@ public:
     // The enabled state when the last question (yes/no, input box, file dialog) was asked.
     std::map<std::string, bool> enabledWhenAsked;
     bool progressVisible = false;
+    // The page the last View item showed.
+    std::optional<reports::ReportPage> report;
     int frameShown = 0;
 
     // The log lines that begin with any of the prefixes, in order.
@@ -61,7 +63,7 @@ public:
     void setProgressVisible(bool visible) override;
     void setProgress(int value) override;
     void beep() override;
-    void showReport(ui::ReportForm report) override;
+    void showReport(const reports::ReportPage& page) override;
     void endProgram() override;
 };
 

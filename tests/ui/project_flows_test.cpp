@@ -299,7 +299,7 @@ TEST_F(ProjectFlowTest, the_view_menu_recalculates_before_it_shows_a_report) {
     form.command({"mnuEnergy"});
     const auto lines = view.linesStartingWith({"text lblSummaryEnergy", "report"});
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "report 5");
+    EXPECT_EQ(lines[1], "report EnergySavings");
 }
 
 TEST_F(ProjectFlowTest, opening_the_view_menu_moves_the_focus_to_save_only_when_it_is_usable) {

@@ -4,6 +4,7 @@
 #include "file_select_dialog.h"
 #include "list_combo.h"
 
+#include "reports/qt/report_window.h"
 #include "ui/captions.h"
 
 #include <QAction>
@@ -301,8 +302,9 @@ void MainWindow::beep() {
     QApplication::beep();
 }
 
-void MainWindow::showReport(ReportForm) {
-    // The report forms come with the reports; the recalculation before them has run.
+void MainWindow::showReport(const reports::ReportPage& page) {
+    reports::qt::ReportWindow window(page, this);
+    window.exec();
 }
 
 void MainWindow::endProgram() {

@@ -77,7 +77,7 @@ public:
     void setProgressVisible(bool visible) override;
     void setProgress(int value) override;
     void beep() override;
-    void showReport(ReportForm report) override;
+    void showReport(const reports::ReportPage& page) override;
     void endProgram() override;
 
     static QString nameOf(ControlRef control);

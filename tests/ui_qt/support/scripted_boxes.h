@@ -39,7 +39,8 @@ public:
             unexpected << QStringLiteral("input box: ") + prompt;
             return std::nullopt;
         }
-        auto answer = inputAnswers.front();
+        std::optional<QString> answer;
+        answer.swap(inputAnswers.front());
         inputAnswers.pop_front();
         return answer;
     }

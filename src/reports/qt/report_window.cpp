@@ -1,0 +1,78 @@
+#include "report_window.h"
+
+#include "page_widget.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace payvanta::reports::qt {
+
+ReportWindow::ReportWindow(const ReportPage& page, QWidget* parent)
+    : QDialog(parent), page_(page) {
+    setObjectName(QString::fromStdString(std::string(formName(page_.form))));
+    setWindowTitle(QString::fromStdString(page_.caption));
+    setModal(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* menus = new QMenuBar(this);
+    layout->setMenuBar(menus);
+    QAction* back = menuItem(QStringLiteral("mnuBack"), QStringLiteral("Back"));
+    menus->addAction(back);
+    connect(back, &QAction::triggered, this, &QDialog::reject);
+    if (page_.form == ReportForm::Savings) {
+        // The summary keeps the older print of the form's image beside the drawn one.
+        QAction* printOld = menuItem(QStringLiteral("mnuPrint"), QStringLiteral("Print Old"));
+        menus->addAction(printOld);
+        connect(printOld, &QAction::triggered, this,
+                [this] { emit printRequested(PrintCommand::PrintOld); });
+        QAction* print = menuItem(QStringLiteral("mnuPrintSummary"), QStringLiteral("Print"));
+        menus->addAction(print);
+        connect(print, &QAction::triggered, this,
+                [this] { emit printRequested(PrintCommand::Print); });
+    } else {
+        QAction* print = menuItem(QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+        menus->addAction(print);
+        connect(print, &QAction::triggered, this,
+                [this] { emit printRequested(PrintCommand::Print); });
+    }
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("reportScrollArea"));
+    scroll->setWidget(buildPage());
+    scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroll->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scroll);
+
+    // As large as the page, but never larger than the screen: the page then scrolls.
+    const QSize pageSize = scroll->widget()->size();
+    QSize wanted = pageSize + QSize(scroll->verticalScrollBar()->sizeHint().width() + 2,
+                                    menus->sizeHint().height() + 2);
+    if (const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    }
+    resize(wanted);
+}
+
+QAction* ReportWindow::menuItem(const QString& name, const QString& caption) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    return action;
+}
+
+QWidget* ReportWindow::buildPage() {
+    auto* sheet = new PageWidget(page_);
+    if (auto* printForm = sheet->findChild<QPushButton*>(QStringLiteral("cmdPrintForm"))) {
+        connect(printForm, &QPushButton::clicked, this,
+                [this] { emit printRequested(PrintCommand::PrintForm); });
+    }
+    return sheet;
+}
+
+} // namespace payvanta::reports::qt

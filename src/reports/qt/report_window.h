@@ -1,0 +1,37 @@
+#pragma once
+
+#include "reports/report_page.h"
+
+#include <QDialog>
+
+class QAction;
+
+namespace payvanta::reports::qt {
+
+// A report page on screen: a modal window owned by the main window, captioned as the
+// page, with its menus ("Back" and "Print"; "Back", "Print Old" and "Print" on the
+// savings summary) and, on the motion pages, the "Print Form" button. Every item of the
+// page is a widget whose object name is its control name; values can be selected and
+// copied as text. Back, Escape and closing the window all unload the page.
+class ReportWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // The print commands of a page.
+    enum class PrintCommand { Print, PrintOld, PrintForm };
+
+    explicit ReportWindow(const ReportPage& page, QWidget* parent = nullptr);
+
+    const ReportPage& page() const { return page_; }
+
+signals:
+    void printRequested(ReportWindow::PrintCommand command);
+
+private:
+    QWidget* buildPage();
+    QAction* menuItem(const QString& name, const QString& caption);
+
+    ReportPage page_;
+};
+
+} // namespace payvanta::reports::qt

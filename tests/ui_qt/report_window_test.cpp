@@ -1,0 +1,171 @@
+#include "support/modal_dialogs.h"
+#include "support/qt_test_main.h"
+#include "support/scripted_boxes.h"
+#include "support/temp_folder.h"
+
+#include "reports/qt/report_window.h"
+#include "ui/qt/main_window.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <memory>
+
+using namespace payvanta;
+using payvanta::reports::qt::ReportWindow;
+using payvanta::test::ExpectedModal;
+using payvanta::test::expectThat;
+using payvanta::test::ModalWatchdog;
+using payvanta::test::ScriptedBoxes;
+using payvanta::ui::qt::MainWindow;
+
+// The report windows of the View menu, driven from the real main window with the
+// steel-mill example open.
+class ReportWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void each_view_item_opens_its_report_and_back_unloads_it_data();
+    void each_view_item_opens_its_report_and_back_unloads_it();
+    void values_are_selectable_widgets_found_by_their_control_names();
+    void escape_closes_the_report_and_the_next_view_computes_it_afresh();
+    void a_page_taller_than_the_screen_scrolls();
+
+private:
+    QString label(QDialog& d, const char* name) const {
+        auto* l = d.findChild<QLabel*>(QLatin1String(name));
+        return l != nullptr ? l->text() : QStringLiteral("<none>");
+    }
+    void trigger(const char* menuItem) {
+        qobject_cast<QAction*>(window->control(QLatin1String(menuItem)))->trigger();
+    }
+
+    std::unique_ptr<test::TempFolder> folder;
+    std::unique_ptr<ScriptedBoxes> boxes;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ModalWatchdog> watchdog;
+};
+
+void ReportWindowTest::init() {
+    folder = std::make_unique<test::TempFolder>();
+    test::copyShippedData(folder->path());
+    boxes = std::make_unique<ScriptedBoxes>();
+    MainWindow::Options options;
+    options.programFolder = folder->path();
+    window = std::make_unique<MainWindow>(options, *boxes);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QString path = QString::fromStdString((folder->path() / "Ladle.QVR").string());
+    QFile::copy(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"), path);
+    QVERIFY(window->openProjectFile(path));
+    watchdog = std::make_unique<ModalWatchdog>();
+}
+
+void ReportWindowTest::cleanup() {
+    QCOMPARE(watchdog->takeStrays(), QStringList());
+    QCOMPARE(boxes->unexpected, QStringList());
+    watchdog.reset();
+    window.reset();
+    boxes.reset();
+    folder.reset();
+}
+
+void ReportWindowTest::each_view_item_opens_its_report_and_back_unloads_it_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("menus");
+    const QStringList backPrint{"Back", "Print"};
+    QTest::newRow("hoist") << "mnuHoist" << "Hoist Energy Savings Analysis" << backPrint;
+    QTest::newRow("trolley") << "mnuTrolley" << "Trolley Energy Savings Analysis" << backPrint;
+    QTest::newRow("bridge") << "mnuBridge" << "Bridge Energy Savings Analysis" << backPrint;
+    QTest::newRow("inventory") << "mnuInventory" << "Inventory Savings" << backPrint;
+    QTest::newRow("maintenance") << "mnuMaintenance" << "Maintenance Labor Savings" << backPrint;
+    QTest::newRow("energy") << "mnuEnergy" << "Energy Savings Analysis Summary" << backPrint;
+    QTest::newRow("summary") << "mnuSavings" << "Savings Analysis Summary"
+                             << QStringList{"Back", "Print Old", "Print"};
+}
+
+void ReportWindowTest::each_view_item_opens_its_report_and_back_unloads_it() {
+    QFETCH(QString, item);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, menus);
+    ExpectedModal report([&](QDialog& d, QString& failures) {
+        expectThat(d.windowTitle() == caption, "caption " + d.windowTitle(), failures);
+        expectThat(d.parentWidget() == window.get(), "not owned by the main window", failures);
+        QStringList shown;
+        for (QAction* action : d.findChild<QMenuBar*>()->actions()) {
+            shown << action->text();
+            expectThat(action->isEnabled(), action->text() + " disabled", failures);
+        }
+        expectThat(shown == menus, "menus " + shown.join(QLatin1Char('|')), failures);
+        const bool motion = item == "mnuHoist" || item == "mnuTrolley" || item == "mnuBridge";
+        auto* printForm = d.findChild<QPushButton*>(QStringLiteral("cmdPrintForm"));
+        expectThat((printForm != nullptr) == motion, "Print Form button", failures);
+        expectThat(label(d, "lblDate").endsWith(QLatin1Char(' ')), "date", failures);
+        d.findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+    });
+    trigger(qPrintable(item));
+    QCOMPARE(report.failures(), QString());
+    QTRY_VERIFY(window->findChildren<ReportWindow*>().isEmpty());
+}
+
+void ReportWindowTest::values_are_selectable_widgets_found_by_their_control_names() {
+    ExpectedModal report([&](QDialog& d, QString& failures) {
+        auto* total = d.findChild<QLabel*>(QStringLiteral("txtCostTotal"));
+        expectThat(total != nullptr && total->text() == QLatin1String("$1,596.88"), "total",
+                   failures);
+        expectThat(total != nullptr && (total->textInteractionFlags() & Qt::TextSelectableByMouse),
+                   "not selectable", failures);
+        expectThat(label(d, "txtCostHoist") == QLatin1String("$722.28"), "hoist cost", failures);
+        expectThat(label(d, "txtTipChangeContactor") == QLatin1String("4.7"), "tips", failures);
+    });
+    trigger("mnuMaintenance");
+    QCOMPARE(report.failures(), QString());
+}
+
+void ReportWindowTest::escape_closes_the_report_and_the_next_view_computes_it_afresh() {
+    QString before;
+    ExpectedModal first([&](QDialog& d, QString&) {
+        before = label(d, "txtEnergy");
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    trigger("mnuSavings");
+    QCOMPARE(first.failures(), QString());
+    QTRY_VERIFY(window->findChildren<ReportWindow*>().isEmpty());
+    // A changed rate reaches the summary page the next time it is opened.
+    auto* rate = qobject_cast<QLineEdit*>(window->control(QStringLiteral("txtKwHrRate")));
+    rate->setText(QStringLiteral("0.2"));
+    window->form().textChanged({"txtKwHrRate"}, "0.2");
+    QString energy;
+    ExpectedModal second([&](QDialog& d, QString&) { energy = label(d, "txtEnergy"); });
+    trigger("mnuSavings");
+    QCOMPARE(second.failures(), QString());
+    QCOMPARE(before, QStringLiteral("$41,582.02"));
+    QCOMPARE(energy, qobject_cast<QLabel*>(window->control(QStringLiteral("lblSummaryEnergy")))->text());
+    QVERIFY(energy != before);
+}
+
+void ReportWindowTest::a_page_taller_than_the_screen_scrolls() {
+    ExpectedModal report([](QDialog& d, QString& failures) {
+        const QRect screen = d.screen()->availableGeometry();
+        expectThat(d.height() <= screen.height(), "taller than the screen", failures);
+        auto* scroll = d.findChild<QScrollArea*>();
+        const bool pageTaller = scroll->widget()->height() > scroll->viewport()->height();
+        expectThat(!pageTaller || scroll->verticalScrollBar()->maximum() > 0, "no scrolling",
+                   failures);
+    });
+    trigger("mnuHoist");
+    QCOMPARE(report.failures(), QString());
+}
+
+PAYVANTA_QTEST_MAIN(ReportWindowTest)
+#include "report_window_test.moc"

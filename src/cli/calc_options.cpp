@@ -3,17 +3,42 @@
 namespace payvanta::cli {
 
 const char* const kCalcUsage =
-    "Usage: payvanta-calc [--folder DIR] [--locale NAME] [--json] FILE.QVR...\n"
+    "Usage: payvanta-calc [--folder DIR] [--locale NAME] [--report NAME] [--json] FILE.QVR...\n"
     "\n"
     "Opens each project file as Payvanta opens an existing project and prints its\n"
     "yearly savings: energy, maintenance, inventory and total.\n"
     "\n"
+    "  --report NAME  print a report page instead: Savings, EnergySavings, Maintenance,\n"
+    "                 Inventory, Hoist, Trolley or Bridge (in any letter case)\n"
     "  --folder DIR   the program folder holding Customer.ini and the four tables\n"
     "                 (default: the folder of this program)\n"
     "  --locale NAME  number and currency conventions, such as en_US or de_DE\n"
     "                 (default: United States English)\n"
     "  --json         print one JSON object per file (an array for several files)\n"
     "  --help         print this help\n";
+
+namespace {
+
+std::optional<reports::ReportForm> reportNamed(std::string_view name) {
+    const auto lower = [](std::string_view s) {
+        std::string out(s);
+        for (char& c : out) {
+            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        }
+        return out;
+    };
+    for (const auto form :
+         {reports::ReportForm::Savings, reports::ReportForm::EnergySavings,
+          reports::ReportForm::Maintenance, reports::ReportForm::Inventory,
+          reports::ReportForm::Hoist, reports::ReportForm::Trolley, reports::ReportForm::Bridge}) {
+        if (lower(reports::formName(form)) == lower(name)) {
+            return form;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
     CalcOptions o;
@@ -36,6 +61,13 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
             o.help = true;
         } else if (a == "--json") {
             o.json = true;
+        } else if (a == "--report") {
+            const auto v = value();
+            const auto form = v ? reportNamed(*v) : std::nullopt;
+            if (!form) {
+                return {std::nullopt, "--report needs a report name such as Savings or Hoist"};
+            }
+            o.report = form;
         } else if (a == "--folder") {
             const auto v = value();
             if (!v) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/locale_conventions.h"
+#include "reports/report_page.h"
 
 #include <filesystem>
 #include <optional>
@@ -14,6 +15,8 @@ struct CalcOptions {
     LocaleConventions locale = LocaleConventions::unitedStates();
     bool json = false;
     bool help = false;
+    // A report page to print for each file in place of the summary.
+    std::optional<reports::ReportForm> report;
     std::vector<std::string> files;
 };
 

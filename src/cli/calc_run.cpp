@@ -5,6 +5,7 @@
 #include "stderr_view.h"
 
 #include "files/reference_tables.h"
+#include "reports/page_text.h"
 #include "ui/main_form.h"
 
 #include <memory>
@@ -58,12 +59,16 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
             if (array) {
                 out << "  ";
             }
-            if (opened) {
+            if (opened && options.report) {
+                writeJsonPage(out, form->reportPage(*options.report), array ? "  " : "");
+            } else if (opened) {
                 writeJsonResult(out, form->model(), array ? "  " : "");
             } else {
                 out << "null";
             }
             out << (array && i + 1 < options.files.size() ? ",\n" : "\n");
+        } else if (opened && options.report) {
+            out << reports::pageAsText(form->reportPage(*options.report));
         } else if (opened) {
             writeSummary(out, path, form->model().summary);
         }

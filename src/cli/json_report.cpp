@@ -50,12 +50,44 @@ void writeJsonString(std::ostream& out, std::string_view text) {
     out << '"';
 }
 
+namespace {
+
+struct Member {
+    std::string name;
+    std::string value;
+    bool isText;
+};
+
+void writeObject(std::ostream& out, const std::vector<Member>& members, std::string_view indent) {
+    out << "{\n";
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const Member& member = members[i];
+        out << indent << "  ";
+        writeJsonString(out, member.name);
+        out << ": ";
+        if (member.isText) {
+            writeJsonString(out, member.value);
+        } else {
+            out << member.value;
+        }
+        out << (i + 1 < members.size() ? ",\n" : "\n");
+    }
+    out << indent << "}";
+}
+
+} // namespace
+
+void writeJsonPage(std::ostream& out, const reports::ReportPage& page, std::string_view indent) {
+    std::vector<Member> members;
+    for (const reports::ReportItem& item : page.items) {
+        if (item.kind == reports::ItemKind::Field) {
+            members.push_back({std::string(item.name), item.text, true});
+        }
+    }
+    writeObject(out, members, indent);
+}
+
 void writeJsonResult(std::ostream& out, const SavingsModel& model, std::string_view indent) {
-    struct Member {
-        std::string name;
-        std::string value;
-        bool isText;
-    };
     std::vector<Member> members;
     const auto text = [&](std::string name, const std::string& value) {
         members.push_back({std::move(name), value, true});
@@ -87,20 +119,7 @@ void writeJsonResult(std::ostream& out, const SavingsModel& model, std::string_v
         num(prefix + "QvrKwHrPerTurn", r.QvrKwHrPerTurn);
         num(prefix + "SavingsKwHrPerTurn", r.SavingsKwHrPerTurn);
     }
-    out << "{\n";
-    for (std::size_t i = 0; i < members.size(); ++i) {
-        const Member& member = members[i];
-        out << indent << "  ";
-        writeJsonString(out, member.name);
-        out << ": ";
-        if (member.isText) {
-            writeJsonString(out, member.value);
-        } else {
-            out << member.value;
-        }
-        out << (i + 1 < members.size() ? ",\n" : "\n");
-    }
-    out << indent << "}";
+    writeObject(out, members, indent);
 }
 
 } // namespace payvanta::cli

@@ -1,0 +1,101 @@
+#include "cli/calc_options.h"
+#include "cli/calc_run.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+using namespace payvanta;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+const std::string kExamples = std::string(PAYVANTA_DATA_DIR) + "/examples/";
+const std::string kSteelMill = kExamples + "steel-mill-ladle-crane.QVR";
+
+// payvanta-calc --report, on the steel-mill example, at a fixed moment.
+class ReportOutput : public ::testing::Test {
+protected:
+    ReportOutput() {
+        test::copyShippedData(folder.path());
+        ::setenv("SOURCE_DATE_EPOCH", "1796588103", 1); // 6 December 2026, 20:15:03 UTC
+    }
+    ~ReportOutput() override { ::unsetenv("SOURCE_DATE_EPOCH"); }
+
+    int run(const Texts& args) {
+        const auto parsed = cli::parseCalcOptions(args);
+        EXPECT_TRUE(parsed.options) << parsed.error;
+        return parsed.options ? cli::runCalc(*parsed.options, folder.path(), out, err) : -1;
+    }
+
+    test::TempFolder folder;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(ReportOutput, json_gives_every_field_the_page_sets_by_name_in_page_order) {
+    EXPECT_EQ(run({"--report", "inventory", "--json", kSteelMill}), 0);
+    EXPECT_EQ(out.str(), R"({
+  "lblDate": "12/6/2026 8:15:03 PM ",
+  "txtCustomer": "Great Lakes Steel Works",
+  "txtProject": "BOF ladle crane No. 3 retrofit",
+  "txtContactHoist": "$1,000.00",
+  "txtBrakeShoe": "$475.00",
+  "txtContactCostHoist": "$35,000.00",
+  "txtBrakeShoeCost": "$2,850.00",
+  "txtContactTotalHoist": "$75,700.00",
+  "txtContactTrolley": "$500.00",
+  "txtContactCostTrolley": "$7,650.00",
+  "txtContactTotalTrolley": "$7,650.00",
+  "txtContactBridge": "$750.00",
+  "txtContactCostBridge": "$11,475.00",
+  "txtContactTotalBridge": "$22,950.00",
+  "txtAnnualInvetorySavings": "$106,300.00",
+  "lblPage": ""
+}
+)");
+    EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(ReportOutput, several_files_give_an_array_with_null_for_one_that_cannot_be_read) {
+    const std::string missing = (folder / "missing.QVR").string();
+    EXPECT_EQ(run({"--report", "SAVINGS", "--json", kSteelMill, missing}), 2);
+    const std::string json = out.str();
+    EXPECT_TRUE(json.starts_with("[\n  {\n    \"lblDate\": \"12/6/2026 \",\n")) << json;
+    EXPECT_NE(json.find("\n    \"txtTotal\": \"$149,478.90\",\n"), std::string::npos);
+    EXPECT_NE(json.find("\"lblOutput\": \"1)  Stravolux QVR's digital DC technology"),
+              std::string::npos);
+    EXPECT_TRUE(json.ends_with("\n    \"lblPage\": \"\"\n  },\n  null\n]\n")) << json;
+}
+
+TEST_F(ReportOutput, text_puts_each_item_on_the_line_of_its_top_in_the_column_of_its_place) {
+    EXPECT_EQ(run({"--report", "Maintenance", kSteelMill}), 0);
+    std::istringstream lines(out.str());
+    Texts text;
+    for (std::string line; std::getline(lines, line);) {
+        text.push_back(line);
+    }
+    ASSERT_EQ(text.size(), 18u) << out.str();
+    EXPECT_EQ(text[0], "                                Corvanix Payvanta             "
+                       "12/6/2026 8:15:03 PM ");
+    EXPECT_EQ(text[12], "  Hoist                160      320     960     1.67     104.17    3.47"
+                        "    3.46     $722.28");
+    EXPECT_EQ(text[17], "                                         Annual Maintenance Labor "
+                        "Savings Estimate = $1,596.88");
+}
+
+TEST_F(ReportOutput, a_report_name_is_one_of_the_seven_in_any_letter_case) {
+    for (const char* name : {"hoist", "TROLLEY", "Bridge", "energysavings"}) {
+        const auto parsed = cli::parseCalcOptions({"--report", name, "crane.QVR"});
+        EXPECT_TRUE(parsed.options.has_value()) << name;
+    }
+    for (const Texts& args : {Texts{"--report", "Energy", "crane.QVR"}, Texts{"--report"}}) {
+        const auto parsed = cli::parseCalcOptions(args);
+        EXPECT_FALSE(parsed.options.has_value());
+        EXPECT_EQ(parsed.error, "--report needs a report name such as Savings or Hoist");
+    }
+}
+
+} // namespace

@@ -1,12 +1,16 @@
 // One key pressed in the hoist speed of the main window, with a project open, until the
 // total of the summary panel shows the new amount: the Qt key event, the key filter,
 // the form's change reaction and recalculation, and the four summary labels. A second
-// benchmark waits for the total's label to be painted as well. Offscreen platform.
+// benchmark waits for the total's label to be painted as well. A third opens the hoist
+// page from the View menu until its window is shown. Offscreen platform.
 #include "bench_folder.h"
+#include "reports/qt/report_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -143,6 +147,52 @@ void Key_in_hoist_speed_to_total_painted(benchmark::State& state) {
     }
 }
 BENCHMARK(Key_in_hoist_speed_to_total_painted)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// Notes when a report window is shown, and sends it back at once.
+class ReportShown final : public QObject {
+public:
+    qint64 shownAt = -1;
+    QElapsedTimer clock;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (auto* report = qobject_cast<reports::qt::ReportWindow*>(watched)) {
+                shownAt = clock.nsecsElapsed();
+                QMetaObject::invokeMethod(report, &QDialog::reject, Qt::QueuedConnection);
+            }
+        }
+        return false;
+    }
+};
+
+void View_hoist_to_report_shown(benchmark::State& state) {
+    OpenWindow w;
+    if (!w.open()) {
+        state.SkipWithError("the window did not open the example project");
+        return;
+    }
+    auto* item = qobject_cast<QAction*>(w.window->control(QStringLiteral("mnuHoist")));
+    ReportShown shown;
+    qApp->installEventFilter(&shown);
+    bool every = true;
+    for (auto _ : state) {
+        shown.shownAt = -1;
+        shown.clock.start();
+        item->trigger(); // returns once the report is back
+        every = every && shown.shownAt >= 0;
+        state.SetIterationTime(static_cast<double>(shown.shownAt) / 1e9);
+    }
+    qApp->removeEventFilter(&shown);
+    if (!every) {
+        state.SkipWithError("the report was not shown every time");
+    }
+}
+BENCHMARK(View_hoist_to_report_shown)
+    ->UseManualTime()
     ->Repetitions(10)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);

@@ -5,6 +5,35 @@
 
 namespace payvanta::app {
 
+const char* const kAppUsage = "Usage: payvanta [--no-splash] [--folder DIR] [FILE.QVR]\n";
+
+namespace {
+
+const char* const kAppHelp =
+    "\n"
+    "Estimates what a retrofit of an overhead crane's resistor-and-contactor DC control\n"
+    "to the Stravolux QVR drive saves per year, and opens FILE.QVR when one is given.\n"
+    "When Payvanta is running already, the running copy comes forward and opens the\n"
+    "file instead.\n"
+    "\n"
+    "  --folder DIR   the program folder holding Customer.ini, the four tables and new\n"
+    "                 projects (default: the folder of this program)\n"
+    "  --no-splash    show the main form at once\n"
+    "  --help         print this help and exit\n"
+    "  --version      print the version and exit\n";
+
+} // namespace
+
+std::optional<QString> helpOrVersion(const QStringList& arguments) {
+    if (arguments.contains(QLatin1String("--help"))) {
+        return QString::fromLatin1(kAppUsage) + QString::fromLatin1(kAppHelp);
+    }
+    if (arguments.contains(QLatin1String("--version"))) {
+        return QStringLiteral("payvanta %1\n").arg(QLatin1String(PAYVANTA_VERSION));
+    }
+    return std::nullopt;
+}
+
 AppOptions parseAppOptions(const QStringList& arguments, const QString& workingFolder) {
     AppOptions o;
     const QDir base(workingFolder);

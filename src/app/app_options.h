@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace payvanta::app {
 
@@ -16,5 +17,12 @@ struct AppOptions {
 // Reads the arguments after the program name. Relative paths are taken from
 // workingFolder, so that a copy started elsewhere can hand its line over.
 AppOptions parseAppOptions(const QStringList& arguments, const QString& workingFolder);
+
+// The text that --help or --version asks for, or nothing for any other command line.
+// It is printed before the application object exists, which needs a display.
+std::optional<QString> helpOrVersion(const QStringList& arguments);
+
+// The usage line, also shown with a bad command line.
+extern const char* const kAppUsage;
 
 } // namespace payvanta::app

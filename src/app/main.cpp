@@ -2,7 +2,6 @@
 // to the running one and ends. The splash gives way to the main form.
 
 #include "app_options.h"
-
 #include "ui/qt/font_substitutes.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
@@ -18,6 +17,15 @@
 using namespace payvanta;
 
 int main(int argc, char** argv) {
+    QStringList commandLine;
+    for (int i = 1; i < argc; ++i) {
+        commandLine << QString::fromLocal8Bit(argv[i]);
+    }
+    if (const auto text = app::helpOrVersion(commandLine)) {
+        QTextStream(stdout) << *text;
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Payvanta"));
     ui::qt::installFontSubstitutes();
@@ -26,8 +34,7 @@ int main(int argc, char** argv) {
     const QStringList arguments = QApplication::arguments().mid(1);
     const app::AppOptions options = app::parseAppOptions(arguments, QDir::currentPath());
     if (!options.error.isEmpty()) {
-        QTextStream(stderr) << "payvanta: " << options.error
-                            << "\nUsage: payvanta [--no-splash] [--folder DIR] [FILE.QVR]\n";
+        QTextStream(stderr) << "payvanta: " << options.error << '\n' << app::kAppUsage;
         return 2;
     }
 
@@ -67,7 +74,8 @@ int main(int argc, char** argv) {
     // A later copy's command line: come forward, and open its project if none is open.
     QObject::connect(&instance, &ui::qt::SingleInstance::commandLineReceived, &window,
                      [&window](const QStringList& handed, const QString& workingFolder) {
-                         window.comeForward(app::parseAppOptions(handed, workingFolder).projectFile);
+                         window.comeForward(
+                             app::parseAppOptions(handed, workingFolder).projectFile);
                      });
 
     if (options.noSplash) {

@@ -15,7 +15,8 @@ const char* const kCalcUsage =
     "  --locale NAME  number and currency conventions, such as en_US or de_DE\n"
     "                 (default: United States English)\n"
     "  --json         print one JSON object per file (an array for several files)\n"
-    "  --help         print this help\n";
+    "  --help         print this help and exit\n"
+    "  --version      print the version and exit\n";
 
 namespace {
 
@@ -59,6 +60,8 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
             onlyFiles = true;
         } else if (a == "--help" || a == "-h") {
             o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
         } else if (a == "--json") {
             o.json = true;
         } else if (a == "--report") {
@@ -88,7 +91,7 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
             return {std::nullopt, "unknown option \"" + a + "\""};
         }
     }
-    if (!o.help && o.files.empty()) {
+    if (!o.help && !o.version && o.files.empty()) {
         return {std::nullopt, "no project file given"};
     }
     return {o, {}};

@@ -15,6 +15,7 @@ struct CalcOptions {
     LocaleConventions locale = LocaleConventions::unitedStates();
     bool json = false;
     bool help = false;
+    bool version = false;
     // A report page to print for each file in place of the summary.
     std::optional<reports::ReportForm> report;
     std::vector<std::string> files;

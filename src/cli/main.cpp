@@ -32,6 +32,10 @@ int main(int argc, char** argv) {
         std::cout << payvanta::cli::kCalcUsage;
         return 0;
     }
+    if (options.version) {
+        std::cout << "payvanta-calc " << PAYVANTA_VERSION << '\n';
+        return 0;
+    }
     const auto folder = options.folder ? *options.folder : programFolder(argv[0]);
     return payvanta::cli::runCalc(options, folder, std::cout, std::cerr);
 }

@@ -17,7 +17,9 @@ const char* const kAppHelp =
     "file instead.\n"
     "\n"
     "  --folder DIR   the program folder holding Customer.ini, the four tables and new\n"
-    "                 projects (default: the folder of this program)\n"
+    "                 projects (default: the folder of this program when it holds them\n"
+    "                 and may be written, else Payvanta in the documents folder, made\n"
+    "                 at first start with copies of the installed data)\n"
     "  --no-splash    show the main form at once\n"
     "  --help         print this help and exit\n"
     "  --version      print the version and exit\n";

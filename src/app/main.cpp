@@ -2,6 +2,7 @@
 // to the running one and ends. The splash gives way to the main form.
 
 #include "app_options.h"
+#include "files/program_folder.h"
 #include "ui/qt/font_substitutes.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
@@ -12,9 +13,30 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTextStream>
 
 using namespace payvanta;
+
+namespace {
+
+// The folder the command line names; else the program's own folder when it holds the data
+// and may be written (as where it was built); else, installed, Payvanta in the user's
+// documents folder, made and filled from the installed data at first start.
+files::Result<std::filesystem::path> chooseProgramFolder(const QString& named) {
+    if (!named.isEmpty()) {
+        return std::filesystem::path(named.toStdString());
+    }
+    const QDir programs(QApplication::applicationDirPath());
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return files::prepareProgramFolder(
+        {programs.path().toStdString(),
+         QDir::cleanPath(programs.filePath(QStringLiteral(PAYVANTA_DATA_FROM_PROGRAMS)))
+             .toStdString(),
+         documents.filePath(QStringLiteral("Payvanta")).toStdString()});
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QStringList commandLine;
@@ -44,12 +66,20 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    ui::qt::QtMessageBoxes boxes;
+    const auto folder = chooseProgramFolder(options.folder);
+    if (!folder) {
+        const QString text = QStringLiteral("Payvanta cannot prepare its program folder: %1")
+                                 .arg(QString::fromStdString(folder.failure().path + ": " +
+                                                             folder.failure().reason));
+        QTextStream(stderr) << "payvanta: " << text << '\n';
+        boxes.message(nullptr, text);
+        return 1;
+    }
+
     ui::qt::MainWindow::Options windowOptions;
     windowOptions.locale = ui::qt::localeConventions(QLocale::system());
-    windowOptions.programFolder =
-        (options.folder.isEmpty() ? QApplication::applicationDirPath() : options.folder)
-            .toStdString();
-    ui::qt::QtMessageBoxes boxes;
+    windowOptions.programFolder = *folder;
     ui::qt::MainWindow window(windowOptions, boxes);
 
     // A measuring hook for bench/window_startup.sh: with PAYVANTA_QUIT_WHEN_SHOWN=1 the

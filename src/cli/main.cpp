@@ -1,5 +1,7 @@
 #include "calc_options.h"
 #include "calc_run.h"
+#include "documents_folder.h"
+#include "files/program_folder.h"
 
 #include <filesystem>
 #include <iostream>
@@ -8,13 +10,22 @@
 namespace {
 
 // The folder of this program: where the default file and the tables lie beside it.
-std::filesystem::path programFolder(const char* argv0) {
+std::filesystem::path programsFolder(const char* argv0) {
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) {
         exe = std::filesystem::absolute(argv0, ec);
     }
     return exe.parent_path();
+}
+
+// Installed, this program has no data beside it. It only reads, so it never makes the
+// user's folder: it reads what the desktop program made, or the installed data.
+std::filesystem::path defaultProgramFolder(const char* argv0) {
+    const auto own = programsFolder(argv0);
+    return payvanta::files::readingProgramFolder(
+        {own, (own / PAYVANTA_DATA_FROM_PROGRAMS).lexically_normal(),
+         payvanta::cli::documentsFolder() / "Payvanta"});
 }
 
 } // namespace
@@ -36,6 +47,6 @@ int main(int argc, char** argv) {
         std::cout << "payvanta-calc " << PAYVANTA_VERSION << '\n';
         return 0;
     }
-    const auto folder = options.folder ? *options.folder : programFolder(argv[0]);
+    const auto folder = options.folder ? *options.folder : defaultProgramFolder(argv[0]);
     return payvanta::cli::runCalc(options, folder, std::cout, std::cerr);
 }

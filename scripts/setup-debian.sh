@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs, only when missing, every Debian package that building, testing and
-# running Payvanta needs. Safe to run again: it does nothing when all are present.
+# Installs, only when missing, every Debian package that building, testing, packaging
+# (dpkg-shlibdeps, file) and running Payvanta needs. Safe to run again: it does nothing
+# when all are present.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation poppler-utils xvfb xauth
+  dpkg-dev file appstream desktop-file-utils shared-mime-info
 )
 
 missing=()

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "print_page.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace payvanta::reports {
+
+// Why printing failed: the printer's own error, or any other failure with its number
+// and description (a PDF file that cannot be written: the system's error number and
+// reason).
+struct PrintFailure {
+    enum class Kind { Printer, Other };
+    Kind kind = Kind::Printer;
+    int number = 0;
+    std::string description;
+};
+
+// Where printed pages go: the system's printer, or PDF files. Each print command is one
+// job: begun, its pages printed one by one, ended. A failure comes back to the caller,
+// who reports it and goes on with the next step.
+class PrintTarget {
+public:
+    virtual ~PrintTarget() = default;
+
+    // The job's name ("Crane - Print All - 2026-12-06 201503") names its PDF file.
+    virtual std::optional<PrintFailure> beginJob(std::string_view name) = 0;
+    virtual std::optional<PrintFailure> printPage(const PrintPage& page) = 0;
+    // The pages go to the printer, or the PDF file is written whole; a job that fails
+    // leaves no file behind.
+    virtual std::optional<PrintFailure> endJob() = 0;
+
+    // Where the last job that ended went: the PDF file, or the printer's name.
+    virtual std::string destination() const = 0;
+    virtual bool writesFiles() const = 0;
+};
+
+} // namespace payvanta::reports

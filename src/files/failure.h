@@ -12,6 +12,7 @@ namespace payvanta::files {
 struct Failure {
     std::string path;
     std::string reason;
+    int error = 0; // the system's error number, 0 where the reason is the program's own
 
     friend bool operator==(const Failure&, const Failure&) = default;
 };

@@ -114,8 +114,8 @@ Result<std::string> readSmallTextFile(const fs::path& path, std::size_t maxBytes
 
 std::optional<Failure> replaceFileAtomically(const fs::path& linkOrPath,
                                              std::string_view bytes) {
-    const auto fail = [&linkOrPath](std::string reason) {
-        return Failure{linkOrPath.string(), std::move(reason)};
+    const auto fail = [&linkOrPath](std::string reason, int error = 0) {
+        return Failure{linkOrPath.string(), std::move(reason), error};
     };
     std::error_code ec;
     // Through a link, the file it points at is replaced and the link stays a link.
@@ -136,7 +136,8 @@ std::optional<Failure> replaceFileAtomically(const fs::path& linkOrPath,
     errno = 0;
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (f == nullptr) {
-        return fail(errnoReason(errno != 0 ? errno : EIO));
+        const int err = errno != 0 ? errno : EIO;
+        return fail(errnoReason(err), err);
     }
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
@@ -150,7 +151,7 @@ std::optional<Failure> replaceFileAtomically(const fs::path& linkOrPath,
     ok = std::fclose(f) == 0 && ok;
     if (!ok) {
         fs::remove(temp, ec);
-        return fail(errnoReason(err != 0 ? err : EIO));
+        return fail(errnoReason(err != 0 ? err : EIO), err != 0 ? err : EIO);
     }
     // A file that is replaced keeps its permissions.
     const auto oldStatus = fs::status(path, ec);
@@ -161,7 +162,7 @@ std::optional<Failure> replaceFileAtomically(const fs::path& linkOrPath,
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
-        return fail(ec.message());
+        return fail(ec.message(), ec.value());
     }
     return std::nullopt;
 }

@@ -1,12 +1,12 @@
 #include "support/qt_test_main.h"
-#include "ui/qt/font_substitutes.h"
+#include "reports/qt/font_substitutes.h"
 
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QTest>
 
-using payvanta::ui::qt::installFontSubstitutes;
+using payvanta::reports::qt::installFontSubstitutes;
 
 class FontSubstitutesTest : public QObject {
     Q_OBJECT

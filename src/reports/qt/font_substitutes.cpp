@@ -1,10 +1,10 @@
-#include "ui/qt/font_substitutes.h"
+#include "reports/qt/font_substitutes.h"
 
 #include <QFont>
 #include <QFontDatabase>
 #include <QSet>
 
-namespace payvanta::ui::qt {
+namespace payvanta::reports::qt {
 
 QStringList installFontSubstitutes() {
     // One look at the installed families: asking for each face by name would have
@@ -35,4 +35,4 @@ QStringList installFontSubstitutes() {
     return substituted;
 }
 
-} // namespace payvanta::ui::qt
+} // namespace payvanta::reports::qt

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <array>
 
-namespace payvanta::ui::qt {
+namespace payvanta::reports::qt {
 
 struct FontSubstitute {
     const char* family;
@@ -24,4 +24,4 @@ inline constexpr std::array<FontSubstitute, 4> kFontSubstitutes{{
 // falls back to its substitute when that is installed; returns the faces substituted.
 QStringList installFontSubstitutes();
 
-} // namespace payvanta::ui::qt
+} // namespace payvanta::reports::qt

@@ -1,0 +1,118 @@
+#include "pdf_target.h"
+
+#include "page_painter.h"
+
+#include "files/text_file.h"
+#include "reports/report_clock.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <cerrno>
+
+namespace payvanta::reports::qt {
+
+namespace {
+
+constexpr int kDotsPerInch = 1440; // a dot a twip
+
+PrintFailure otherFailure(int number, std::string description) {
+    return {PrintFailure::Kind::Other, number, std::move(description)};
+}
+
+} // namespace
+
+std::unique_ptr<PdfTarget> PdfTarget::inFolder(std::filesystem::path folder) {
+    return std::unique_ptr<PdfTarget>(new PdfTarget(std::move(folder), true));
+}
+
+std::unique_ptr<PdfTarget> PdfTarget::toFile(std::filesystem::path file) {
+    return std::unique_ptr<PdfTarget>(new PdfTarget(std::move(file), false));
+}
+
+PdfTarget::PdfTarget(std::filesystem::path folderOrFile, bool folder)
+    : place_(std::move(folderOrFile)), folder_(folder) {}
+
+PdfTarget::~PdfTarget() = default;
+
+std::optional<PrintFailure> PdfTarget::beginJob(std::string_view name) {
+    if (folder_) {
+        std::error_code ec;
+        std::filesystem::create_directories(place_, ec);
+        if (ec) {
+            return otherFailure(ec.value(), ec.message());
+        }
+        // A second job of the same name in the same second gets a number of its own.
+        const std::string base(name);
+        file_ = place_ / (base + ".pdf");
+        for (int n = 2; std::filesystem::exists(file_); ++n) {
+            file_ = place_ / (base + " (" + std::to_string(n) + ").pdf");
+        }
+    } else {
+        file_ = place_;
+    }
+    bytes_.close();
+    bytes_.setData(QByteArray());
+    bytes_.open(QIODevice::WriteOnly);
+    writer_ = std::make_unique<QPdfWriter>(&bytes_);
+    writer_->setResolution(kDotsPerInch);
+    writer_->setCreator(QStringLiteral("Payvanta"));
+    writer_->setTitle(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                       QMarginsF(18, 18, 18, 18), QPageLayout::Point));
+    painter_ = std::make_unique<QPainter>();
+    firstPage_ = true;
+    return std::nullopt;
+}
+
+std::optional<PrintFailure> PdfTarget::printPage(const PrintPage& page) {
+    if (firstPage_) {
+        if (!painter_->begin(writer_.get())) {
+            return otherFailure(EIO, "The PDF could not be started.");
+        }
+        firstPage_ = false;
+    } else if (!writer_->newPage()) {
+        return otherFailure(EIO, "A page could not be added to the PDF.");
+    }
+    paintPage(*painter_, page, 1.0);
+    return std::nullopt;
+}
+
+std::optional<PrintFailure> PdfTarget::endJob() {
+    const bool printed = !firstPage_;
+    if (printed) {
+        painter_->end();
+    }
+    painter_.reset();
+    writer_.reset();
+    bytes_.close();
+    if (!printed) {
+        return std::nullopt; // no page came: no file
+    }
+    const QByteArray pdf = reproduciblePdf(bytes_.data());
+    if (const auto failure = files::replaceFileAtomically(
+            file_, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))) {
+        return otherFailure(failure->error, failure->reason);
+    }
+    destination_ = file_;
+    return std::nullopt;
+}
+
+QByteArray reproduciblePdf(QByteArray pdf) {
+    // Qt writes the moment the file was made; with SOURCE_DATE_EPOCH set, the file is
+    // dated by it instead, in as many bytes, so that nothing else moves.
+    if (qEnvironmentVariableIsEmpty("SOURCE_DATE_EPOCH")) {
+        return pdf;
+    }
+    static const QByteArray kDate = QByteArrayLiteral("/CreationDate (D:");
+    const qsizetype at = pdf.indexOf(kDate);
+    if (at < 0) {
+        return pdf;
+    }
+    const std::string stamp = formatDateTime(systemClock(), "yyyyMMddHHmmss");
+    pdf.replace(at + kDate.size(), static_cast<qsizetype>(stamp.size()),
+                QByteArray::fromStdString(stamp));
+    return pdf;
+}
+
+} // namespace payvanta::reports::qt

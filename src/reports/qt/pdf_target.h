@@ -1,0 +1,48 @@
+#pragma once
+
+#include "reports/print_target.h"
+
+#include <QBuffer>
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+class QPainter;
+class QPdfWriter;
+
+namespace payvanta::reports::qt {
+
+// Printing into PDF files: each job one file, US Letter in portrait, at 1440 dots per inch.
+// The file is written whole only when the job ends, so a job that fails leaves none.
+class PdfTarget final : public PrintTarget {
+public:
+    // Each job a file of its own name in the folder.
+    static std::unique_ptr<PdfTarget> inFolder(std::filesystem::path folder);
+    // Every job into this one file.
+    static std::unique_ptr<PdfTarget> toFile(std::filesystem::path file);
+    ~PdfTarget() override;
+
+    std::optional<PrintFailure> beginJob(std::string_view name) override;
+    std::optional<PrintFailure> printPage(const PrintPage& page) override;
+    std::optional<PrintFailure> endJob() override;
+    std::string destination() const override { return destination_.string(); }
+    bool writesFiles() const override { return true; }
+
+private:
+    PdfTarget(std::filesystem::path folderOrFile, bool folder);
+
+    std::filesystem::path place_;
+    bool folder_;
+    std::filesystem::path file_;
+    std::filesystem::path destination_;
+    QBuffer bytes_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<QPainter> painter_;
+    bool firstPage_ = true;
+};
+
+// The same PDF bytes for the same pages: with SOURCE_DATE_EPOCH set, the creation date is
+// that moment's.
+QByteArray reproduciblePdf(QByteArray pdf);
+
+} // namespace payvanta::reports::qt

@@ -4,7 +4,7 @@
 // Run it under xvfb-run, and once more with QT_SCALE_FACTOR=2 for the 200 % view.
 
 #include "reports/qt/report_window.h"
-#include "ui/qt/font_substitutes.h"
+#include "reports/qt/font_substitutes.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
 
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "usage: screenshots DATA_FOLDER PROJECT.QVR OUT_FOLDER\n";
         return 2;
     }
-    ui::qt::installFontSubstitutes();
+    reports::qt::installFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 9));
     ui::qt::QtMessageBoxes boxes;
     ui::qt::MainWindow::Options options;

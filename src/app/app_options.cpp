@@ -5,7 +5,8 @@
 
 namespace payvanta::app {
 
-const char* const kAppUsage = "Usage: payvanta [--no-splash] [--folder DIR] [FILE.QVR]\n";
+const char* const kAppUsage =
+    "Usage: payvanta [--no-splash] [--folder DIR] [--print-to-pdf DIR] [FILE.QVR]\n";
 
 namespace {
 
@@ -21,6 +22,10 @@ const char* const kAppHelp =
     "                 and may be written, else Payvanta in the documents folder, made\n"
     "                 at first start with copies of the installed data)\n"
     "  --no-splash    show the main form at once\n"
+    "  --print-to-pdf DIR\n"
+    "                 print into PDF files in DIR instead of on the printer (without a\n"
+    "                 printer, Payvanta prints into Payvanta Printouts in the documents\n"
+    "                 folder)\n"
     "  --help         print this help and exit\n"
     "  --version      print the version and exit\n";
 
@@ -49,6 +54,12 @@ AppOptions parseAppOptions(const QStringList& arguments, const QString& workingF
                 return o;
             }
             o.folder = QDir::cleanPath(base.absoluteFilePath(arguments[++i]));
+        } else if (a == QLatin1String("--print-to-pdf")) {
+            if (i + 1 >= arguments.size()) {
+                o.error = QStringLiteral("--print-to-pdf needs a folder");
+                return o;
+            }
+            o.printToPdf = QDir::cleanPath(base.absoluteFilePath(arguments[++i]));
         } else if (a.startsWith(QLatin1String("--"))) {
             o.error = QStringLiteral("unknown option \"%1\"").arg(a);
             return o;

@@ -11,6 +11,7 @@ struct AppOptions {
     bool noSplash = false;
     QString folder;      // the program folder; empty: the folder of the program
     QString projectFile; // a .QVR file to open at start
+    QString printToPdf;  // a folder that printing writes PDF files into, in place of a printer
     QString error;       // what is wrong with the command line, if anything
 };
 

@@ -3,7 +3,9 @@
 
 #include "app_options.h"
 #include "files/program_folder.h"
-#include "ui/qt/font_substitutes.h"
+#include "reports/qt/font_substitutes.h"
+#include "reports/qt/pdf_target.h"
+#include "reports/qt/system_printer_target.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/qt_locale.h"
@@ -53,7 +55,7 @@ int main(int argc, char** argv) {
     // The installed menu entry, whose icon desktops show for the window. Loading the icon
     // here would cost a tenth of the start-up.
     QApplication::setDesktopFileName(QStringLiteral("com.corvanix.Payvanta"));
-    ui::qt::installFontSubstitutes();
+    reports::qt::installFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 9));
 
     const QStringList arguments = QApplication::arguments().mid(1);
@@ -84,6 +86,24 @@ int main(int argc, char** argv) {
     windowOptions.locale = ui::qt::localeConventions(QLocale::system());
     windowOptions.programFolder = *folder;
     ui::qt::MainWindow window(windowOptions, boxes);
+
+    // Where printing goes, once for the run: the folder asked for, else the system's
+    // printer, else PDF files in the documents folder.
+    std::unique_ptr<reports::PrintTarget> printer;
+    if (!options.printToPdf.isEmpty()) {
+        printer = reports::qt::PdfTarget::inFolder(options.printToPdf.toStdString());
+    } else if (reports::qt::SystemPrinterTarget::available()) {
+        printer = std::make_unique<reports::qt::SystemPrinterTarget>();
+    } else {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        printer = reports::qt::PdfTarget::inFolder(
+            QDir(documents).filePath(QStringLiteral("Payvanta Printouts")).toStdString());
+    }
+    window.form().setPrinting({printer.get(), [](const std::string& path) {
+                                   return std::unique_ptr<reports::PrintTarget>(
+                                       reports::qt::PdfTarget::toFile(path));
+                               }});
 
     // A measuring hook for bench/window_startup.sh: with PAYVANTA_QUIT_WHEN_SHOWN=1 the
     // program ends by a queued call once the main form is shown and its project opened

@@ -29,6 +29,7 @@ constexpr ControlCaption kCaptions[] = {
     {{ctl::mnuPrintHelpFile}, "Print Help File", ""},
     {{ctl::mnuPrintSummary}, "Print Summary", ""},
     {{ctl::mnuPrintAll}, "Print All", ""},
+    {{ctl::mnuSaveAsPdf}, "Save as PDF...", ""},
     {{ctl::mnuExit}, "Exit", ""},
     {{ctl::mnuView}, "View", ""},
     {{ctl::mnuHoist}, "Hoist", ""},

@@ -21,6 +21,7 @@ constexpr CommandStateRow kRows[] = {
     {{ctl::mnuPrintSummary},          {false, false, true,  false, false, false}},
     {{ctl::cmdPrintAll},              {false, false, true,  false, false, false}},
     {{ctl::mnuPrintAll},              {false, false, true,  false, false, false}},
+    {{ctl::mnuSaveAsPdf},             {false, false, true,  false, false, false}},
     {{ctl::cmdPrintHelp},             {true,  false, true,  false, false, false}},
     {{ctl::mnuPrintHelpFile},         {true,  true,  true,  true,  true,  true}},
     {{ctl::cmdRealTimeSummary},       {true,  true,  true,  true,  true,  true}},

@@ -10,7 +10,8 @@ MainForm::MainForm(MainFormView& view, LocaleConventions locale,
                    std::filesystem::path programFolder, TableLoader tables, reports::Clock clock)
     : form_(view, std::move(locale), std::move(programFolder)), fields_(form_), picks_(form_),
       flows_(form_, std::move(tables)),
-      clock_(clock ? std::move(clock) : reports::Clock(reports::systemClock)) {
+      clock_(clock ? std::move(clock) : reports::Clock(reports::systemClock)),
+      prints_(form_, clock_) {
     form_.changeReaction = [this](Field f) { changed(f); };
 }
 
@@ -104,6 +105,16 @@ void MainForm::command(ControlRef c) {
         realTimeSummary();
     } else if (n == ctl::cmdClose || n == ctl::mnuExit) {
         close();
+    } else if (n == ctl::cmdPrintSummary) {
+        prints_.printSummary();
+    } else if (n == ctl::mnuPrintSummary) {
+        prints_.PrintSummaryPage();
+    } else if (n == ctl::cmdPrintAll || n == ctl::mnuPrintAll) {
+        prints_.PrintAllReports();
+    } else if (n == ctl::cmdPrintHelp || n == ctl::mnuPrintHelpFile) {
+        prints_.PrintHelp();
+    } else if (n == ctl::mnuSaveAsPdf) {
+        prints_.saveAsPdf();
     } else if (n == ctl::mnuFont) {
         choosePrintFont(static_cast<std::size_t>(c.index));
     } else if (n == ctl::mnuHoist) {

@@ -3,6 +3,7 @@
 #include "field_reactions.h"
 #include "form_context.h"
 #include "main_form_view.h"
+#include "print_runs.h"
 #include "project_flows.h"
 #include "selection_picks.h"
 
@@ -51,6 +52,15 @@ public:
     bool openProjectFile(const std::string& path) { return flows_.openProjectFile(path); }
     void saveData() { flows_.saveData(); }
     void realTimeSummary() { form_.recalculate(); }
+    // Where printing goes; until it is set, the print commands do nothing.
+    void setPrinting(PrintSetup setup) { prints_.setup(std::move(setup)); }
+    // A print command of the report window that shows this page.
+    void printReport(const reports::ReportPage& page, ReportPrint command) {
+        prints_.printReport(page, command);
+    }
+    // The pages Print All would print now.
+    std::vector<reports::PrintPage> allReportPages() { return prints_.allReportPages(); }
+
     // A View item: the live recalculation, then the page shown until the user goes back.
     void viewReport(ReportForm report);
     // The page as it would show now, from the results of the last recalculation.
@@ -75,6 +85,7 @@ private:
     SelectionPicks picks_;
     ProjectFlows flows_;
     reports::Clock clock_;
+    PrintRuns prints_;
 };
 
 } // namespace payvanta::ui

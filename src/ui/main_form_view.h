@@ -51,6 +51,10 @@ public:
 
     // Shows a report page modally, owned by the main form, until the user goes back.
     virtual void showReport(const reports::ReportPage& page) = 0;
+    // A save dialog for a PDF file, suggesting the name; the path, or nothing when cancelled.
+    virtual std::optional<std::string> choosePdfFile(std::string_view suggestedName) = 0;
+    // Says what just happened in the status bar, for a few seconds.
+    virtual void showStatus(std::string_view text) = 0;
     // The main form has been unloaded: the program ends.
     virtual void endProgram() = 0;
 };

@@ -24,6 +24,8 @@ public:
     void setProgress(int) override {}
     void beep() override {}
     void showReport(const reports::ReportPage&) override {}
+    std::optional<std::string> choosePdfFile(std::string_view) override { return std::nullopt; }
+    void showStatus(std::string_view) override {}
     void endProgram() override {}
 };
 

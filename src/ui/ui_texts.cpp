@@ -115,4 +115,17 @@ std::string tableProblem(const files::TableProblem& problem) {
     return "Unknown Duty type: " + problem.dutyType + " in MillMoto.ini file.";
 }
 
+std::string printFailure(const reports::PrintFailure& failure) {
+    if (failure.kind == reports::PrintFailure::Kind::Printer) {
+        return "Unable to print, the following error was encountered. \n\n"
+               "     Run time error 482 Printer error.\n\nHit OK to continue.";
+    }
+    return std::to_string(failure.number) + failure.description +
+           " Please make a note of this and hit OK to continue.";
+}
+
+std::string printedTo(std::string_view destination, bool file) {
+    return (file ? "Saved " : "Printed on ") + std::string(destination);
+}
+
 } // namespace payvanta::ui::texts

@@ -4,6 +4,7 @@
 #include "files/file_naming.h"
 #include "files/reference_tables.h"
 #include "model/field.h"
+#include "reports/print_target.h"
 
 #include <string>
 #include <string_view>
@@ -70,5 +71,11 @@ std::string cannotSave(const files::Failure& failure);
 std::string cannotUseName(std::string_view name, const files::FileNameProblem& problem);
 // A reference table, or a row of one, that was left out.
 std::string tableProblem(const files::TableProblem& problem);
+
+// A print that failed: the printer's error 482, or any other failure by its number and
+// description.
+std::string printFailure(const reports::PrintFailure& failure);
+// Where a print went, for the status bar.
+std::string printedTo(std::string_view destination, bool file);
 
 } // namespace payvanta::ui::texts

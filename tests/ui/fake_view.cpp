@@ -126,6 +126,21 @@ void FakeView::showReport(const reports::ReportPage& page) {
     report = page;
 }
 
+std::optional<std::string> FakeView::choosePdfFile(std::string_view suggestedName) {
+    log.push_back("save pdf " + std::string(suggestedName));
+    if (pdfChoices.empty()) {
+        ADD_FAILURE() << "unexpected save dialog";
+        return std::nullopt;
+    }
+    auto answer = pdfChoices.front();
+    pdfChoices.pop_front();
+    return answer;
+}
+
+void FakeView::showStatus(std::string_view text) {
+    log.push_back("status " + std::string(text));
+}
+
 void FakeView::endProgram() {
     log.push_back("end");
 }

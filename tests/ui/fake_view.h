@@ -26,6 +26,7 @@ public:
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> textAnswers;
     std::deque<std::optional<std::string>> fileChoices;
+    std::deque<std::optional<std::string>> pdfChoices;
 
     // The state the calls left behind.
     std::map<std::string, std::string> texts;
@@ -64,6 +65,8 @@ public:
     void setProgress(int value) override;
     void beep() override;
     void showReport(const reports::ReportPage& page) override;
+    std::optional<std::string> choosePdfFile(std::string_view suggestedName) override;
+    void showStatus(std::string_view text) override;
     void endProgram() override;
 };
 

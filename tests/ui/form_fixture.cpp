@@ -7,7 +7,10 @@
 
 namespace payvanta::test {
 
-FormTest::FormTest() : form(view, LocaleConventions::unitedStates(), folder.path()) {
+// Pages are dated 6 December 2026, 8:15:03 PM.
+FormTest::FormTest()
+    : form(view, LocaleConventions::unitedStates(), folder.path(), {},
+           [] { return reports::DateTime{2026, 12, 6, 20, 15, 3}; }) {
     copyShippedData(folder.path());
     form.load();
 }

@@ -10,6 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QStatusBar>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -304,7 +307,40 @@ void MainWindow::beep() {
 
 void MainWindow::showReport(const reports::ReportPage& page) {
     reports::qt::ReportWindow window(page, this);
+    using Command = reports::qt::ReportWindow::PrintCommand;
+    connect(&window, &reports::qt::ReportWindow::printRequested, this,
+            [this, &window](Command command) {
+                form_->printReport(window.page(), command == Command::PrintOld    ? ReportPrint::PrintOld
+                                                  : command == Command::PrintForm ? ReportPrint::PrintForm
+                                                                                  : ReportPrint::Print);
+            });
     window.exec();
+}
+
+std::optional<std::string> MainWindow::choosePdfFile(std::string_view suggestedName) {
+    const QString folder = options_.startFolder.isEmpty() ? QDir::currentPath() : options_.startFolder;
+    const QString suggested = QDir(folder).filePath(toQt(suggestedName));
+    std::optional<QString> chosen;
+    if (options_.choosePdf) {
+        chosen = options_.choosePdf(this, suggested);
+    } else {
+        const QString path = QFileDialog::getSaveFileName(this, captionOf({ctl::mnuSaveAsPdf}),
+                                                          suggested,
+                                                          QStringLiteral("PDF files (*.pdf)"));
+        if (!path.isEmpty()) {
+            chosen = path;
+        }
+    }
+    if (!chosen || chosen->isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen->toStdString();
+}
+
+void MainWindow::showStatus(std::string_view text) {
+    // Long enough to be read, short enough not to be mistaken for what is still true.
+    constexpr int kShownMs = 6000;
+    statusBar()->showMessage(toQt(text), kShownMs);
 }
 
 void MainWindow::endProgram() {

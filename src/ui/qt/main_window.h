@@ -42,12 +42,20 @@ public:
         QString startFolder;
         // The file selection dialog; by default the program's own. Tests hand in theirs.
         std::function<std::optional<QString>(QWidget*)> chooseFile;
+        // The save dialog of "Save as PDF..." (given the suggested path); by default the
+        // system's. Tests hand in theirs.
+        std::function<std::optional<QString>(QWidget*, const QString&)> choosePdf;
     };
 
     MainWindow(Options options, MessageBoxes& boxes, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     MainForm& form() { return *form_; }
+
+    // The save dialog that "Save as PDF..." asks; tests answer it themselves.
+    void setPdfChooser(std::function<std::optional<QString>(QWidget*, const QString&)> choose) {
+        options_.choosePdf = std::move(choose);
+    }
 
     // Opens a project given on the command line, when none is open yet.
     bool openProjectFile(const QString& path);
@@ -78,6 +86,8 @@ public:
     void setProgress(int value) override;
     void beep() override;
     void showReport(const reports::ReportPage& page) override;
+    std::optional<std::string> choosePdfFile(std::string_view suggestedName) override;
+    void showStatus(std::string_view text) override;
     void endProgram() override;
 
     static QString nameOf(ControlRef control);

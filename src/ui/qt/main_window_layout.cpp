@@ -59,7 +59,8 @@ QAction* MainWindow::menuItem(QMenu* menu, ControlRef control) {
 void MainWindow::buildMenus() {
     QMenu* file = menu(ctl::mnuFile);
     for (const auto name : {ctl::mnuOpenNewFile, ctl::mnuOpenExistingFile, ctl::mnuSaveData,
-                            ctl::mnuPrintHelpFile, ctl::mnuPrintSummary, ctl::mnuPrintAll}) {
+                            ctl::mnuPrintHelpFile, ctl::mnuPrintSummary, ctl::mnuPrintAll,
+                            ctl::mnuSaveAsPdf}) {
         menuItem(file, {name});
     }
     file->addSeparator();

@@ -1,0 +1,209 @@
+#include "support/modal_dialogs.h"
+#include "support/qt_test_main.h"
+#include "support/scripted_boxes.h"
+#include "support/temp_folder.h"
+
+#include "reports/qt/font_substitutes.h"
+#include "reports/qt/page_painter.h"
+#include "reports/qt/pdf_target.h"
+#include "ui/qt/main_window.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+
+using namespace payvanta;
+using payvanta::test::ModalWatchdog;
+using payvanta::test::ScriptedBoxes;
+using payvanta::ui::qt::MainWindow;
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000)) {
+        return QStringLiteral("<%1 did not finish>").arg(program);
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The font size of the words of each page, read from the height of their boxes: in the
+// Liberation faces a word's box is about 1.15 times the size in points.
+std::vector<int> pageFontSizes(const QString& pdf) {
+    const QString boxes = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    std::vector<int> sizes;
+    static const char* const kWord =
+        R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">)re";
+    static const QRegularExpression word(QString::fromLatin1(kWord));
+    for (const QString& page : boxes.split(QStringLiteral("<page ")).mid(1)) {
+        std::vector<double> heights;
+        for (auto it = word.globalMatch(page); it.hasNext();) {
+            const auto m = it.next();
+            heights.push_back(m.captured(2).toDouble() - m.captured(1).toDouble());
+        }
+        std::nth_element(heights.begin(), heights.begin() + static_cast<long>(heights.size() / 2),
+                         heights.end());
+        sizes.push_back(heights.empty() ? 0 : qRound(heights[heights.size() / 2] / 1.15));
+    }
+    return sizes;
+}
+
+} // namespace
+
+// Printing through the PDF target from the real main window, the output read back with
+// poppler's tools.
+class PrintPdfTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void print_all_writes_the_seven_pages_in_order_with_their_labels_and_values();
+    void each_page_prints_in_the_print_font_up_to_its_cap();
+    void a_folder_that_cannot_be_written_gets_the_other_message_and_no_file();
+    void save_as_pdf_writes_the_seven_pages_where_the_user_chose();
+    void the_painter_draws_the_framed_total_and_the_logo_on_an_image();
+
+private:
+    QString pdfIn(const QString& folder) const {
+        const QStringList found = QDir(folder).entryList({QStringLiteral("*.pdf")});
+        return found.size() == 1 ? QDir(folder).filePath(found.first()) : QString();
+    }
+    void trigger(const char* name) {
+        qobject_cast<QAction*>(window->control(QLatin1String(name)))->trigger();
+    }
+
+    std::unique_ptr<test::TempFolder> folder;
+    std::unique_ptr<ScriptedBoxes> boxes;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<reports::PrintTarget> printer;
+    std::unique_ptr<ModalWatchdog> watchdog;
+    QString printouts;
+};
+
+void PrintPdfTest::initTestCase() {
+    reports::qt::installFontSubstitutes();
+}
+
+void PrintPdfTest::init() {
+    folder = std::make_unique<test::TempFolder>();
+    test::copyShippedData(folder->path());
+    boxes = std::make_unique<ScriptedBoxes>();
+    MainWindow::Options options;
+    options.programFolder = folder->path();
+    window = std::make_unique<MainWindow>(options, *boxes);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    printouts = QString::fromStdString((folder->path() / "Printouts").string());
+    printer = reports::qt::PdfTarget::inFolder(printouts.toStdString());
+    window->form().setPrinting({printer.get(), [](const std::string& path) {
+                                    return std::unique_ptr<reports::PrintTarget>(
+                                        reports::qt::PdfTarget::toFile(path));
+                                }});
+    const QString path = QString::fromStdString((folder->path() / "Ladle.QVR").string());
+    QFile::copy(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"), path);
+    QVERIFY(window->openProjectFile(path));
+    watchdog = std::make_unique<ModalWatchdog>();
+}
+
+void PrintPdfTest::cleanup() {
+    QCOMPARE(watchdog->takeStrays(), QStringList());
+    QCOMPARE(boxes->unexpected, QStringList());
+    watchdog.reset();
+    window.reset();
+    printer.reset();
+    boxes.reset();
+    folder.reset();
+}
+
+void PrintPdfTest::print_all_writes_the_seven_pages_in_order_with_their_labels_and_values() {
+    trigger("mnuPrintAll");
+    const QString pdf = pdfIn(printouts);
+    QVERIFY2(QFileInfo(pdf).fileName().startsWith(QLatin1String("Ladle - Print All - ")), qPrintable(pdf));
+    QVERIFY(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+7\n"))));
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QStringList pages = text.split(QLatin1Char('\f'));
+    QCOMPARE(pages.size(), 8); // seven pages and what follows the last form feed
+    QVERIFY(!pages[0].contains(QLatin1String("Page 1 of 7")));
+    QVERIFY(pages[0].contains(QLatin1String("$149,478.90")));
+    const QStringList titles{"Energy Savings Analysis Summary", "Maintenance Labor Savings",
+                             "Inventory Savings", "Hoist Energy Savings Analysis",
+                             "Trolley Energy Savings Analysis", "Bridge Energy Savings Analysis"};
+    for (int i = 1; i < 7; ++i) {
+        QVERIFY2(pages[i].contains(titles[i - 1]), qPrintable(titles[i - 1]));
+        QVERIFY(pages[i].contains(QStringLiteral("Page %1 of 7").arg(i + 1)));
+    }
+    QVERIFY(pages[2].contains(QRegularExpression(
+        QStringLiteral("Annual Maintenance Labor Savings Estimate = +\\$1,596\\.88"))));
+    QVERIFY(!text.contains(QLatin1String("Print Form")));
+    const QString fonts = run(QStringLiteral("pdffonts"), {pdf});
+    QVERIFY2(fonts.contains(QRegularExpression(QStringLiteral("LiberationSans +CID TrueType +Identity-H +yes"))),
+             qPrintable(fonts));
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Saved ") + pdf);
+}
+
+void PrintPdfTest::each_page_prints_in_the_print_font_up_to_its_cap() {
+    trigger("mnuFont(5)"); // Arial 12
+    trigger("mnuPrintAll");
+    const std::vector<int> sizes = pageFontSizes(pdfIn(printouts));
+    QCOMPARE(sizes, (std::vector<int>{12, 8, 10, 9, 8, 10, 10}));
+}
+
+void PrintPdfTest::a_folder_that_cannot_be_written_gets_the_other_message_and_no_file() {
+    const std::string blocked = (folder->path() / "Ladle.QVR" / "Printouts").string();
+    printer = reports::qt::PdfTarget::inFolder(blocked);
+    window->form().setPrinting({printer.get(), {}});
+    trigger("mnuPrintSummary");
+    QCOMPARE(boxes->messages,
+             QStringList{"20Not a directory Please make a note of this and hit OK to continue."});
+    QVERIFY(QDir(printouts).entryList({QStringLiteral("*.pdf")}).isEmpty());
+    QCOMPARE(window->statusBar()->currentMessage(), QString());
+}
+
+void PrintPdfTest::save_as_pdf_writes_the_seven_pages_where_the_user_chose() {
+    const QString chosen = QString::fromStdString((folder->path() / "Crane for the customer.pdf").string());
+    QString suggested;
+    auto* item = qobject_cast<QAction*>(window->control(QStringLiteral("mnuSaveAsPdf")));
+    QVERIFY(item->isEnabled());
+    QCOMPARE(item->text(), QStringLiteral("Save as PDF..."));
+    window->setPdfChooser([&](QWidget*, const QString& suggestion) {
+        suggested = suggestion;
+        return std::optional<QString>(chosen);
+    });
+    item->trigger();
+    QVERIFY(suggested.endsWith(QLatin1String(".pdf")));
+    QVERIFY(run(QStringLiteral("pdfinfo"), {chosen}).contains(QRegularExpression(QStringLiteral("Pages:\\s+7\n"))));
+}
+
+void PrintPdfTest::the_painter_draws_the_framed_total_and_the_logo_on_an_image() {
+    const reports::ReportPage savings = window->form().reportPage(reports::ReportForm::Savings);
+    const reports::PrintPage page = reports::printedSummary(savings, {"Arial", 8, false});
+    QImage image(QSize(9000, 12000) / 15, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    reports::qt::paintPage(painter, page, 15.0);
+    painter.end();
+    // The top edge of the frame around the total, and some ink in the logo.
+    QCOMPARE(image.pixelColor((6000 + 700) / 15, (5500 - 50) / 15), QColor(Qt::black));
+    int ink = 0;
+    for (int x = 3500 / 15; x < (3500 + 3150) / 15; ++x) {
+        for (int y = 1000 / 15; y < (1000 + 675) / 15; ++y) {
+            ink += image.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+        }
+    }
+    QVERIFY(ink > 200);
+}
+
+PAYVANTA_QTEST_MAIN(PrintPdfTest)
+#include "print_pdf_test.moc"

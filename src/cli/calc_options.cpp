@@ -3,7 +3,8 @@
 namespace payvanta::cli {
 
 const char* const kCalcUsage =
-    "Usage: payvanta-calc [--folder DIR] [--locale NAME] [--report NAME] [--json] FILE.QVR...\n"
+    "Usage: payvanta-calc [--folder DIR] [--locale NAME] [--report NAME] [--json]\n"
+    "                     [--pdf OUT.pdf | --pdf-dir DIR] FILE.QVR...\n"
     "\n"
     "Opens each project file as Payvanta opens an existing project and prints its\n"
     "yearly savings: energy, maintenance, inventory and total.\n"
@@ -17,6 +18,9 @@ const char* const kCalcUsage =
     "  --locale NAME  number and currency conventions, such as en_US or de_DE\n"
     "                 (default: United States English)\n"
     "  --json         print one JSON object per file (an array for several files)\n"
+    "  --pdf OUT.pdf  write the seven pages of Print All, in the project's print font,\n"
+    "                 to OUT.pdf (one project file)\n"
+    "  --pdf-dir DIR  the same for each project file, into DIR, named after the file\n"
     "  --help         print this help and exit\n"
     "  --version      print the version and exit\n";
 
@@ -73,6 +77,12 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
                 return {std::nullopt, "--report needs a report name such as Savings or Hoist"};
             }
             o.report = form;
+        } else if (a == "--pdf" || a == "--pdf-dir") {
+            const auto v = value();
+            if (!v || v->empty()) {
+                return {std::nullopt, a + " needs a " + (a == "--pdf" ? "file" : "folder")};
+            }
+            (a == "--pdf" ? o.pdf : o.pdfFolder) = *v;
         } else if (a == "--folder") {
             const auto v = value();
             if (!v) {
@@ -92,6 +102,9 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
         } else {
             return {std::nullopt, "unknown option \"" + a + "\""};
         }
+    }
+    if (o.pdf && o.files.size() > 1) {
+        return {std::nullopt, "--pdf writes one project's pages; use --pdf-dir DIR for several"};
     }
     if (!o.help && !o.version && o.files.empty()) {
         return {std::nullopt, "no project file given"};

@@ -18,6 +18,10 @@ struct CalcOptions {
     bool version = false;
     // A report page to print for each file in place of the summary.
     std::optional<reports::ReportForm> report;
+    // The seven pages of Print All as a PDF file: this one (for one project file), or one
+    // file a project in this folder.
+    std::optional<std::filesystem::path> pdf;
+    std::optional<std::filesystem::path> pdfFolder;
     std::vector<std::string> files;
 };
 

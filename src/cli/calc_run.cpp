@@ -28,7 +28,7 @@ void writeSummary(std::ostream& out, const std::string& path, const SummaryTexts
 } // namespace
 
 int runCalc(const CalcOptions& options, const std::filesystem::path& programFolder,
-            std::ostream& out, std::ostream& err) {
+            std::ostream& out, std::ostream& err, const PdfWriter& pdf) {
     StderrView view(err);
     // The tables fill the selection lists, which nothing here picks from; they are read
     // once for all files, so that their problems are reported once.
@@ -54,6 +54,19 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
         const bool opened = form->openProjectFile(path);
         if (!opened) {
             status = kFileFailed;
+        }
+        if (opened && (options.pdf || options.pdfFolder)) {
+            const std::filesystem::path stem = std::filesystem::path(path).stem();
+            const std::filesystem::path file =
+                options.pdf ? *options.pdf : *options.pdfFolder / (stem.string() + ".pdf");
+            const auto failure =
+                pdf ? pdf(form->allReportPages(), file, stem.string() + " - Print All")
+                    : std::optional<std::string>("this program cannot write PDF files");
+            if (failure) {
+                err << "payvanta-calc: " << file.string() << ": " << *failure << '\n';
+                status = kFileFailed;
+            }
+            continue;
         }
         if (options.json) {
             if (array) {

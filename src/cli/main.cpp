@@ -2,9 +2,15 @@
 #include "calc_run.h"
 #include "documents_folder.h"
 #include "files/program_folder.h"
+#include "reports/qt/font_substitutes.h"
+#include "reports/qt/pdf_target.h"
+
+#include <QGuiApplication>
+#include <QHashFunctions>
 
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <system_error>
 
 namespace {
@@ -28,6 +34,40 @@ std::filesystem::path defaultProgramFolder(const char* argv0) {
          payvanta::cli::documentsFolder() / "Payvanta"});
 }
 
+// Writing PDF files needs Qt's font engine, which needs an application object; without a
+// display it runs on the offscreen platform.
+payvanta::cli::PdfWriter pdfWriter(int& argc, char** argv,
+                                   std::unique_ptr<QGuiApplication>& application) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Qt lists the fonts of a PDF in the order of a hash; a fixed seed keeps that order,
+    // so that the same pages make the same bytes when SOURCE_DATE_EPOCH asks for it.
+    if (!qEnvironmentVariableIsEmpty("SOURCE_DATE_EPOCH")) {
+        QHashSeed::setDeterministicGlobalSeed();
+    }
+    application = std::make_unique<QGuiApplication>(argc, argv);
+    payvanta::reports::qt::installFontSubstitutes();
+    return [](const std::vector<payvanta::reports::PrintPage>& pages,
+              const std::filesystem::path& file,
+              const std::string& jobName) -> std::optional<std::string> {
+        const auto target = payvanta::reports::qt::PdfTarget::toFile(file);
+        std::optional<payvanta::reports::PrintFailure> failure = target->beginJob(jobName);
+        for (const auto& page : pages) {
+            if (!failure) {
+                failure = target->printPage(page);
+            }
+        }
+        if (!failure) {
+            failure = target->endJob();
+        }
+        if (failure) {
+            return failure->description;
+        }
+        return std::nullopt;
+    };
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -48,5 +88,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     const auto folder = options.folder ? *options.folder : defaultProgramFolder(argv[0]);
-    return payvanta::cli::runCalc(options, folder, std::cout, std::cerr);
+    std::unique_ptr<QGuiApplication> application;
+    payvanta::cli::PdfWriter pdf;
+    if (options.pdf || options.pdfFolder) {
+        pdf = pdfWriter(argc, argv, application);
+    }
+    return payvanta::cli::runCalc(options, folder, std::cout, std::cerr, pdf);
 }

@@ -2,8 +2,10 @@
 // total of the summary panel shows the new amount: the Qt key event, the key filter,
 // the form's change reaction and recalculation, and the four summary labels. A second
 // benchmark waits for the total's label to be painted as well. A third opens the hoist
-// page from the View menu until its window is shown. Offscreen platform.
+// page from the View menu until its window is shown, and a fourth prints all seven pages
+// into a PDF file. Offscreen platform.
 #include "bench_folder.h"
+#include "reports/qt/pdf_target.h"
 #include "reports/qt/report_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
@@ -196,6 +198,24 @@ BENCHMARK(View_hoist_to_report_shown)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
+
+void Print_all_to_pdf(benchmark::State& state) {
+    OpenWindow w;
+    if (!w.open()) {
+        state.SkipWithError("the window did not open the example project");
+        return;
+    }
+    const auto printer = reports::qt::PdfTarget::inFolder(w.folder.path() / "Printouts");
+    w.window->form().setPrinting({printer.get(), {}});
+    auto* item = qobject_cast<QAction*>(w.window->control(QStringLiteral("mnuPrintAll")));
+    for (auto _ : state) {
+        item->trigger();
+    }
+    if (w.boxes.shown != 0 || printer->destination().empty()) {
+        state.SkipWithError("the pages were not printed");
+    }
+}
+BENCHMARK(Print_all_to_pdf)->Repetitions(10)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

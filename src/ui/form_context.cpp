@@ -26,6 +26,7 @@ void FormContext::fieldWritten(Field field) {
 }
 
 void FormContext::write(Field field, std::string_view text) {
+    ++interventions_;
     model.record.set(field, text);
 }
 
@@ -65,6 +66,7 @@ void FormContext::showTab(int tabIndex) {
 }
 
 void FormContext::goBack(ControlRef control, int tabIndex) {
+    ++interventions_;
     view.selectTab(tabIndex);
     showTab(tabIndex);
     view.setFocus(control);

@@ -7,6 +7,7 @@
 #include "files/reference_tables.h"
 #include "model/savings_model.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -56,7 +57,10 @@ public:
     // The motion's motor description holds "NONE" in capitals.
     bool motorIsNone(Motion m) const;
 
-    void message(std::string_view text) { view.showMessage(text); }
+    void message(std::string_view text) {
+        ++interventions_;
+        view.showMessage(text);
+    }
     // Selects the tab (which shows its frame), then gives the control the focus.
     void goBack(ControlRef control, int tabIndex);
     void showTab(int tabIndex);
@@ -73,6 +77,10 @@ public:
     void setEnabled(ControlRef control, bool enabled);
     bool isEnabled(ControlRef control) const;
 
+    // How often the form has told the user something, written a field from code or sent
+    // the focus back: a leave check that changes it did more than look.
+    std::uint64_t interventions() const { return interventions_; }
+
     // The progress bar: shown with its first value, hidden again by hideProgress.
     void progress(int value);
     void hideProgress();
@@ -88,6 +96,7 @@ private:
     FormState state_ = FormState::Start;
     std::map<std::string, bool> enabled_;
     bool progressShown_ = false;
+    std::uint64_t interventions_ = 0;
 };
 
 } // namespace payvanta::ui

@@ -34,19 +34,26 @@ void MainForm::textChanged(ControlRef control, std::string_view text) {
     }
 }
 
-void MainForm::controlLeft(ControlRef control) {
+bool MainForm::controlLeft(ControlRef control) {
     if (control.name == ctl::txtElectricalLife) {
         form_.recalculate();
-        return;
+        return true;
     }
     const auto field = fieldOf(control);
     if (!field) {
-        return;
+        return true;
     }
+    const auto before = form_.interventions();
     if (*field == Field::cmbStateKw) {
         picks_.stateListLeft();
     }
     fields_.left(*field);
+    return form_.interventions() == before;
+}
+
+bool MainForm::takesAnyKey(ControlRef control) {
+    const auto field = fieldOf(control);
+    return !field || ruleOf(*field).keys == KeyClass::Any;
 }
 
 void MainForm::controlEntered(ControlRef control) {

@@ -32,7 +32,11 @@ public:
     int keyPressed(ControlRef control, int key);
     // The user changed a control's text (the control already shows it).
     void textChanged(ControlRef control, std::string_view text);
-    void controlLeft(ControlRef control);
+    // The user left a control: its leave check runs. True when the check left the field
+    // as it was: no message, no value put back, no going back.
+    bool controlLeft(ControlRef control);
+    // Whether the control takes any key, and so any text pasted into it.
+    static bool takesAnyKey(ControlRef control);
     void controlEntered(ControlRef control);
     // An item of a list was picked (index from 0); -1 when none is selected.
     void listItemPicked(ControlRef list, int itemIndex);

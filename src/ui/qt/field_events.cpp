@@ -1,8 +1,16 @@
 #include "field_events.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <memory>
 
 namespace payvanta::ui::qt {
 
@@ -21,9 +29,19 @@ bool isLeavingReason(Qt::FocusReason reason) {
 
 } // namespace
 
-FieldEvents::FieldEvents(QObject* field, Handlers handlers)
+FieldEvents::FieldEvents(QWidget* field, Handlers handlers)
     : QObject(field), handlers_(std::move(handlers)) {
     field->installEventFilter(this);
+    QLineEdit* text = qobject_cast<QLineEdit*>(field);
+    if (auto* list = qobject_cast<QComboBox*>(field)) {
+        text = list->lineEdit();
+        if (text != nullptr) {
+            text->installEventFilter(this);
+        }
+    }
+    if (text != nullptr && !handlers_.takesPaste) {
+        text->setAcceptDrops(false);
+    }
 }
 
 int FieldEvents::characterCode(const QKeyEvent& event) {
@@ -52,6 +70,16 @@ int FieldEvents::characterCode(const QKeyEvent& event) {
 }
 
 bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
+    if (!handlers_.takesPaste) {
+        if (refusePaste(watched, event)) {
+            return true;
+        }
+        if (watched != parent()) {
+            return false; // the text part of a list: its keys reach the list itself
+        }
+    } else if (watched != parent()) {
+        return false;
+    }
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -62,7 +90,10 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::FocusOut:
-        if (handlers_.left && isLeavingReason(static_cast<QFocusEvent*>(event)->reason())) {
+        // The first time a list opens, its popup takes the focus twice over, the second
+        // time for no reason Qt names: while a popup is open, the user is still here.
+        if (handlers_.left && isLeavingReason(static_cast<QFocusEvent*>(event)->reason()) &&
+            QApplication::activePopupWidget() == nullptr) {
             handlers_.left();
         }
         break;
@@ -75,6 +106,39 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool FieldEvents::refusePaste(QObject* watched, QEvent* event) {
+    auto* text = qobject_cast<QLineEdit*>(watched);
+    switch (event->type()) {
+    case QEvent::ContextMenu: {
+        if (text == nullptr) {
+            return false;
+        }
+        // The usual menu, with its Paste switched off (found by its caption, in the
+        // language Qt speaks: its actions carry no names).
+        const std::unique_ptr<QMenu> menu(text->createStandardContextMenu());
+        const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+        for (QAction* action : menu->actions()) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == paste) {
+                action->setEnabled(false);
+            }
+        }
+        menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the selection on X11.
+        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+    case QEvent::Drop:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        event->ignore();
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace payvanta::ui::qt

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QWidget;
 
 namespace payvanta::ui::qt {
 
@@ -20,9 +21,13 @@ public:
         std::function<int(int)> keyPressed; // the key to keep, 0 to discard it
         std::function<void()> left;
         std::function<void()> entered;
+        // Whether text may come in other than by keys: a field whose keys are filtered
+        // refuses paste by every route (the context menu, the middle button, dropping).
+        bool takesPaste = true;
     };
 
-    FieldEvents(QObject* field, Handlers handlers);
+    // Watches the field, and its text part when the field is a list.
+    FieldEvents(QWidget* field, Handlers handlers);
 
     // The character code a key event types, as the form filters it: backspace 8, Enter
     // 13, Escape 27, paste 22, a printable character's code; -1 for keys that type
@@ -33,6 +38,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // True when the event would paste into a field that refuses it; it is then eaten.
+    bool refusePaste(QObject* watched, QEvent* event);
+
     Handlers handlers_;
 };
 

@@ -11,22 +11,28 @@ void LeaveChecks::fieldLeft(Check check) {
     pending_.push_back(std::move(check));
     if (!running_ && !scheduled_) {
         scheduled_ = true;
-        QTimer::singleShot(0, this, &LeaveChecks::runPending);
+        QTimer::singleShot(0, this, [this] { runPending(); });
     }
 }
 
-void LeaveChecks::runPending() {
+bool LeaveChecks::runPendingNow() {
+    return runPending();
+}
+
+bool LeaveChecks::runPending() {
     scheduled_ = false;
     if (running_) {
-        return; // the check that is running picks up the rest when it is done
+        return true; // the check that is running picks up the rest when it is done
     }
     running_ = true;
+    bool clean = true;
     while (!pending_.empty()) {
         Check check = std::move(pending_.front());
         pending_.pop_front();
-        check();
+        clean = check() && clean;
     }
     running_ = false;
+    return clean;
 }
 
 } // namespace payvanta::ui::qt

@@ -15,12 +15,17 @@ class LeaveChecks : public QObject {
     Q_OBJECT
 
 public:
-    using Check = std::function<void()>;
+    // A check returns true when it left its field as it was.
+    using Check = std::function<bool()>;
 
     explicit LeaveChecks(QObject* parent = nullptr) : QObject(parent) {}
 
     // The user left a field: its check runs once the event loop is back.
     void fieldLeft(Check check);
+
+    // A command is about to run: the checks still waiting run now, before it. True when
+    // every one of them left its field as it was.
+    bool runPendingNow();
 
     // While the form moves the focus itself, leaving a field sets off nothing.
     class FormMovesFocus {
@@ -53,7 +58,7 @@ public:
     bool running() const { return running_; }
 
 private:
-    void runPending();
+    bool runPending();
 
     std::deque<Check> pending_;
     int formMoves_ = 0;

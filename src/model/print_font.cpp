@@ -3,9 +3,9 @@
 namespace payvanta {
 
 std::size_t ApplyPrintFont(ProjectRecord& record) {
-    // The order of the tests; the 10, 11 and 12 point sizes are never taken from a file.
-    constexpr std::array<std::size_t, 5> kAcceptedOnLoad{1, 2, 6, 7, 0};
-    for (std::size_t i : kAcceptedOnLoad) {
+    // Every choice of the menu comes back as it was saved; the 10, 11 and 12 point sizes
+    // too, which would otherwise be lost each time the project is opened again.
+    for (std::size_t i = 0; i < kPrintFontChoices.size(); ++i) {
         const auto& choice = kPrintFontChoices[i];
         if (record.printFontName() == choice.fontName &&
             record.printFontSize() == choice.fontSize) {

@@ -30,10 +30,10 @@ inline constexpr std::array<PrintFontChoice, 11> kPrintFontChoices{{
 
 inline constexpr std::size_t kDefaultPrintFont = 0;
 
-// Brings the print settings of a record that was just loaded in line with the menu:
-// only Arial 7 and 8, Times New Roman 7 and 8, and MS Sans Serif 8 are taken as they
-// stand; any other pair becomes MS Sans Serif 8. Returns the index of the menu item to
-// check. Names are compared exactly, letter case included.
+// Brings the print settings of a record that was just loaded in line with the menu: a
+// pair the menu offers is taken as it stands; any other pair becomes MS Sans Serif 8.
+// Returns the index of the menu item to check. Names are compared exactly, letter case
+// included.
 std::size_t ApplyPrintFont(ProjectRecord& record);
 
 } // namespace payvanta

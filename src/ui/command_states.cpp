@@ -30,13 +30,14 @@ constexpr CommandStateRow kRows[] = {
     {{ctl::TabStrip1},                {true,  false, true,  false, false, false}},
     {{ctl::mnuView},                  {false, false, true,  false, false, false}},
     {{ctl::mnuPrinterFonts},          {true,  false, true,  false, false, false}},
-    // The frames are locked until a project is open.
-    {{ctl::Frame1, 1},                {false, false, true,  false, true,  true}},
+    // The help frame holds no project data: it is usable from the start. The data-entry
+    // frames are locked until a project is open.
+    {{ctl::Frame1, 1},                {true,  true,  true,  true,  true,  true}},
     {{ctl::Frame1, 2},                {false, false, true,  false, true,  true}},
     {{ctl::Frame1, 3},                {false, false, true,  false, true,  true}},
     {{ctl::Frame1, 4},                {false, false, true,  false, true,  true}},
-    {{ctl::Frame1, 5},                {true,  true,  true,  true,  true,  true}},
-    {{ctl::Frame1, 6},                {true,  true,  true,  true,  true,  true}},
+    {{ctl::Frame1, 5},                {false, false, true,  false, true,  true}},
+    {{ctl::Frame1, 6},                {false, false, true,  false, true,  true}},
 };
 // clang-format on
 

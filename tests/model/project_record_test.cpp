@@ -87,7 +87,7 @@ struct FontCase {
 
 class ApplyPrintFontCases : public ::testing::TestWithParam<FontCase> {};
 
-TEST_P(ApplyPrintFontCases, keeps_only_the_five_pairs_a_file_may_set) {
+TEST_P(ApplyPrintFontCases, keeps_the_pairs_of_the_menu_and_makes_any_other_the_default) {
     const auto& c = GetParam();
     ProjectRecord r;
     r.setPrintFont(c.name, c.size);
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         FontCase{"Times New Roman", 7, 6, "Times New Roman", 7},
         FontCase{"Times New Roman", 8, 7, "Times New Roman", 8},
         FontCase{"MS Sans Serif", 8, 0, "MS Sans Serif", 8},
-        FontCase{"Arial", 10, 0, "MS Sans Serif", 8}, FontCase{"Arial", 12, 0, "MS Sans Serif", 8},
+        FontCase{"Arial", 10, 3, "Arial", 10}, FontCase{"Times New Roman", 12, 10, "Times New Roman", 12},
         FontCase{"arial", 8, 0, "MS Sans Serif", 8}, FontCase{"0", 0, 0, "MS Sans Serif", 8}));
 
 } // namespace

@@ -162,11 +162,11 @@ TEST(LoadProjectIntoFields,
 }
 
 TEST(LoadProjectIntoFields,
-     keeps_the_five_print_fonts_of_the_menu_and_makes_any_other_the_default) {
+     keeps_the_print_fonts_of_the_menu_and_makes_any_other_the_default) {
     const std::string kDefault = "mnuFont(0)";
     const std::pair<std::string, std::string> cases[] = {
         {"PrintFontName = Times New Roman\r\nPrintFontSize = 7\r\n", "mnuFont(6)"},
-        {"PrintFontName = Arial\r\nPrintFontSize = 10\r\n", kDefault},
+        {"PrintFontName = Arial\r\nPrintFontSize = 10\r\n", "mnuFont(3)"},
         {"PrintFontName = Arial\r\nPrintFontSize = big\r\n", kDefault},
         {"PrintFontName = Arial\r\nPrintFontSize = 65544\r\n", kDefault}, // 8 if it wrapped
         {"", kDefault}};

@@ -245,7 +245,7 @@ void MainWindowTest::the_form_starts_on_the_help_page_with_only_new_existing_and
     QVERIFY(!find<QAction>(QStringLiteral("mnuView"))->isEnabled());
     QVERIFY(!find<QAction>(QStringLiteral("mnuSaveData"))->isEnabled());
     QVERIFY(!find<QGroupBox>(QStringLiteral("Frame1(2)"))->isEnabled());
-    QVERIFY(find<QGroupBox>(QStringLiteral("Frame1(6)"))->isEnabled());
+    QVERIFY(!find<QGroupBox>(QStringLiteral("Frame1(6)"))->isEnabled());
     QVERIFY(find<QPlainTextEdit>(QStringLiteral("txtHelp"))
                 ->toPlainText()
                 .startsWith(QStringLiteral("     Getting Started\n\nWelcome to the Stravolux QVR "

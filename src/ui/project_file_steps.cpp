@@ -113,6 +113,7 @@ bool ProjectFileSteps::WriteProjectFile() {
             s = before;
             return false;
         }
+        form_.view.showStatus(texts::savedTo(s.CurrentFilePath));
     }
     s.ProjectLoaded = true;
     return s.UserFileOpen;

@@ -44,6 +44,9 @@ void ProjectFlows::newFile() {
     const FormState stateBefore = form_.state();
     form_.enterState(FormState::Loading);
     const auto path = steps_.askNewFilePath();
+    if (projectOpen_) {
+        return; // a project was opened while the question was open
+    }
     if (!path) {
         form_.enterState(FormState::Cancelled);
         return;
@@ -69,6 +72,9 @@ void ProjectFlows::existingFile() {
     const FormState stateBefore = form_.state();
     form_.enterState(FormState::Loading);
     const auto chosen = form_.view.chooseProjectFile();
+    if (projectOpen_) {
+        return; // a project was opened while the dialog was open
+    }
     if (!chosen) {
         form_.enterState(FormState::Cancelled);
         return;

@@ -125,7 +125,15 @@ std::string printFailure(const reports::PrintFailure& failure) {
 }
 
 std::string printedTo(std::string_view destination, bool file) {
-    return (file ? "Saved " : "Printed on ") + std::string(destination);
+    return file ? savedTo(destination) : "Printed on " + std::string(destination);
+}
+
+std::string savedTo(std::string_view path) {
+    return "Saved " + std::string(path);
+}
+
+std::string closeToOpen(std::string_view path) {
+    return "Close the open project to open " + std::string(path) + ".";
 }
 
 } // namespace payvanta::ui::texts

@@ -77,5 +77,9 @@ std::string tableProblem(const files::TableProblem& problem);
 std::string printFailure(const reports::PrintFailure& failure);
 // Where a print went, for the status bar.
 std::string printedTo(std::string_view destination, bool file);
+// A saved project, for the status bar.
+std::string savedTo(std::string_view path);
+// Why a project a later copy handed over was not opened.
+std::string closeToOpen(std::string_view path);
 
 } // namespace payvanta::ui::texts

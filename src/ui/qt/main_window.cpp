@@ -6,12 +6,14 @@
 
 #include "reports/qt/report_window.h"
 #include "ui/captions.h"
+#include "ui/ui_texts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QScreen>
 #include <QStatusBar>
 #include <QComboBox>
 #include <QGroupBox>
@@ -52,8 +54,14 @@ MainWindow::MainWindow(Options options, MessageBoxes& boxes, QWidget* parent)
     // Room from the start for the data-entry frames, which are made later, so that the
     // window does not grow when a project opens.
     const QFontMetrics metrics = fontMetrics();
-    resize(QSize(metrics.horizontalAdvance(QLatin1Char('0')) * 130, metrics.lineSpacing() * 36)
-               .expandedTo(sizeHint()));
+    // As large as the frames want, but never larger than the screen, where the frames
+    // scroll instead.
+    QSize wanted = QSize(metrics.horizontalAdvance(QLatin1Char('0')) * 130, metrics.lineSpacing() * 36)
+                       .expandedTo(sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    }
+    resize(wanted);
     form_ = std::make_unique<MainForm>(*this, options_.locale, options_.programFolder);
     form_->load();
 }
@@ -107,14 +115,19 @@ void MainWindow::bindField(QWidget* widget, ControlRef control) {
         return form_->keyPressed({name, index}, key);
     };
     handlers.left = [this, name, index] {
-        leaveChecks_.fieldLeft([this, name, index] { form_->controlLeft({name, index}); });
+        leaveChecks_.fieldLeft([this, name, index] { return form_->controlLeft({name, index}); });
     };
     handlers.entered = [this, name, index] { form_->controlEntered({name, index}); };
+    handlers.takesPaste = MainForm::takesAnyKey(control);
     new FieldEvents(widget, std::move(handlers));
 
+    fieldWidgets_.insert(widget, {name, index});
     QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         edit = combo->lineEdit();
+        if (edit != nullptr) {
+            fieldWidgets_.insert(edit, {name, index});
+        }
         connect(combo, qOverload<int>(&QComboBox::activated), this,
                 [this, name, index](int item) { form_->listItemPicked({name, index}, item); });
         if (auto* list = qobject_cast<ListCombo*>(combo)) {
@@ -134,7 +147,11 @@ void MainWindow::bindField(QWidget* widget, ControlRef control) {
 void MainWindow::bindCommand(QObject* sender, ControlRef control) {
     const std::string name(control.name);
     const int index = control.index;
-    const auto run = [this, name, index] { form_->command({name, index}); };
+    const auto run = [this, name, index] {
+        if (leaveCurrentField()) {
+            form_->command({name, index});
+        }
+    };
     if (auto* action = qobject_cast<QAction*>(sender)) {
         connect(action, &QAction::triggered, this, run);
     } else if (auto* button = qobject_cast<QPushButton*>(sender)) {
@@ -155,9 +172,40 @@ void MainWindow::comeForward(const QString& projectFile) {
     }
     raise();
     activateWindow();
-    if (!projectFile.isEmpty() && !form_->projectOpen()) {
-        openProjectFile(projectFile);
+    if (projectFile.isEmpty()) {
+        return;
     }
+    // While a box or a dialog is open, a flow is half way: the project waits until it
+    // closes (see event()), and opens then only if no project is open by that time.
+    if (QApplication::activeModalWidget() != nullptr) {
+        handedOver_ = projectFile;
+        return;
+    }
+    openHandedOver(projectFile);
+}
+
+void MainWindow::openHandedOver(const QString& projectFile) {
+    if (form_->projectOpen()) {
+        showStatus(texts::closeToOpen(projectFile.toStdString()));
+        return;
+    }
+    openProjectFile(projectFile);
+}
+
+bool MainWindow::event(QEvent* event) {
+    // The main window is no longer blocked: the modal box or dialog has closed.
+    if (event->type() == QEvent::WindowUnblocked && !handedOver_.isEmpty()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (QApplication::activeModalWidget() == nullptr && !handedOver_.isEmpty()) {
+                    const QString file = std::exchange(handedOver_, QString());
+                    openHandedOver(file);
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
 }
 
 // ---- The view ---------------------------------------------------------------------
@@ -168,6 +216,11 @@ void MainWindow::setText(ControlRef control, std::string_view text) {
     if (auto* edit = qobject_cast<QLineEdit*>(target)) {
         if (edit->text() != value) {
             edit->setText(value);
+            // A text written by the program shows from its start, minus sign included,
+            // unless the user is typing in the field.
+            if (!edit->hasFocus()) {
+                edit->setCursorPosition(0);
+            }
         }
     } else if (auto* combo = qobject_cast<QComboBox*>(target)) {
         const QSignalBlocker block(combo);
@@ -348,7 +401,21 @@ void MainWindow::endProgram() {
     close();
 }
 
+bool MainWindow::leaveCurrentField() {
+    bool clean = leaveChecks_.runPendingNow();
+    // A menu item takes no focus: the field being edited is still the focus widget.
+    const auto field = fieldWidgets_.constFind(QApplication::focusWidget());
+    if (field != fieldWidgets_.constEnd()) {
+        clean = form_->controlLeft({field->first, field->second}) && clean;
+    }
+    return clean;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ending_ && !leaveCurrentField()) {
+        event->ignore();
+        return;
+    }
     if (ending_ || form_->unload()) {
         ending_ = true;
         event->accept();

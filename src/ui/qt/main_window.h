@@ -98,6 +98,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // Building the window.
@@ -121,6 +122,12 @@ private:
     QLineEdit* textField(Field field, QGridLayout* grid, int row, int column, int widthChars);
     ListCombo* listField(Field field, QGridLayout* grid, int row, int column, int widthChars);
     void bindField(QWidget* widget, ControlRef control);
+    // Before a command: the check of the field being edited, as if it were left, and any
+    // check still waiting. False when one of them put a value back, told the user
+    // something or sent the focus back: the command then does not run.
+    bool leaveCurrentField();
+    // A project a later copy handed over: opened, or the user told to close the one open.
+    void openHandedOver(const QString& projectFile);
     void bindCommand(QObject* sender, ControlRef control);
     void registerControl(const QString& name, QObject* object);
     QMenu* menu(std::string_view name);
@@ -130,6 +137,8 @@ private:
     MessageBoxes& boxes_;
     LeaveChecks leaveChecks_;
     QHash<QString, QObject*> controls_;
+    // The field each input widget shows (a list's text part included).
+    QHash<const QWidget*, std::pair<std::string, int>> fieldWidgets_;
     bool dataFramesMade_ = false;
     // The enabled state set for a data frame before it was made.
     QHash<int, bool> pendingFrameEnabled_;
@@ -138,6 +147,8 @@ private:
     QStackedWidget* frames_ = nullptr;
     QProgressBar* progress_ = nullptr;
     bool ending_ = false;
+    // A project handed over while a box or dialog was open, waiting for it to close.
+    QString handedOver_;
     // Made last: its load writes into the widgets above.
     std::unique_ptr<MainForm> form_;
 };

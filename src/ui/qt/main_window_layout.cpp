@@ -22,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -29,6 +31,9 @@
 namespace payvanta::ui::qt {
 
 namespace {
+
+// Between a label and its box.
+constexpr int kLabelGap = 12;
 
 int charWidth(const QWidget* w, int chars) {
     return w->fontMetrics().horizontalAdvance(QLatin1Char('0')) * chars + 12;
@@ -38,6 +43,15 @@ QLabel* fieldLabel(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setBuddy(buddy);
     return label;
+}
+
+std::optional<Motion> motionOfNemaSize(Field field) {
+    for (const Motion m : kMotions) {
+        if (nemaSizeField(m) == field) {
+            return m;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -144,8 +158,31 @@ QWidget* MainWindow::buildCentre() {
     }
     connect(tabs_, &QTabBar::currentChanged, this,
             [this](int index) { form_->tabClicked(index + 1); });
+    // On a screen smaller than the frames, the frames scroll rather than being cut off.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("frameScrollArea"));
+    scroll->setWidget(frames_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
     left->addWidget(tabs_);
-    left->addWidget(frames_, 1);
+    left->addWidget(scroll, 1);
+    // Ctrl+Tab and Ctrl+PgDn go to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp back, as
+    // the field being edited is left.
+    const auto stepTab = [this](int step) {
+        if (!tabs_->isEnabled() || !leaveCurrentField()) {
+            return;
+        }
+        tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+    };
+    for (const auto& [keys, step] :
+         {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+          std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+          std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+          std::pair{QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1},
+          std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [stepTab, step = step] { stepTab(step); });
+    }
     top->addLayout(left, 1);
     top->addWidget(buildSummaryPanel(), 0, Qt::AlignTop);
     outer->addLayout(top, 1);
@@ -221,6 +258,7 @@ QGroupBox* MainWindow::buildHelpFrame() {
 QGroupBox* MainWindow::buildProjectFrame() {
     QGroupBox* box = frame(tab::ProjectInformation);
     auto* grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(kLabelGap);
     textField(Field::CustName, grid, 0, 0, 44);
     textField(Field::ProjName, grid, 1, 0, 44);
     listField(Field::cmbStateKw, grid, 2, 0, 14);
@@ -246,7 +284,7 @@ QGroupBox* MainWindow::buildProjectFrame() {
 QGroupBox* MainWindow::buildMotionFrame(Motion m) {
     QGroupBox* box = frame(tabOf(m));
     auto* grid = new QGridLayout(box);
-    grid->setHorizontalSpacing(12);
+    grid->setHorizontalSpacing(kLabelGap);
 
     ListCombo* motor = listField(motorField(m), grid, 0, 0, 52);
     grid->removeWidget(motor);
@@ -272,7 +310,7 @@ QGroupBox* MainWindow::buildMotionFrame(Motion m) {
 QGroupBox* MainWindow::buildInventoryFrame() {
     QGroupBox* box = frame(tab::InventoryCosts);
     auto* grid = new QGridLayout(box);
-    grid->setHorizontalSpacing(12);
+    grid->setHorizontalSpacing(kLabelGap);
     QLineEdit* elec = textField(Field::ContactElec, grid, 0, 0, 10);
     grid->removeWidget(elec);
     grid->addWidget(elec, 0, 1, 1, 3, Qt::AlignLeft);
@@ -285,7 +323,12 @@ QGroupBox* MainWindow::buildInventoryFrame() {
     int row = 2;
     for (const Field size : {Field::HoistNemaSize, Field::TrolleyNemaSize, Field::BridgeNemaSize,
                              Field::BrakeSize}) {
-        listField(size, grid, row, 0, 12);
+        ListCombo* list = listField(size, grid, row, 0, 12);
+        // Three lists share the caption "NEMA Size": a screen reader says whose it is.
+        if (const auto m = motionOfNemaSize(size)) {
+            list->setAccessibleName(QString::fromLatin1(motionName(*m).data()) +
+                                    QLatin1Char(' ') + captionOf(controlOf(size)));
+        }
         textField(costFieldOf(size), grid, row, 2, 10);
         ++row;
     }

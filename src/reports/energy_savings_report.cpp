@@ -2,6 +2,7 @@
 // under the drive, per cycle, turn and year, in kW-hr and in money.
 
 #include "page_builder.h"
+#include "page_heading.h"
 #include "report_builders.h"
 
 #include <array>
@@ -82,16 +83,12 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
                   model.locale());
     p.setPrintFontSizeCap(8);
 
-    p.picture("Image1", 3240, 0, 5250, 1125);
-    // Spelled so on this page since it was drawn; kept on purpose.
-    p.label("Label31", "Corvnix Payvanta", 3165, 1200, 3015);
-    p.label("Label30", "Stravolux QVR", 3165, 1440, 3015);
-    p.label("Label32", "Energy Savings Analysis Summary", 3165, 1680, 3015);
-    const Index date = p.field("lblDate", 8400, 1200, 2175, Align::Left);
-    p.label("lblCustomer", "Customer:", 720, 2280, 900);
-    const Index customer = p.field("txtCustomer", 1680, 2280, 4815, Align::Left);
-    p.label("Label12", "Project:", 720, 2640, 900);
-    const Index project = p.field("txtProject", 1680, 2640, 4815, Align::Left);
+    // The company's name is spelled so on this page since it was drawn; kept on purpose.
+    const Heading heading =
+        layOutHeading(p, "Energy Savings Analysis Summary",
+                      {{3240, 0, 5250, 1125}, {"Label31", "Label30", "Label32"},
+                       "Corvnix Payvanta", {3165, 1200, 3015}, {8400, 1200, 2175},
+                       {"lblCustomer", "Label12"}, {720, 2280, 900}, {1680, 2280, 4815}, 2640});
     p.label("lblKwHrRate", "KW-HR Rate:", 720, 3120, 1215);
     const Index rate = p.field("txtKwHrRate", 2040, 3120, 1215, Align::Left);
 
@@ -130,9 +127,7 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     const Index page = p.field("lblPage", 4853, 6600, 1335, Align::Center);
 
     // The fields, in the order the page computes them.
-    p.setText(date, generalDate(in.now, p.locale()) + " ");
-    p.setText(customer, record.get(Field::CustName));
-    p.setText(project, record.get(Field::ProjName));
+    fillHeading(p, heading, model, generalDate(in.now, p.locale()));
     p.setText(rate, record.get(Field::KwHrRate));
     p.setText(page, "");
     const auto cellAt = [](const auto& table, int row, int g) {

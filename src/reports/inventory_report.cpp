@@ -2,6 +2,7 @@
 // shoes, what the DCCP control consumes of them a year, and the model's yearly total.
 
 #include "page_builder.h"
+#include "page_heading.h"
 #include "report_builders.h"
 
 #include "model/change_outs.h"
@@ -27,15 +28,11 @@ ReportPage buildInventory(const ReportInputs& in) {
     PageBuilder p(layout, ReportForm::Inventory, "Inventory Savings", 8580, 6120, model.locale());
     p.setPrintFontSizeCap(9);
 
-    p.picture("Image1", 1800, 0, 5250, 1125);
-    p.label("Label14", "Corvanix Payvanta", 2325, 1365, 3015);
-    p.label("Label13", "Stravolux QVR", 2325, 1605, 3015);
-    p.label("Label15", "Inventory Savings", 2325, 1845, 3015);
-    const Index date = p.field("lblDate", 6360, 1440, 1935, Align::Left, 495);
-    p.label("lblCustomer", "Customer:", 480, 2520, 900);
-    const Index customer = p.field("txtCustomer", 1440, 2520, 4815, Align::Left);
-    p.label("Label16", "Project:", 480, 2880, 900);
-    const Index project = p.field("txtProject", 1440, 2880, 4815, Align::Left);
+    const Heading heading =
+        layOutHeading(p, "Inventory Savings",
+                      {{1800, 0, 5250, 1125}, {"Label14", "Label13", "Label15"},
+                       "Corvanix Payvanta", {2325, 1365, 3015}, {6360, 1440, 1935, 495},
+                       {"lblCustomer", "Label16"}, {480, 2520, 900}, {1440, 2520, 4815}, 2880});
 
     p.label("Label3", "Costs", 1680, 3480, 3255, Align::Center);
     p.label("Label2", "Annual Costs", 5160, 3480, 3135, Align::Center);
@@ -82,9 +79,7 @@ ReportPage buildInventory(const ReportInputs& in) {
 
     // The fields, in the order the page computes them.
     const calc::Reader num(record, p.locale());
-    p.setText(date, generalDate(in.now, p.locale()) + " ");
-    p.setText(customer, record.get(Field::CustName));
-    p.setText(project, record.get(Field::ProjName));
+    fillHeading(p, heading, model, generalDate(in.now, p.locale()));
     p.setText(page, "");
     for (std::size_t r = 0; r < kRows.size(); ++r) {
         p.set(unitCost[r],

@@ -4,6 +4,7 @@
 // the model, whose total the page closes with.
 
 #include "page_builder.h"
+#include "page_heading.h"
 #include "report_builders.h"
 
 #include "model/maintenance_model.h"
@@ -56,15 +57,11 @@ ReportPage buildMaintenance(const ReportInputs& in) {
                   model.locale());
     p.setPrintFontSizeCap(10);
 
-    p.picture("Image1", 2400, 0, 5250, 1125);
-    p.label("Label31", "Corvanix Payvanta", 3360, 1320, 3015);
-    p.label("Label30", "Stravolux QVR", 3360, 1560, 3015);
-    p.label("Label32", "Maintenance Labor Savings", 3360, 1800, 3015);
-    const Index date = p.field("lblDate", 6600, 1320, 3135, Align::Left);
-    p.label("Label1", "Customer:", 240, 2160, 2295);
-    const Index customer = p.field("txtCustomer", 2640, 2160, 4815, Align::Left);
-    p.label("Label34", "Project:", 240, 2520, 2295);
-    const Index project = p.field("txtProject", 2640, 2520, 4815, Align::Left);
+    const Heading heading =
+        layOutHeading(p, "Maintenance Labor Savings",
+                      {{2400, 0, 5250, 1125}, {"Label31", "Label30", "Label32"},
+                       "Corvanix Payvanta", {3360, 1320, 3015}, {6600, 1320, 3135},
+                       {"Label1", "Label34"}, {240, 2160, 2295}, {2640, 2160, 4815}, 2520});
     p.label("Label5", "Number of Lifts per Turn =", 240, 2880, 2295);
     // "Trun" in the name is fixed; kept on purpose.
     const Index lifts = p.field("txtNumLiftsPerTrun", 2640, 2880, 1215);
@@ -113,9 +110,7 @@ ReportPage buildMaintenance(const ReportInputs& in) {
 
     // The fields, in the order the page computes them.
     const calc::Reader num(record, p.locale());
-    p.setText(date, generalDate(in.now, p.locale()) + " ");
-    p.setText(customer, record.get(Field::CustName));
-    p.setText(project, record.get(Field::ProjName));
+    fillHeading(p, heading, model, generalDate(in.now, p.locale()));
     p.setText(page, "");
     p.set(lifts, [&] { return p.format(num(Field::NumLifts), "##,##0"); });
     p.set(rate, [&] { return p.format(num(Field::MaintPerHour), "##,##0.00"); });

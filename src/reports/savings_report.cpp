@@ -2,6 +2,7 @@
 // total as the main form shows them, and the further savings of the drive.
 
 #include "page_builder.h"
+#include "page_heading.h"
 #include "report_builders.h"
 #include "savings_text.h"
 
@@ -13,15 +14,11 @@ ReportPage buildSavings(const ReportInputs& in) {
     PageBuilder p(layout, ReportForm::Savings, "Savings Analysis Summary", kSavingsWidth, kSavingsHeight,
                   model.locale());
 
-    p.picture("Image1", 1725, 240, kSavingsLogoWidth, kSavingsLogoHeight);
-    p.label("Label31", "Corvanix Payvanta", 2715, 960, 3015);
-    p.label("Label30", "Stravolux QVR", 2715, 1200, 3015);
-    p.label("Label32", "Savings Analysis Summary", 2715, 1440, 3015);
-    const auto date = p.field("lblDate", 6000, 960, 1935, Align::Left);
-    p.label("Label1", "Customer:", 480, 1800, 900);
-    const auto customer = p.field("txtCustomer", 1440, 1800, 4815, Align::Left);
-    p.label("Label9", "Project:", 480, 2040, 900);
-    const auto project = p.field("txtProject", 1440, 2040, 4815, Align::Left);
+    const Heading heading = layOutHeading(
+        p, "Savings Analysis Summary",
+        {{1725, 240, kSavingsLogoWidth, kSavingsLogoHeight}, {"Label31", "Label30", "Label32"},
+         "Corvanix Payvanta", {2715, 960, 3015}, {6000, 960, 1935}, {"Label1", "Label9"},
+         {480, 1800, 900}, {1440, 1800, 4815}, 2040});
     p.label("Label8", "Annual Summary", 2160, 2400, 1575);
     p.label("Label7", "Estimated Savings", 3840, 2400, 1575);
     p.label("Label6", "Energy", 2160, 2760, 1575);
@@ -39,9 +36,7 @@ ReportPage buildSavings(const ReportInputs& in) {
     const auto page = p.field("lblPage", 3473, 10440, 1335, Align::Center);
 
     // The amounts are the main form's summary texts as they stand, already formatted.
-    p.setText(date, shortDate(in.now, p.locale()) + " ");
-    p.setText(customer, model.record.get(Field::CustName));
-    p.setText(project, model.record.get(Field::ProjName));
+    fillHeading(p, heading, model, shortDate(in.now, p.locale()));
     p.setText(energy, model.summary.lblSummaryEnergy);
     p.setText(maintenance, model.summary.lblSumaryMaintenance);
     p.setText(inventory, model.summary.lblSummaryInventory);

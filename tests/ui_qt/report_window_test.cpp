@@ -3,10 +3,12 @@
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
 
+#include "reports/qt/pdf_target.h"
 #include "reports/qt/report_window.h"
 #include "ui/qt/main_window.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +41,7 @@ private slots:
     void values_are_selectable_widgets_found_by_their_control_names();
     void escape_closes_the_report_and_the_next_view_computes_it_afresh();
     void a_page_taller_than_the_screen_scrolls();
+    void print_and_print_form_print_the_page_and_leave_its_screen_font();
 
 private:
     QString label(QDialog& d, const char* name) const {
@@ -165,6 +168,25 @@ void ReportWindowTest::a_page_taller_than_the_screen_scrolls() {
     });
     trigger("mnuHoist");
     QCOMPARE(report.failures(), QString());
+}
+
+void ReportWindowTest::print_and_print_form_print_the_page_and_leave_its_screen_font() {
+    const auto printouts = folder->path() / "Printouts";
+    const auto printer = reports::qt::PdfTarget::inFolder(printouts);
+    window->form().setPrinting({printer.get(), {}});
+    ExpectedModal report([&](QDialog& d, QString& failures) {
+        window->form().command({"mnuFont", 5}); // Arial 12, chosen while the page is open
+        d.findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdPrintForm")), Qt::LeftButton);
+        for (const char* name : {"txtCustomer", "lblCalculations", "txtDccpKWSecH(1)"}) {
+            const QFont font = d.findChild<QLabel*>(QLatin1String(name))->font();
+            expectThat(font.family() == QLatin1String("MS Sans Serif") && font.pointSize() == 8,
+                       QLatin1String(name), failures);
+        }
+    });
+    trigger("mnuHoist");
+    QCOMPARE(report.failures(), QString());
+    QCOMPARE(QDir(QString::fromStdString(printouts.string())).entryList({QStringLiteral("*.pdf")}).size(), 2);
 }
 
 PAYVANTA_QTEST_MAIN(ReportWindowTest)

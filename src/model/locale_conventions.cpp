@@ -68,7 +68,11 @@ std::optional<LocaleConventions> LocaleConventions::byName(std::string_view name
     if (cut != std::string_view::npos) {
         name = name.substr(0, cut);
     }
-    if (name == "C" || name == "POSIX" || name == "en" || name.empty()) {
+    // Nothing left ("", ".", "@"): no locale is named, so none is guessed.
+    if (name.empty()) {
+        return std::nullopt;
+    }
+    if (name == "C" || name == "POSIX" || name == "en") {
         return unitedStates();
     }
     std::string normal(name);

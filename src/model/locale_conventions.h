@@ -28,7 +28,8 @@ struct LocaleConventions {
     static LocaleConventions german();
 
     // The conventions of a locale name such as "en_US", "de-DE" or "fr_FR.UTF-8".
-    // "C" and "POSIX" count as United States English. Unknown names give nothing.
+    // "C" and "POSIX" count as United States English. Unknown and empty names (also ""
+    // left once ".UTF-8" or "@euro" is dropped) give nothing.
     static std::optional<LocaleConventions> byName(std::string_view name);
 };
 

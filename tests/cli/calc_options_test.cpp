@@ -35,6 +35,9 @@ TEST(CalcOptions, a_bad_command_line_is_refused_with_its_reason) {
         {{"crane.QVR", "--folder"}, "--folder needs a folder"},
         {{"crane.QVR", "--locale"}, "--locale needs a locale name such as en_US"},
         {{"--locale", "xx_YY", "crane.QVR"}, "unknown locale \"xx_YY\""},
+        {{"--locale", "", "crane.QVR"}, "unknown locale \"\""},
+        {{"--locale", ".", "crane.QVR"}, "unknown locale \".\""},
+        {{"--locale", "@", "crane.QVR"}, "unknown locale \"@\""},
         {{"--jsn", "crane.QVR"}, "unknown option \"--jsn\""},
     };
     for (const auto& [args, reason] : cases) {

@@ -46,7 +46,7 @@ int FieldReactions::keyPressed(Field field, int key) {
         break;
     }
     return CheckCharacter(key, form_.text(field), rule.keys == KeyClass::Decimal,
-                          form_.model.locale().decimalPoint);
+                          form_.model.locale());
 }
 
 void FieldReactions::changed(Field field) {
@@ -70,7 +70,7 @@ void FieldReactions::changed(Field field) {
         }
         const std::string& text = form_.text(field);
         const auto value = form_.number(field);
-        if (text.empty() || text == "." || !value || *value == 0) {
+        if (form_.isEmptyOrLoneSeparator(text) || !value || *value == 0) {
             return;
         }
         form_.model.UpdateDutyCycle(*m);
@@ -119,7 +119,7 @@ void FieldReactions::integerForm(Motion m) {
 void FieldReactions::distanceReaction(Motion m) {
     const Field field = distanceField(m);
     const std::string text = form_.text(field);
-    if (text.empty() || text == ".") {
+    if (form_.isEmptyOrLoneSeparator(text)) {
         return;
     }
     const auto value = form_.number(field);
@@ -190,7 +190,7 @@ void FieldReactions::goBack(Field field) {
 void FieldReactions::minimumCheck(Field field, double minimum) {
     const std::string& text = form_.text(field);
     const auto value = form_.number(field);
-    if (text.empty() || text == "." || !value || *value < minimum) {
+    if (form_.isEmptyOrLoneSeparator(text) || !value || *value < minimum) {
         goBack(field);
         form_.message(texts::minimumMessage(field));
         form_.write(field, numbers::plain(minimum, form_.model.locale()));
@@ -207,7 +207,7 @@ void FieldReactions::nonZeroCheck(Field field) {
 
 void FieldReactions::labourRateCheck(Field field) {
     const std::string& text = form_.text(field);
-    if (text.empty() || text == ".") {
+    if (form_.isEmptyOrLoneSeparator(text)) {
         form_.write(field, "0");
     }
 }
@@ -230,7 +230,7 @@ void FieldReactions::stepCheck(Motion m, int step) {
         return;
     }
     const std::string& text = form_.text(field);
-    if (text.empty() || text == ".") {
+    if (form_.isEmptyOrLoneSeparator(text)) {
         goBack(field);
         form_.write(field, putBack);
         form_.message(texts::dutyCycleNoValue(m, step));
@@ -300,14 +300,14 @@ void FieldReactions::motorVoltsCheck(Motion m) {
     const auto value = form_.number(field);
     const bool none = form_.motorIsNone(m);
     // Text that is no number at all (from a file) counts as a number that is not 0.
-    const bool notANumber = !text.empty() && text != "." && !value;
+    const bool notANumber = !form_.isEmptyOrLoneSeparator(text) && !value;
     if (none && ((value && *value != 0) || notANumber)) {
         form_.write(field, "0");
         form_.message(texts::kNoneVolts);
         goBack(field);
         return;
     }
-    if (text.empty() || text == "." || notANumber || (*value == 0 && !none)) {
+    if (form_.isEmptyOrLoneSeparator(text) || notANumber || (*value == 0 && !none)) {
         form_.message(texts::kNoVolts);
         form_.write(field, "1");
         goBack(field);
@@ -348,7 +348,7 @@ void FieldReactions::sizeListCheck(Field field) {
     }
     if (!wrong) {
         const auto value = form_.number(field);
-        wrong = text == "." || !value || *value < 1;
+        wrong = form_.isEmptyOrLoneSeparator(text) || !value || *value < 1;
     }
     if (wrong) {
         form_.goBack(controlOf(field), tab::InventoryCosts);

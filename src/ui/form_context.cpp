@@ -4,8 +4,7 @@
 
 namespace payvanta::ui {
 
-FormContext::FormContext(MainFormView& v, LocaleConventions locale,
-                         std::filesystem::path folder)
+FormContext::FormContext(MainFormView& v, LocaleConventions locale, std::filesystem::path folder)
     : model(std::move(locale)), view(v), programFolder(std::move(folder)) {
     model.record.setChangeObserver([this](Field f) { fieldWritten(f); });
 }
@@ -48,9 +47,12 @@ std::optional<double> FormContext::number(Field field) const {
     return model.record.number(field, model.locale());
 }
 
+bool FormContext::isEmptyOrLoneSeparator(std::string_view text) const {
+    return text.empty() || text == model.locale().decimalPoint;
+}
+
 bool FormContext::hasNoValue(Field field) const {
-    const std::string& t = text(field);
-    if (t.empty() || t == ".") {
+    if (isEmptyOrLoneSeparator(text(field))) {
         return true;
     }
     const auto value = number(field);

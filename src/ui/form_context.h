@@ -2,9 +2,8 @@
 
 #include "command_states.h"
 #include "controls.h"
-#include "main_form_view.h"
-
 #include "files/reference_tables.h"
+#include "main_form_view.h"
 #include "model/savings_model.h"
 
 #include <cstdint>
@@ -52,7 +51,10 @@ public:
 
     const std::string& text(Field field) const { return model.record.get(field); }
     std::optional<double> number(Field field) const;
-    // Empty, ".", not a number or 0: the field has no value.
+    // Empty, or the locale's decimal separator alone ("." here, "," in Germany): what a
+    // user leaves who typed no digit.
+    bool isEmptyOrLoneSeparator(std::string_view text) const;
+    // Empty, a lone separator, not a number or 0: the field has no value.
     bool hasNoValue(Field field) const;
     // The motion's motor description holds "NONE" in capitals.
     bool motorIsNone(Motion m) const;

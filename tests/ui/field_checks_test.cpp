@@ -1,5 +1,4 @@
 #include "form_fixture.h"
-
 #include "ui/ui_texts.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +13,7 @@ namespace {
 // into the field itself.
 class FieldCheckTest : public FormTest {
 protected:
+    using FormTest::FormTest;
     void SetUp() override { openProject(); }
 
     V checkLog(Field field) const {
@@ -75,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "least 500.",
                     "500"},
         MinimumCase{Field::ContactElec, "500", "", ""},
-        MinimumCase{Field::NumLifts, "0", "Number of Lifts per Turn must have a value of at least 1.",
-                    "1"},
+        MinimumCase{Field::NumLifts, "0",
+                    "Number of Lifts per Turn must have a value of at least 1.", "1"},
         MinimumCase{Field::NumLifts, "1", "", ""}));
 
 TEST_F(FieldCheckTest, a_minimum_check_runs_every_time_the_field_is_left) {
@@ -93,8 +93,8 @@ TEST_F(FieldCheckTest, a_shoe_life_of_zero_becomes_one_after_the_message) {
         clear();
         leave(c(Field::ShoeLife));
         EXPECT_EQ(checkLog(Field::ShoeLife),
-                  (V{"tab 6", "focus txtShoeLife", "message Shoe Life must have a value of at least 1.",
-                     "text txtShoeLife=1"}))
+                  (V{"tab 6", "focus txtShoeLife",
+                     "message Shoe Life must have a value of at least 1.", "text txtShoeLife=1"}))
             << typed;
     }
 }
@@ -108,6 +108,31 @@ TEST_F(FieldCheckTest, a_labour_rate_left_empty_or_as_a_point_becomes_zero_witho
     clear();
     leave(c(Field::MaintPerHour));
     EXPECT_EQ(checkLog(Field::MaintPerHour), V{});
+}
+
+class GermanFieldCheckTest : public FieldCheckTest {
+protected:
+    GermanFieldCheckTest() : FieldCheckTest(LocaleConventions::german()) {}
+};
+
+TEST_F(GermanFieldCheckTest, a_lone_comma_is_what_a_lone_point_is_in_the_united_states) {
+    // Field, keys, message (empty: none), text after leaving.
+    const std::tuple<Field, const char*, std::string, const char*> cases[] = {
+        {Field::ContactHoist, "0,049", "Hoist Contact Tip Cost must have a value of at least 0.05.",
+         "0,05"},
+        {Field::ContactTrolley, ",", "Trolley Contact Tip Cost must have a value of at least 0.05.",
+         "0,05"},
+        {Field::ContactBridge, "0,05", "", "0,05"},
+        {Field::MaintPerHour, ",", "", "0"},
+        {Field::DutyCycleHoist3, ",", "Hoist Duty Cycle 3 Must Have a Value.", "0,25"},
+        {Field::HoistFPMBridge, ",", "Bridge FPM Must Have a Value of at least 1.", "1"}};
+    for (const auto& [field, keys, message, after] : cases) {
+        typeOver(c(field), keys);
+        clear();
+        leave(c(field));
+        EXPECT_EQ(view.messages(), message.empty() ? V{} : V{message}) << keys;
+        EXPECT_EQ(text(field), after) << keys;
+    }
 }
 
 // ---- Speed ----------------------------------------------------------------------
@@ -126,9 +151,10 @@ TEST_F(FieldCheckTest, a_speed_that_leaves_no_fifth_step_is_sent_back_and_kept) 
     EXPECT_EQ(text(Field::DutyCycleTrolley5), "0");
     clear();
     leave(c(Field::HoistFPMTrolley));
-    EXPECT_EQ(checkLog(Field::HoistFPMTrolley),
-              (V{"tab 4", "focus txtHoistFPMTrolley",
-                 "message Trolley FPM was set too high. The 5th Duty Cycle can not be 0 or less."}));
+    EXPECT_EQ(
+        checkLog(Field::HoistFPMTrolley),
+        (V{"tab 4", "focus txtHoistFPMTrolley",
+           "message Trolley FPM was set too high. The 5th Duty Cycle can not be 0 or less."}));
     EXPECT_EQ(text(Field::HoistFPMTrolley), "450");
 }
 
@@ -182,8 +208,9 @@ TEST_F(FieldCheckTest, the_put_back_9999_runs_the_distance_reaction_again_inside
     type(c(Field::LiftDistanceBridge), "5");
     // Message, put-back, then the nested reaction's duty cycle and summary, then the
     // outer reaction's duty cycle again.
-    const auto lines = view.linesStartingWith(
-        {"message", "text txtLiftDistanceBridge", "text txtDutyCycleBridge(5)", "text lblSummaryTotal"});
+    const auto lines =
+        view.linesStartingWith({"message", "text txtLiftDistanceBridge",
+                                "text txtDutyCycleBridge(5)", "text lblSummaryTotal"});
     ASSERT_GE(lines.size(), 5u);
     EXPECT_EQ(lines[0], "message 9999 is the biggest value allowed for this variable.");
     EXPECT_EQ(lines[1], "text txtLiftDistanceBridge=9999");
@@ -199,8 +226,9 @@ TEST_F(FieldCheckTest, an_empty_distance_passed_through_gets_ten_and_no_recalcul
     const std::string energyBefore = form.model().summary.lblSummaryEnergy;
     clear();
     leave(c(Field::LiftDistanceBridge));
-    EXPECT_EQ(checkLog(Field::LiftDistanceBridge),
-              (V{"message Bridge Travel Distance Must Have a Value.", "text txtLiftDistanceBridge=10"}));
+    EXPECT_EQ(
+        checkLog(Field::LiftDistanceBridge),
+        (V{"message Bridge Travel Distance Must Have a Value.", "text txtLiftDistanceBridge=10"}));
     // The duty cycle follows the new distance; the summary waits for the next change.
     EXPECT_EQ(text(Field::DutyCycleBridge5), "6");
     EXPECT_EQ(form.model().summary.lblSummaryEnergy, energyBefore);
@@ -269,8 +297,9 @@ TEST_F(FieldCheckTest, an_empty_step_passed_through_gets_a_quarter_second_where_
     type(c(Field::HoistFPMHoist), "0");
     clear();
     leave(c(Field::DutyCycleTrolley1));
-    EXPECT_EQ(checkLog(Field::DutyCycleTrolley1),
-              (V{"text txtDutyCycleTrolley(1)=0.25", "message Trolley Duty Cycle 1 Must Have a Value."}));
+    EXPECT_EQ(
+        checkLog(Field::DutyCycleTrolley1),
+        (V{"text txtDutyCycleTrolley(1)=0.25", "message Trolley Duty Cycle 1 Must Have a Value."}));
 }
 
 // ---- Full-load current --------------------------------------------------------------

@@ -1,15 +1,14 @@
 #include "form_fixture.h"
 
-#include "support/example_project.h"
-
 #include "files/project_file_layout.h"
+#include "support/example_project.h"
 #include "ui/controls.h"
 
 namespace payvanta::test {
 
 // Pages are dated 6 December 2026, 8:15:03 PM.
-FormTest::FormTest()
-    : form(view, LocaleConventions::unitedStates(), folder.path(), {},
+FormTest::FormTest(LocaleConventions locale)
+    : form(view, std::move(locale), folder.path(), {},
            [] { return reports::DateTime{2026, 12, 6, 20, 15, 3}; }) {
     copyShippedData(folder.path());
     form.load();

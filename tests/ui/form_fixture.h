@@ -1,13 +1,11 @@
 #pragma once
 
 #include "fake_view.h"
-#include "support/temp_folder.h"
-
 #include "model/project_record.h"
+#include "support/temp_folder.h"
 #include "ui/main_form.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <string_view>
 
@@ -17,12 +15,11 @@ namespace payvanta::test {
 // default file and tables.
 class FormTest : public ::testing::Test {
 protected:
-    FormTest();
+    explicit FormTest(LocaleConventions locale = LocaleConventions::unitedStates());
 
     // Writes a project file with the values of fillCompleteProject (changed by edit) and
     // opens it as the file selection dialog would; then clears the log.
-    template <typename Edit>
-    void openProject(Edit&& edit) {
+    template <typename Edit> void openProject(Edit&& edit) {
         ProjectRecord record;
         fillExample(record);
         edit(record);

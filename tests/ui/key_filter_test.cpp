@@ -1,5 +1,4 @@
 #include "form_fixture.h"
-
 #include "ui/key_filter.h"
 
 #include <gtest/gtest.h>
@@ -10,37 +9,40 @@ using ui::CheckCharacter;
 
 namespace {
 
+const LocaleConventions kUs;
+const LocaleConventions kGerman = LocaleConventions::german();
+const LocaleConventions kArabic{"\u066B", "\u066C"}; // separators of two bytes in UTF-8
+
 struct KeyCase {
     int key;
     const char* text;
     bool decimal;
     int kept;
+    const LocaleConventions* locale = &kUs;
 };
 
 class CheckCharacterCases : public ::testing::TestWithParam<KeyCase> {};
 
-TEST_P(CheckCharacterCases, keeps_digits_backspace_and_one_point_where_allowed) {
+TEST_P(CheckCharacterCases, keeps_digits_backspace_and_one_decimal_separator_where_allowed) {
     const auto& c = GetParam();
-    EXPECT_EQ(CheckCharacter(c.key, c.text, c.decimal), c.kept)
+    EXPECT_EQ(CheckCharacter(c.key, c.text, c.decimal, *c.locale), c.kept)
         << "key " << c.key << " in \"" << c.text << "\"";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, CheckCharacterCases,
-    ::testing::Values(KeyCase{'0', "", false, '0'}, KeyCase{'9', "12", true, '9'},
-                      KeyCase{8, "12", false, 8}, KeyCase{'.', "12", true, '.'},
-                      KeyCase{'.', "12", false, 0}, KeyCase{'.', "1.2", true, 0},
-                      KeyCase{'.', "2.5", true, 0}, // even with the whole text selected
-                      KeyCase{13, "12", true, 0}, KeyCase{'-', "", true, 0},
-                      KeyCase{'a', "", true, 0}, KeyCase{' ', "1", true, 0},
-                      KeyCase{'e', "1", true, 0}, KeyCase{',', "1", true, 0},
-                      KeyCase{9, "1", true, 0}, KeyCase{27, "1", true, 0}));
-
-TEST(CheckCharacterLocale, takes_the_locales_decimal_separator_as_the_decimal_key) {
-    EXPECT_EQ(CheckCharacter(',', "1", true, ","), ',');
-    EXPECT_EQ(CheckCharacter(',', "1,5", true, ","), 0);
-    EXPECT_EQ(CheckCharacter('.', "1", true, ","), 0);
-}
+    ::testing::Values(
+        KeyCase{'0', "", false, '0'}, KeyCase{'9', "12", true, '9'}, KeyCase{8, "12", false, 8},
+        KeyCase{'.', "12", true, '.'}, KeyCase{'.', "12", false, 0}, KeyCase{'.', "1.2", true, 0},
+        KeyCase{'.', "2.5", true, 0}, // even with the whole text selected
+        KeyCase{13, "12", true, 0}, KeyCase{'-', "", true, 0}, KeyCase{'a', "", true, 0},
+        KeyCase{' ', "1", true, 0}, KeyCase{'e', "1", true, 0}, KeyCase{',', "1", true, 0},
+        KeyCase{9, "1", true, 0}, KeyCase{27, "1", true, 0},
+        // The locale's separator, and never a group separator.
+        KeyCase{',', "1", true, ',', &kGerman}, KeyCase{',', "1,5", true, 0, &kGerman},
+        KeyCase{'.', "1", true, 0, &kGerman}, KeyCase{0x066B, "1", true, 0x066B, &kArabic},
+        KeyCase{0x066B, "1\u066B5", true, 0, &kArabic}, KeyCase{0x066C, "1", true, 0, &kArabic},
+        KeyCase{'.', "1", true, 0, &kArabic}));
 
 class TypingTest : public FormTest {
 protected:

@@ -1,13 +1,17 @@
+#include "files/text_file.h"
 #include "support/temp_folder.h"
 
-#include "files/text_file.h"
-
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <future>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace payvanta;
@@ -19,6 +23,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kLimit = 1024 * 1024;
+constexpr uid_t kNobody = 65534;
 
 std::set<std::string> filesIn(const fs::path& folder) {
     std::set<std::string> names;
@@ -26,6 +31,42 @@ std::set<std::string> filesIn(const fs::path& folder) {
         names.insert(e.path().lexically_relative(folder).string());
     }
     return names;
+}
+
+std::string reasonOf(const std::optional<files::Failure>& failure) {
+    return failure ? failure->reason : std::string();
+}
+
+// Runs the body in a child process as a user whom permissions stop: "nobody" when the tests
+// run as root. The body says what went wrong, or nothing.
+std::string asUnprivileged(const std::function<std::string()>& body) {
+    int pipe[2];
+    if (::pipe(pipe) != 0) {
+        return "no pipe";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped = ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 &&
+                                                  ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+        const std::string result = dropped ? body() : "cannot become nobody";
+        const bool written = ::write(pipe[1], result.data(), result.size()) >= 0;
+        ::_exit(written ? 0 : 1);
+    }
+    ::close(pipe[1]);
+    std::string result;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;) {
+        result.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(pipe[0]);
+    ::waitpid(child, nullptr, 0);
+    return result;
+}
+
+struct stat statOf(const fs::path& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st;
 }
 
 TEST(ReadSmallTextFile, reads_a_text_file_up_to_the_limit_and_refuses_others_without_waiting) {
@@ -85,28 +126,91 @@ TEST(ReplaceFileAtomically, fails_on_a_folder_of_that_name_leaving_it_and_no_tem
     TempFolder t;
     fs::create_directory(t / "p.QVR");
     writeBytes(t / "p.QVR" / "inside", "kept");
-    EXPECT_EQ(files::replaceFileAtomically(t / "p.QVR", "A = 1\r\n")->reason,
+    EXPECT_EQ(reasonOf(files::replaceFileAtomically(t / "p.QVR", "A = 1\r\n")),
               "it is a folder, not a file");
     EXPECT_EQ(filesIn(t.path()), (std::set<std::string>{"p.QVR", "p.QVR/inside"}));
 }
 
-TEST(TextFiles, without_permission_fail_with_the_system_reason_leaving_the_old_file_and_no_other) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not stop root";
-    }
+TEST(ReplaceFileAtomically, keeps_owner_group_and_mode_and_removes_the_copies_of_a_crashed_save) {
     TempFolder t;
-    fs::create_directory(t / "ro");
-    writeBytes(t / "ro" / "p.QVR", "old\r\n");
-    fs::permissions(t / "ro" / "p.QVR", fs::perms::none);
-    fs::permissions(t / "ro", fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(files::readSmallTextFile(t / "ro" / "p.QVR", kLimit).failure().reason,
-              "Permission denied");
-    EXPECT_EQ(files::replaceFileAtomically(t / "ro" / "p.QVR", "new\r\n")->reason,
-              "Permission denied");
-    fs::permissions(t / "ro", fs::perms::owner_all);
-    fs::permissions(t / "ro" / "p.QVR", fs::perms::owner_read);
-    EXPECT_EQ(readBytes(t / "ro" / "p.QVR"), "old\r\n");
-    EXPECT_EQ(filesIn(t / "ro"), std::set<std::string>{"p.QVR"});
+    writeBytes(t / "p.QVR", "old\r\n");
+    ASSERT_EQ(::chmod((t / "p.QVR").c_str(), 0640), 0);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown((t / "p.QVR").c_str(), 1234, 5678), 0);
+    }
+    const struct stat before = statOf(t / "p.QVR");
+    for (const char* name : {"p.QVR.tmp-a1b2c3", "p.QVR.tmp-keep", "q.QVR.tmp-a1b2c3"}) {
+        writeBytes(t / name, "left behind");
+    }
+    const mode_t umask = ::umask(077); // which must not narrow the file's permissions
+    EXPECT_EQ(files::replaceFileAtomically(t / "p.QVR", "new\r\n"), std::nullopt);
+    ::umask(umask);
+    const struct stat after = statOf(t / "p.QVR");
+    EXPECT_EQ(readBytes(t / "p.QVR"), "new\r\n");
+    EXPECT_NE(after.st_ino, before.st_ino); // a new file took the old one's place
+    EXPECT_EQ(std::tuple(after.st_uid, after.st_gid, after.st_mode),
+              std::tuple(before.st_uid, before.st_gid, before.st_mode));
+    EXPECT_EQ(filesIn(t.path()),
+              (std::set<std::string>{"p.QVR", "p.QVR.tmp-keep", "q.QVR.tmp-a1b2c3"}));
+}
+
+TEST(ReplaceFileAtomically, writes_in_place_where_no_copy_can_keep_folder_or_owner_else_fails) {
+    TempFolder t;
+    ASSERT_EQ(::chmod(t.path().c_str(), 0755), 0);
+    fs::create_directories(t / "backups");
+    fs::permissions(t / "backups", fs::perms::all);
+    const uid_t user = ::geteuid() == 0 ? kNobody : ::geteuid();
+    const gid_t userGroup = ::geteuid() == 0 ? kNobody : ::getegid();
+    // A folder that takes new files; a read-only folder with a file that may be written,
+    // and one with a file that may not; where the tests may make a file of another owner,
+    // a group folder holding root's file that the group may write.
+    const struct Case {
+        const char* folder;
+        mode_t folderMode;
+        mode_t fileMode;
+        const char* failure; // of a save that fits; nothing: the content is new
+    } cases[] = {{"rw", 0700, 0600, ""},
+                 {"ro", 0555, 0600, ""},
+                 {"locked", 0555, 0, "Permission denied"},
+                 {"group", 0770, 0660, ""}};
+    for (const Case& k : cases) {
+        const bool group = k.folder == std::string("group");
+        if (group && ::geteuid() != 0) {
+            continue;
+        }
+        const fs::path file = t / k.folder / "p.QVR";
+        fs::create_directory(file.parent_path());
+        writeBytes(file, "old\r\n");
+        for (const fs::path& p : {file.parent_path(), file}) {
+            ASSERT_EQ(::chown(p.c_str(), group ? 0 : user, userGroup), 0);
+        }
+        ASSERT_EQ(::chmod(file.parent_path().c_str(), k.folderMode) |
+                      ::chmod(file.c_str(), k.fileMode),
+                  0);
+        const struct stat before = statOf(file);
+        // A save that cannot be written whole (the file size is limited) changes nothing.
+        for (const std::size_t size : {5000, 5}) {
+            const std::string saved = asUnprivileged([&] {
+                ::setenv("TMPDIR", (t / "backups").c_str(), 1);
+                const rlimit limit{100, 100};
+                ::signal(SIGXFSZ, SIG_IGN);
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+                return reasonOf(files::replaceFileAtomically(file, std::string(size, 'n')));
+            });
+            const bool saves = size == 5 && *k.failure == 0;
+            EXPECT_EQ(saved, *k.failure != 0 || size == 5 ? k.failure : "File too large") << file;
+            ::chmod(file.c_str(), 0600);
+            EXPECT_EQ(readBytes(file), saves ? "nnnnn" : "old\r\n") << file;
+            ::chmod(file.c_str(), k.fileMode);
+            EXPECT_EQ(filesIn(file.parent_path()), std::set<std::string>{"p.QVR"});
+        }
+        const struct stat after = statOf(file);
+        EXPECT_EQ(
+            std::tuple(after.st_ino == before.st_ino, after.st_uid, after.st_gid, after.st_mode),
+            std::tuple(k.folderMode != 0700, before.st_uid, before.st_gid, before.st_mode))
+            << file;
+    }
+    EXPECT_EQ(filesIn(t / "backups"), std::set<std::string>{}) << "a backup was left behind";
 }
 
 } // namespace

@@ -46,6 +46,9 @@ AppOptions parseAppOptions(const QStringList& arguments, const QString& workingF
     const QDir base(workingFolder);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
+        if (a.isEmpty()) {
+            continue; // an empty argument names no file: the working folder is no project
+        }
         if (a == QLatin1String("--no-splash")) {
             o.noSplash = true;
         } else if (a == QLatin1String("--folder")) {

@@ -1,5 +1,6 @@
 // payvanta: the desktop program. One copy per user: a later copy hands its command line
-// to the running one and ends. The splash gives way to the main form.
+// to the running one and ends; when no running copy takes it, it starts on its own. The
+// splash gives way to the main form.
 
 #include "app_options.h"
 #include "files/program_folder.h"
@@ -65,10 +66,18 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // Listening starts at once, so that a copy started during the splash is heard; the
+    // window takes its command line once it shows.
     ui::qt::SingleInstance instance;
-    if (!instance.claimLock()) {
-        instance.handOver(arguments);
-        return 0;
+    if (!instance.claim()) {
+        if (instance.handOver(arguments)) {
+            return 0;
+        }
+        // A lock that nobody answers for (a copy that hangs, a damaged lock file): two
+        // copies are better than none.
+        QTextStream(stderr) << "payvanta: no running copy answered at " << instance.serverPath()
+                            << "; starting another copy (if none runs, remove "
+                            << instance.lockFilePath() << ")\n";
     }
 
     ui::qt::QtMessageBoxes boxes;
@@ -109,14 +118,17 @@ int main(int argc, char** argv) {
     // program ends by a queued call once the main form is shown and its project opened
     // (exit, not quit, which would close the window and ask to save).
     const bool quitWhenShown = qEnvironmentVariableIntValue("PAYVANTA_QUIT_WHEN_SHOWN") == 1;
-    const auto showMainForm = [&window, &options, &instance, quitWhenShown] {
+    bool shown = false;
+    QString handedProjectFile; // from a later copy, before the window showed
+    const auto showMainForm = [&window, &options, &shown, &handedProjectFile, quitWhenShown] {
+        shown = true;
         window.show();
-        // Later copies are listened for once the window is up; until then they wait.
-        QMetaObject::invokeMethod(&instance, &ui::qt::SingleInstance::listen, Qt::QueuedConnection);
         window.raise();
         window.activateWindow();
-        if (!options.projectFile.isEmpty()) {
-            window.openProjectFile(options.projectFile);
+        const QString file =
+            options.projectFile.isEmpty() ? handedProjectFile : options.projectFile;
+        if (!file.isEmpty()) {
+            window.openProjectFile(file);
         }
         if (quitWhenShown) {
             QMetaObject::invokeMethod(
@@ -126,9 +138,14 @@ int main(int argc, char** argv) {
 
     // A later copy's command line: come forward, and open its project if none is open.
     QObject::connect(&instance, &ui::qt::SingleInstance::commandLineReceived, &window,
-                     [&window](const QStringList& handed, const QString& workingFolder) {
-                         window.comeForward(
-                             app::parseAppOptions(handed, workingFolder).projectFile);
+                     [&](const QStringList& handed, const QString& workingFolder) {
+                         const QString file =
+                             app::parseAppOptions(handed, workingFolder).projectFile;
+                         if (shown) {
+                             window.comeForward(file);
+                         } else if (handedProjectFile.isEmpty()) {
+                             handedProjectFile = file;
+                         }
                      });
 
     if (options.noSplash) {

@@ -1,16 +1,22 @@
+#include "app_options.h"
 #include "support/qt_test_main.h"
+#include "ui/qt/hand_over_message.h"
 #include "ui/qt/single_instance.h"
 
+#include <QDataStream>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using payvanta::ui::qt::SingleInstance;
 using payvanta::ui::qt::SingleInstanceNames;
@@ -42,12 +48,18 @@ private slots:
     void a_later_copy_waits_while_the_first_has_its_lock_but_does_not_listen_yet();
     void a_lock_left_behind_by_a_crashed_copy_is_taken_over();
     void a_later_copy_gives_up_when_the_running_copy_does_not_listen();
-    void bytes_that_are_not_a_command_line_are_dropped();
+    void bytes_that_are_not_a_whole_command_line_are_dropped();
+    void a_flood_of_connections_or_a_failed_server_leaves_later_copies_heard();
+    void without_a_runtime_folder_only_a_folder_of_the_users_own_is_used_data();
+    void without_a_runtime_folder_only_a_folder_of_the_users_own_is_used();
+    void a_program_whose_lock_nobody_answers_for_starts_anyway_and_says_so();
+    void an_empty_argument_handed_over_names_no_project();
 
 private:
     QStringList helperArguments(const QString& mode, const QString& serverName = {}) const;
     void startHelper(QProcess& helper, const QString& mode, const QStringList& rest = {});
     static QByteArray readLine(QProcess& helper);
+    int handOverFromHelper(const QStringList& arguments);
 
     std::unique_ptr<QTemporaryDir> folder_;
     SingleInstanceNames names_;
@@ -85,6 +97,15 @@ QByteArray SingleInstanceTest::readLine(QProcess& helper) {
         }
     }
     return helper.readLine();
+}
+
+// A later copy's exit status, -1 when it did not end; the running copy answers meanwhile.
+int SingleInstanceTest::handOverFromHelper(const QStringList& arguments) {
+    QProcess later;
+    QSignalSpy finished(&later, &QProcess::finished);
+    startHelper(later, QStringLiteral("hand-over"),
+                QStringList{QStringLiteral("5000")} + arguments);
+    return finished.wait(kProcessWaitMs) ? later.exitCode() : -1;
 }
 
 void SingleInstanceTest::the_default_names_are_the_program_names() {
@@ -224,18 +245,104 @@ void SingleInstanceTest::a_later_copy_gives_up_when_the_running_copy_does_not_li
     QCOMPARE(later.exitCode(), 2);
 }
 
-void SingleInstanceTest::bytes_that_are_not_a_command_line_are_dropped() {
+void SingleInstanceTest::bytes_that_are_not_a_whole_command_line_are_dropped() {
     SingleInstance first(names_);
     QVERIFY(first.claim());
     QSignalSpy received(&first, &SingleInstance::commandLineReceived);
-
-    QLocalSocket stranger;
-    QSignalSpy dropped(&stranger, &QLocalSocket::disconnected);
-    stranger.connectToServer(first.serverPath());
-    QVERIFY(stranger.waitForConnected(kProcessWaitMs));
-    stranger.write("GET / HTTP/1.0\r\n\r\n");
-    QVERIFY(dropped.wait(kProcessWaitMs));
+    const QByteArray message = payvanta::ui::qt::encodeHandOver({{QStringLiteral("a.QVR")}, {}});
+    QByteArray tooLarge = message.left(4); // the mark of ours, then 2 MiB announced
+    QDataStream(&tooLarge, QIODevice::Append) << quint32(2 << 20);
+    // A stranger's bytes, a message too large, one that stops halfway (dropped in time).
+    for (const QByteArray& bytes :
+         {QByteArray("GET / HTTP/1.0\r\n\r\n"), tooLarge, message.left(message.size() - 1)}) {
+        QLocalSocket stranger;
+        QSignalSpy dropped(&stranger, &QLocalSocket::disconnected);
+        stranger.connectToServer(first.serverPath());
+        QVERIFY(stranger.waitForConnected(kProcessWaitMs));
+        stranger.write(bytes);
+        QVERIFY(dropped.wait(kProcessWaitMs));
+    }
     QCOMPARE(received.count(), 0);
+}
+
+void SingleInstanceTest::a_flood_of_connections_or_a_failed_server_leaves_later_copies_heard() {
+    SingleInstance first(names_);
+    QVERIFY(first.claim());
+    QSignalSpy received(&first, &SingleInstance::commandLineReceived);
+    std::vector<std::unique_ptr<QLocalSocket>> flood;
+    int dropped = 0;
+    for (int i = 0; i < 4 * SingleInstance::kMaxConnections; ++i) {
+        flood.push_back(std::make_unique<QLocalSocket>());
+        connect(flood.back().get(), &QLocalSocket::disconnected, this, [&dropped] { ++dropped; });
+        flood.back()->connectToServer(first.serverPath());
+        QVERIFY(flood.back()->waitForConnected(kProcessWaitMs));
+    }
+    // Those beyond the few it hears at once go at once, the others when their time is up.
+    QTRY_COMPARE(first.findChildren<QLocalSocket*>().size(), SingleInstance::kMaxConnections);
+    QTRY_COMPARE_WITH_TIMEOUT(dropped, 4 * SingleInstance::kMaxConnections, kProcessWaitMs);
+    // What Qt does when it cannot take a connection: the server closes, its socket goes.
+    first.findChild<QLocalServer*>()->close();
+    QCOMPARE(handOverFromHelper({QStringLiteral("heard again")}), 0);
+    QTRY_COMPARE(received.count(), 1);
+}
+
+void SingleInstanceTest::without_a_runtime_folder_only_a_folder_of_the_users_own_is_used_data() {
+    QTest::addColumn<uint>("mode"); // of a folder of that name made before; 0: none
+    QTest::addColumn<uint>("owner");
+    QTest::newRow("none yet: made for the user") << 0u << ::geteuid();
+    QTest::newRow("open to others") << 0777u << ::geteuid();
+    if (::geteuid() == 0) {
+        QTest::newRow("another user's") << 0700u << 65534u;
+    }
+}
+
+void SingleInstanceTest::without_a_runtime_folder_only_a_folder_of_the_users_own_is_used() {
+    QFETCH(uint, mode);
+    QFETCH(uint, owner);
+    const auto restore =
+        qScopeGuard([runtime = qgetenv("XDG_RUNTIME_DIR"), tmp = qgetenv("TMPDIR")] {
+            qputenv("XDG_RUNTIME_DIR", runtime); // the suite runs without one: empty is the same
+            qputenv("TMPDIR", tmp);
+        });
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(folder_->path()));
+    const QByteArray own =
+        QFile::encodeName(folder_->filePath(QStringLiteral("payvanta-%1").arg(::geteuid())));
+    if (mode != 0) {
+        QCOMPARE(::mkdir(own.constData(), mode), 0);
+        QCOMPARE(::chmod(own.constData(), mode) | ::chown(own.constData(), owner, gid_t(-1)), 0);
+    }
+    SingleInstance instance;
+    QCOMPARE(QFile::encodeName(QFileInfo(instance.lockFilePath()).absolutePath()), own);
+    QVERIFY(instance.claim()); // the first copy in any case
+    QCOMPARE(instance.holdsLock(), mode == 0);
+    QCOMPARE(QFile::exists(instance.serverPath()), mode == 0);
+    struct stat st {};
+    QCOMPARE(::stat(own.constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode == 0 ? 0700u : mode);
+}
+
+void SingleInstanceTest::a_program_whose_lock_nobody_answers_for_starts_anyway_and_says_so() {
+    // Garbage; an empty lock, another host's or a folder in its place fail alike.
+    QFile garbage(folder_->filePath(QStringLiteral("STRAQVR_APPLICATION_MUTEX")));
+    QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not\na\nlock\n") > 0);
+    garbage.close();
+    QProcess program;
+    program.setEnvironment(QProcess::systemEnvironment() +
+                           QStringList{"XDG_RUNTIME_DIR=" + folder_->path(),
+                                       "QT_QPA_PLATFORM=offscreen", "PAYVANTA_QUIT_WHEN_SHOWN=1"});
+    program.start(QStringLiteral(PAYVANTA_PROGRAM), {QStringLiteral("--no-splash")});
+    QVERIFY(program.waitForFinished(3 * kProcessWaitMs));
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY2(program.readAllStandardError().contains("starting another copy"), "no word of it");
+}
+
+void SingleInstanceTest::an_empty_argument_handed_over_names_no_project() {
+    const auto projectOf = [](const QStringList& arguments) {
+        return payvanta::app::parseAppOptions(arguments, QStringLiteral("/srv")).projectFile;
+    };
+    QCOMPARE(projectOf({QString()}), QString()); // not the working folder
+    QCOMPARE(projectOf({QString(), QStringLiteral("a.QVR")}), QStringLiteral("/srv/a.QVR"));
 }
 
 PAYVANTA_QTEST_MAIN(SingleInstanceTest)

@@ -4,23 +4,75 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace payvanta::ui::qt {
 
 namespace {
 
+using namespace std::chrono_literals;
+
+// How often the first copy looks whether its server still listens.
+constexpr auto kListeningCheck = 1s;
+
 QString instanceFolder(const QString& folder) {
     if (!folder.isEmpty()) {
         return folder;
     }
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    // Without XDG_RUNTIME_DIR Qt would make up a folder itself, or none at all when
+    // another user holds that name: ours is named with the user id.
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!runtime.isEmpty()) {
+            return runtime;
+        }
+    }
+#ifdef Q_OS_UNIX
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("payvanta-%1").arg(::geteuid()));
+#else
+    return QDir::tempPath();
+#endif
+}
+
+// Why the folder cannot hold the lock and the socket, or nothing: it must be a folder
+// (not a link to one) that the user owns and nobody else may enter. Made so when missing.
+QString privateFolderProblem(const QString& folder) {
+#ifdef Q_OS_UNIX
+    const QByteArray path = QFile::encodeName(folder);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0) {
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        return QStringLiteral("it is not a folder");
+    }
+    if (st.st_uid != ::geteuid()) {
+        return QStringLiteral("it belongs to another user");
+    }
+    if ((st.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+        return QStringLiteral("other users may enter it");
+    }
+    return {};
+#else
+    QDir().mkpath(folder);
+    return {};
+#endif
 }
 
 // On Unix the server is a socket file: keep it in the same per-user folder as the lock,
@@ -58,10 +110,10 @@ bool connectWithin(QLocalSocket& socket, const QString& serverPath,
 
 } // namespace
 
-SingleInstance::SingleInstance(SingleInstanceNames names, QObject* parent) : QObject(parent) {
-    const QString folder = instanceFolder(names.folder);
-    lockFilePath_ = QDir(folder).filePath(names.lockName);
-    serverPath_ = serverPathFor(folder, names.serverName);
+SingleInstance::SingleInstance(SingleInstanceNames names, QObject* parent)
+    : QObject(parent), folder_(instanceFolder(names.folder)) {
+    lockFilePath_ = QDir(folder_).filePath(names.lockName);
+    serverPath_ = serverPathFor(folder_, names.serverName);
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -78,7 +130,13 @@ bool SingleInstance::claimLock() {
     if (first_) {
         return true;
     }
-    QDir().mkpath(QFileInfo(lockFilePath_).absolutePath());
+    if (const QString problem = privateFolderProblem(folder_); !problem.isEmpty()) {
+        qWarning("The folder %ls cannot hold the single-copy lock (%ls); running without the "
+                 "single-copy rule",
+                 qUtf16Printable(folder_), qUtf16Printable(problem));
+        first_ = true;
+        return true;
+    }
     auto lock = std::make_unique<QLockFile>(lockFilePath_);
     // The first copy holds the lock for the whole run: only a dead owner makes it stale,
     // never its age.
@@ -97,16 +155,36 @@ bool SingleInstance::claimLock() {
 }
 
 void SingleInstance::listen() {
-    if (!first_ || server_ != nullptr) {
+    // Only the holder of the lock may answer for the program.
+    if (!lock_ || server_ != nullptr) {
         return;
     }
-    // A copy that crashed leaves its socket file behind; holding the lock, it is ours.
-    QLocalServer::removeServer(serverPath_);
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
-    if (!server_->listen(serverPath_)) {
-        qWarning("Cannot listen on %ls: %ls; later copies will end without handing over",
+    listenAgainIfClosed();
+    // Qt's server closes for good when it cannot take a connection (when the program has
+    // no descriptor left, say), and tells nobody: look now and then.
+    auto* check = new QTimer(this);
+    check->setTimerType(Qt::VeryCoarseTimer);
+    connect(check, &QTimer::timeout, this, &SingleInstance::listenAgainIfClosed);
+    check->start(kListeningCheck);
+}
+
+void SingleInstance::listenAgainIfClosed() {
+    if (server_->isListening()) {
+        return;
+    }
+    // A copy that crashed, or the server that closed, leaves its socket file behind;
+    // holding the lock, it is ours.
+    QLocalServer::removeServer(serverPath_);
+    if (server_->listen(serverPath_)) {
+        notListeningReported_ = false;
+        return;
+    }
+    if (!notListeningReported_) {
+        notListeningReported_ = true;
+        qWarning("Cannot listen on %ls: %ls; later copies will start on their own",
                  qUtf16Printable(serverPath_), qUtf16Printable(server_->errorString()));
     }
 }
@@ -132,9 +210,21 @@ bool SingleInstance::handOver(const QStringList& arguments, std::chrono::millise
 
 void SingleInstance::acceptConnections() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        if (connections_ >= kMaxConnections) {
+            // A flood: turned away at once, so that it holds no descriptor of ours.
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        ++connections_;
+        connect(socket, &QObject::destroyed, this, [this] { --connections_; });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this,
                 [this, socket] { receiveHandOver(socket); });
+        QTimer::singleShot(kReadDeadline, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
         // Bytes may have arrived before the connection was taken.
         if (socket->bytesAvailable() > 0) {
             receiveHandOver(socket);

@@ -17,30 +17,40 @@ namespace payvanta::ui::qt {
 struct SingleInstanceNames {
     QString lockName = QStringLiteral("STRAQVR_APPLICATION_MUTEX");
     QString serverName = QStringLiteral("STRAQVR_APPLICATION");
-    // Empty: the user's runtime folder, so that each user runs their own copy.
+    // Empty: the user's runtime folder, so that each user runs their own copy; without
+    // one, a folder of the user's own in the temporary folder, named with the user id.
     QString folder;
 };
 
 // One copy of the program per user. The first copy holds a lock file and listens on a
 // local server; a later copy finds the lock taken, hands its command line to the running
-// copy over a local socket and ends.
+// copy over a local socket and ends. Both live in a folder that must be the user's own
+// (owned by the user, closed to everyone else); in any other folder a stranger could
+// pose as the running copy, so there the program runs without the single-copy rule.
 class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
     static constexpr std::chrono::milliseconds kHandOverTimeout{5000};
+    // A later copy sends its few bytes at once: one that takes longer is dropped, and
+    // at most this many are heard at the same time.
+    static constexpr std::chrono::milliseconds kReadDeadline{2000};
+    static constexpr int kMaxConnections = 8;
 
     explicit SingleInstance(SingleInstanceNames names = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // Takes the lock and starts listening. True when this is the first copy (also when the
-    // lock cannot be written at all: better two copies than none). A lock left behind by a
-    // copy that crashed is taken over. The lock is held until this object goes.
+    // lock cannot be written at all or the folder is not the user's own: better two copies
+    // than none). A lock left behind by a copy that crashed is taken over. The lock is
+    // held until this object goes.
     bool claim();
     // The two halves of claim(): the program takes the lock at once and starts listening
-    // once its window shows. A later copy keeps trying to connect meanwhile.
+    // once its window shows. A later copy keeps trying to connect meanwhile. Listening
+    // goes on for the whole run: when the server fails, it listens again.
     bool claimLock();
     void listen();
+    bool holdsLock() const { return lock_ != nullptr; }
     bool isFirst() const { return first_; }
 
     // For a later copy, after claim() said no: hands the arguments (without the program
@@ -57,13 +67,17 @@ signals:
     void commandLineReceived(const QStringList& arguments, const QString& workingFolder);
 
 private:
+    void listenAgainIfClosed();
     void acceptConnections();
     void receiveHandOver(QLocalSocket* socket);
 
+    QString folder_;
     QString lockFilePath_;
     QString serverPath_;
     std::unique_ptr<QLockFile> lock_;
     QLocalServer* server_ = nullptr;
+    bool notListeningReported_ = false;
+    int connections_ = 0;
     bool first_ = false;
 };
 

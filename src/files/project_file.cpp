@@ -16,8 +16,9 @@ Result<KeyValueTable> readProjectFile(const std::filesystem::path& path) {
 }
 
 std::optional<Failure> writeProjectFile(const std::filesystem::path& path,
-                                        const ProjectRecord& record) {
-    return replaceFileAtomically(path, encodeProjectFile(projectFileText(record)));
+                                        const ProjectRecord& record,
+                                        const LocaleConventions& locale) {
+    return replaceFileAtomically(path, encodeProjectFile(projectFileText(record, locale)));
 }
 
 } // namespace payvanta::files

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "failure.h"
-
 #include "model/project_record.h"
 #include "model/run_state.h"
 
@@ -18,9 +17,10 @@ inline constexpr std::size_t kMaxProjectFileBytes = 1024 * 1024;
 // text decoded and its lines parsed. Nothing is kept when it cannot be read.
 Result<KeyValueTable> readProjectFile(const std::filesystem::path& path);
 
-// Writes the record in the project-file layout, replacing the file without ever leaving
-// it half-written.
+// Writes the record in the project-file layout, its numbers in the form every locale
+// reads alike, replacing the file without ever leaving it half-written.
 std::optional<Failure> writeProjectFile(const std::filesystem::path& path,
-                                        const ProjectRecord& record);
+                                        const ProjectRecord& record,
+                                        const LocaleConventions& locale);
 
 } // namespace payvanta::files

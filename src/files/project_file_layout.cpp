@@ -1,5 +1,6 @@
 #include "project_file_layout.h"
 
+#include "model/number_text.h"
 #include "text_encoding.h"
 
 #include <array>
@@ -25,34 +26,40 @@ void line(std::string& out, std::string_view text = {}) {
     out += kCrLf;
 }
 
-void setting(std::string& out, const ProjectRecord& record, Field field) {
+void setting(std::string& out, const ProjectRecord& record, const LocaleConventions& locale,
+             Field field) {
     out += fieldKey(field);
     out += " = ";
+    const std::string value = isNumberField(field)
+                                  ? numbers::fileNumberText(record.get(field), locale)
+                                  : record.get(field);
     // A line break inside a value would split the setting and let its second half pass
     // for a setting of its own; it is written as a space.
-    for (const char c : record.get(field)) {
+    for (const char c : value) {
         out.push_back(c == '\r' || c == '\n' ? ' ' : c);
     }
     out += kCrLf;
 }
 
-void settings(std::string& out, const ProjectRecord& record, Field first, Field last) {
+void settings(std::string& out, const ProjectRecord& record, const LocaleConventions& locale,
+              Field first, Field last) {
     for (auto i = index(first); i <= index(last); ++i) {
-        setting(out, record, static_cast<Field>(i));
+        setting(out, record, locale, static_cast<Field>(i));
     }
 }
 
-void motionBlock(std::string& out, const ProjectRecord& record, Motion m) {
-    settings(out, record, motorField(m), distanceField(m));
+void motionBlock(std::string& out, const ProjectRecord& record, const LocaleConventions& locale,
+                 Motion m) {
+    settings(out, record, locale, motorField(m), distanceField(m));
     line(out);
-    settings(out, record, dutyCycleField(m, 1), dutyCycleField(m, 5));
+    settings(out, record, locale, dutyCycleField(m, 1), dutyCycleField(m, 5));
     line(out);
     line(out);
 }
 
 } // namespace
 
-std::string projectFileText(const ProjectRecord& record) {
+std::string projectFileText(const ProjectRecord& record, const LocaleConventions& locale) {
     std::string out;
     out.reserve(2048);
     for (const auto h : kHeader) {
@@ -61,20 +68,20 @@ std::string projectFileText(const ProjectRecord& record) {
     line(out);
     line(out);
     line(out, "* Loads the Project Information frame");
-    settings(out, record, Field::CustName, Field::MaintPerHour);
+    settings(out, record, locale, Field::CustName, Field::MaintPerHour);
     line(out);
     line(out, "* Loads the Inventory Costs\\Maintenance frame.");
-    settings(out, record, Field::ContactElec, Field::ShoeLife);
+    settings(out, record, locale, Field::ContactElec, Field::ShoeLife);
     line(out);
     line(out, "* Loads the Hoist frame, from the Hoist sheet.");
-    motionBlock(out, record, Motion::Hoist);
+    motionBlock(out, record, locale, Motion::Hoist);
     line(out, "* Loads the Trolley frame");
-    motionBlock(out, record, Motion::Trolley);
+    motionBlock(out, record, locale, Motion::Trolley);
     line(out, "* Loads the Bridge frame, from the Bridge sheet.");
-    motionBlock(out, record, Motion::Bridge);
+    motionBlock(out, record, locale, Motion::Bridge);
     line(out, "* Sets the Printer Fonts.");
-    setting(out, record, Field::PrintFontName);
-    setting(out, record, Field::PrintFontSize);
+    setting(out, record, locale, Field::PrintFontName);
+    setting(out, record, locale, Field::PrintFontSize);
     return out;
 }
 

@@ -73,8 +73,8 @@ constexpr std::array<Field, kFieldCount> kAllFields = makeAllFields();
 constexpr std::size_t kMotionBlock = 11;
 
 Field motionFieldAt(Motion m, std::size_t offset) {
-    return static_cast<Field>(index(Field::HoistMotor) + static_cast<std::size_t>(m) * kMotionBlock +
-                              offset);
+    return static_cast<Field>(index(Field::HoistMotor) +
+                              static_cast<std::size_t>(m) * kMotionBlock + offset);
 }
 
 } // namespace
@@ -172,6 +172,22 @@ std::optional<int> dutyCycleStepOf(Field f) {
         return std::nullopt;
     }
     return static_cast<int>(offset - 5);
+}
+
+bool isNumberField(Field f) {
+    switch (f) {
+    case Field::CustName:
+    case Field::ProjName:
+    case Field::cmbStateKw:
+    case Field::HoistMotor:
+    case Field::TrolleyMotor:
+    case Field::BridgeMotor:
+    case Field::PrintFontName:
+    case Field::PrintFontSize:
+        return false;
+    default:
+        return true;
+    }
 }
 
 } // namespace payvanta

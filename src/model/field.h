@@ -96,11 +96,15 @@ Field motorField(Motion m);
 Field numMotorField(Motion m);
 Field motorVoltsField(Motion m);
 Field motorFLCAmpsField(Motion m);
-Field speedField(Motion m);    // HoistFPM + motion
-Field distanceField(Motion m);  // LiftDistance + motion
+Field speedField(Motion m);               // HoistFPM + motion
+Field distanceField(Motion m);            // LiftDistance + motion
 Field dutyCycleField(Motion m, int step); // step 1 to 5
 Field nemaSizeField(Motion m);
 Field contactCostField(Motion m);
+
+// The fields that hold a decimal number; the others hold text (names, the state, the
+// motor descriptions, the print font).
+bool isNumberField(Field f);
 
 // The motion a per-motion field belongs to, and the step of a duty-cycle field (1 to 5).
 std::optional<Motion> motionOf(Field f);

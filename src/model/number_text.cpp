@@ -150,7 +150,8 @@ Decimal roundDecimal(double value, int decimals) {
     int at = 0;
     if (integerCount > 0) {
         int first = 0;
-        while (first < std::min(integerCount, keptCount) - 1 && kept[static_cast<std::size_t>(first)] == '0') {
+        while (first < std::min(integerCount, keptCount) - 1 &&
+               kept[static_cast<std::size_t>(first)] == '0') {
             ++first;
         }
         for (int i = first; i < integerCount; ++i) {
@@ -266,12 +267,17 @@ size_t groupSeparatorAt(std::string_view s, const LocaleConventions& locale) {
 bool scanUnsigned(std::string_view s, const LocaleConventions& locale, std::string& out) {
     bool anyDigit = false;
     bool lastWasDigit = false;
-    // Integer part, with group separators only between digits.
+    // Integer part, with group separators only between digits, where the locale puts them.
+    const auto groupSize = static_cast<size_t>(std::max(locale.groupSize, 1));
+    const size_t integerStart = out.size();
+    size_t groupDigits = 0;
+    bool grouped = false;
     while (!s.empty()) {
         const char c = s.front();
         if (c >= '0' && c <= '9') {
             out.push_back(c);
             anyDigit = lastWasDigit = true;
+            ++groupDigits;
             s.remove_prefix(1);
             continue;
         }
@@ -280,11 +286,20 @@ bool scanUnsigned(std::string_view s, const LocaleConventions& locale, std::stri
         }
         const size_t sep = groupSeparatorAt(s, locale);
         if (sep > 0 && lastWasDigit && s.size() > sep && s[sep] >= '0' && s[sep] <= '9') {
+            const bool leadingGroupFits = groupDigits <= groupSize && out[integerStart] != '0';
+            if (grouped ? groupDigits != groupSize : !leadingGroupFits) {
+                return false;
+            }
+            grouped = true;
+            groupDigits = 0;
             s.remove_prefix(sep);
             lastWasDigit = false;
             continue;
         }
         break;
+    }
+    if (grouped && groupDigits != groupSize) {
+        return false;
     }
     if (startsWith(s, locale.decimalPoint)) {
         s.remove_prefix(locale.decimalPoint.size());
@@ -390,7 +405,62 @@ std::optional<double> parsePlainDigits(std::string_view s, const LocaleConventio
     return value;
 }
 
+// The text is a plain number written with this decimal separator: an optional minus,
+// digits with at most one separator among or after them, an optional exponent.
+bool isPlainNumber(std::string_view s, std::string_view decimalPoint) {
+    if (startsWith(s, "-")) {
+        s.remove_prefix(1);
+    }
+    const auto skipDigits = [&s] {
+        size_t n = 0;
+        while (n < s.size() && s[n] >= '0' && s[n] <= '9') {
+            ++n;
+        }
+        s.remove_prefix(n);
+        return n;
+    };
+    size_t digits = skipDigits();
+    if (startsWith(s, decimalPoint)) {
+        s.remove_prefix(decimalPoint.size());
+        digits += skipDigits();
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (!s.empty() && (s.front() == 'E' || s.front() == 'e')) {
+        s.remove_prefix(1);
+        if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+            s.remove_prefix(1);
+        }
+        if (skipDigits() == 0) {
+            return false;
+        }
+    }
+    return s.empty();
+}
+
+// The plain number with its decimal separator exchanged; any other text as it stands.
+std::string withDecimalSeparator(std::string_view text, std::string_view from,
+                                 std::string_view to) {
+    if (from == to || !isPlainNumber(text, from)) {
+        return std::string(text);
+    }
+    const size_t at = text.find(from);
+    if (at == std::string_view::npos) {
+        return std::string(text);
+    }
+    return std::string(text.substr(0, at)).append(to).append(text.substr(at + from.size()));
+}
+
 } // namespace
+
+std::string fileNumberText(std::string_view text, const LocaleConventions& locale) {
+    return withDecimalSeparator(text, locale.decimalPoint, ".");
+}
+
+std::string loadedNumberText(std::string_view value, const LocaleConventions& locale) {
+    return withDecimalSeparator(value, ".", locale.decimalPoint);
+}
 
 NumberFormat NumberFormat::named(std::string_view name) {
     if (name == "Currency") {
@@ -469,8 +539,8 @@ std::string plain(double value, const LocaleConventions& locale) {
         return "0"; // never "-0"
     }
     char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general,
-                                   kSignificantDigits);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, kSignificantDigits);
     std::string out;
     out.reserve(static_cast<size_t>(res.ptr - buf) + 2);
     for (const char* p = buf; p < res.ptr; ++p) {
@@ -495,9 +565,9 @@ std::string format(double value, const NumberFormat& fmt, const LocaleConvention
         number += d.fractionDigits();
     }
     if (fmt.currency) {
-        return applyCurrencyPattern(
-            d.negative ? locale.negativeCurrencyPattern : locale.positiveCurrencyPattern, number,
-            locale);
+        return applyCurrencyPattern(d.negative ? locale.negativeCurrencyPattern
+                                               : locale.positiveCurrencyPattern,
+                                    number, locale);
     }
     return d.negative ? locale.negativeSign + number : number;
 }

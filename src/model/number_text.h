@@ -32,9 +32,26 @@ inline constexpr NumberFormat kThreeDecimals{3, true, false};
 
 // Reads a field's text as a number with the locale's conventions: surrounding spaces,
 // one sign, a currency symbol before or after, digit grouping, a negative amount in
-// parentheses and an exponent are accepted. "" and "." are not numbers, nor is a value
-// too large for a double.
+// parentheses and an exponent are accepted. Grouping is read only as the locale writes
+// it: a first group of one to three digits that does not start with 0, then groups of
+// exactly three, so that "0.0824" is no number in Germany rather than 824. "" and "."
+// are not numbers, nor is a value too large for a double.
 std::optional<double> parse(std::string_view text, const LocaleConventions& locale);
+
+// Numbers in project files. A file holds each number as it was typed, and a file written
+// in one locale must read the same in another. Typed numbers hold no grouping (the key
+// filter admits none), so:
+// - Saving writes a number field whose text is a plain number in the user's locale (an
+//   optional minus, digits with at most one decimal separator, an optional exponent)
+//   with a point: "0,0824" typed in Germany is saved as "0.0824". In the United States
+//   nothing changes, so its files keep their bytes.
+// - Loading shows a value that is such a plain number with a point in the user's form:
+//   "0.0824" opens as "0,0824" in Germany.
+// - Any other value, such as "0,0824" in an older German file or a hand-typed "100,000"
+//   in the United States, is loaded as it stands and read with the locale's conventions.
+// The text of a number field as saved, and the text a loaded value becomes.
+std::string fileNumberText(std::string_view text, const LocaleConventions& locale);
+std::string loadedNumberText(std::string_view value, const LocaleConventions& locale);
 
 // The plain text form of a number: at most 15 significant digits, no grouping, no
 // trailing zeros, an exponent only for very large or very small values (printf's %.15G),

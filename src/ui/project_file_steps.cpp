@@ -1,11 +1,11 @@
 #include "project_file_steps.h"
 
-#include "ui_texts.h"
-
 #include "files/file_naming.h"
 #include "files/key_value_file.h"
 #include "files/project_file.h"
+#include "model/number_text.h"
 #include "model/print_font.h"
+#include "ui_texts.h"
 
 namespace payvanta::ui {
 
@@ -46,7 +46,11 @@ bool ProjectFileSteps::ReadKeyValueFile() {
 void ProjectFileSteps::LoadProjectIntoFields() {
     RunState& s = form_.model.state;
     ProjectRecord& r = form_.model.record;
-    const auto load = [&](Field f) { r.set(f, files::LookupValue(s.keyValueTable, fieldKey(f))); };
+    // A number saved with a point shows in the user's form (numbers::loadedNumberText).
+    const auto load = [&](Field f) {
+        const std::string value = files::LookupValue(s.keyValueTable, fieldKey(f));
+        r.set(f, isNumberField(f) ? numbers::loadedNumberText(value, form_.model.locale()) : value);
+    };
 
     s.RecalcEnabled = false;
     for (auto i = index(Field::CustName); i <= index(Field::MaintPerHour); ++i) {
@@ -105,7 +109,8 @@ bool ProjectFileSteps::WriteProjectFile() {
         s.UserFileOpen = true;
     }
     if (s.UserFileOpen) {
-        if (const auto failure = files::writeProjectFile(s.CurrentFilePath, form_.model.record)) {
+        if (const auto failure = files::writeProjectFile(s.CurrentFilePath, form_.model.record,
+                                                         form_.model.locale())) {
             form_.message(texts::cannotSave(*failure));
             if (s.CurrentFilePath != before.CurrentFilePath) {
                 form_.view.setText({ctl::lblFileName}, before.CurrentFilePath);

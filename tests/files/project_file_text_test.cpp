@@ -13,6 +13,8 @@ using payvanta::files::parseKeyValueText;
 
 namespace {
 
+const LocaleConventions kUs = LocaleConventions::unitedStates();
+
 TEST(Windows1252, maps_every_byte_both_ways_and_has_no_byte_for_other_characters) {
     // The five bytes Windows-1252 leaves undefined become the C1 control of that number.
     EXPECT_EQ(windows1252ToUtf8("\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8D\x8E\x8F"
@@ -182,11 +184,11 @@ PrintFontSize = 7
 )";
 
 TEST(ProjectFileLayout, is_written_byte_for_byte_with_the_52_settings_in_order) {
-    const std::string text = files::projectFileText(distinctRecord());
+    const std::string text = files::projectFileText(distinctRecord(), kUs);
     EXPECT_EQ(text, std::regex_replace(std::string(kExpectedFile), std::regex("\n"), "\r\n"));
     EXPECT_EQ(files::encodeProjectFile(text), text);
     EXPECT_EQ(files::parseKeyValueText(text).size(), 52u);
-    EXPECT_EQ(files::parseKeyValueText(files::projectFileText(ProjectRecord())).size(), 52u);
+    EXPECT_EQ(files::parseKeyValueText(files::projectFileText(ProjectRecord(), kUs)).size(), 52u);
 }
 
 TEST(ProjectFileLayout, a_line_break_in_a_value_cannot_inject_a_setting) {
@@ -194,7 +196,7 @@ TEST(ProjectFileLayout, a_line_break_in_a_value_cannot_inject_a_setting) {
     for (const std::string lineBreak : {"\r\n", "\n", "\r"}) {
         ProjectRecord r = distinctRecord();
         r.set(Field::CustName, "Acme" + lineBreak + "KwHrRate = 99" + lineBreak + "* x");
-        const std::string text = files::projectFileText(r);
+        const std::string text = files::projectFileText(r, kUs);
         const auto table = files::parseKeyValueText(text);
         EXPECT_EQ(table.size(), 52u);
         EXPECT_EQ(files::LookupValue(table, "KwHrRate"), "v3");
@@ -220,7 +222,7 @@ TEST(ProjectFileEncoding, is_windows_1252_unless_a_value_needs_utf8_and_reads_ba
         ProjectRecord r;
         r.set(Field::CustName, c.value);
         r.set(Field::HoistMotor, c.motor);
-        const std::string bytes = files::encodeProjectFile(files::projectFileText(r));
+        const std::string bytes = files::encodeProjectFile(files::projectFileText(r, kUs));
         EXPECT_NE(bytes.find(c.line), std::string::npos) << bytes;
         const auto table = files::parseKeyValueText(encoding::decodeFileText(bytes));
         EXPECT_EQ(files::LookupValue(table, "CustName"), c.value);

@@ -1,8 +1,7 @@
 #include "model/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 
@@ -46,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"1.2.3", std::nullopt}, ParseCase{"--5", std::nullopt},
                       ParseCase{"(-5)", std::nullopt}, ParseCase{"$", std::nullopt},
                       ParseCase{",5", std::nullopt}, ParseCase{"5,", std::nullopt},
+                      ParseCase{"0,082", std::nullopt}, ParseCase{"1,23", std::nullopt},
+                      ParseCase{"1234,567", std::nullopt}, ParseCase{"1,2345", std::nullopt},
                       ParseCase{"1e", std::nullopt}, ParseCase{"1e999", std::nullopt},
                       ParseCase{"0x10", std::nullopt}, ParseCase{"inf", std::nullopt},
                       ParseCase{"nan", std::nullopt}));
@@ -57,6 +58,27 @@ TEST(ParseGerman, uses_comma_decimals_and_point_grouping) {
     // A point is a group separator there, as the user's own locale reads it.
     EXPECT_DOUBLE_EQ(*parse("1.500", de), 1500);
     EXPECT_FALSE(parse(",", de).has_value());
+    // But only in groups of three: a number with a decimal point is none here.
+    EXPECT_FALSE(parse("0.0824", de).has_value());
+}
+
+TEST(ProjectFileNumbers, a_plain_number_is_saved_with_a_point_and_loaded_in_the_users_form) {
+    const struct {
+        const LocaleConventions& locale;
+        const char* shown;
+        const char* saved;
+    } cases[] = {
+        {de, "0,0824", "0.0824"},   {de, "-1,5E-05", "-1.5E-05"},
+        {de, ",5", ".5"},           {de, "1000", "1000"},
+        {us, "0.0824", "0.0824"},   {us, "100,000", "100,000"},
+        {de, "1.000,5", "1.000,5"}, {de, ",", ","},
+        {de, "n/a", "n/a"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(numbers::fileNumberText(c.shown, c.locale), c.saved) << c.shown;
+        EXPECT_EQ(numbers::loadedNumberText(c.saved, c.locale), c.shown) << c.saved;
+    }
+    EXPECT_EQ(numbers::loadedNumberText("0,0824", de), "0,0824"); // an older German file
 }
 
 TEST(ParseFrench, accepts_a_typed_space_for_the_no_break_space_grouping) {
@@ -102,24 +124,19 @@ TEST_P(FormatUnitedStates, shows_the_value_in_the_named_format) {
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, FormatUnitedStates,
-    ::testing::Values(FormatCase{1234.56, "Currency", "$1,234.56"},
-                      FormatCase{-1234.56, "Currency", "($1,234.56)"},
-                      FormatCase{159.9312912, "Currency", "$159.93"},
-                      FormatCase{0, "Currency", "$0.00"},
-                      FormatCase{1234567.891, "Standard", "1,234,567.89"},
-                      FormatCase{-2.5, "Standard", "-2.50"},
-                      FormatCase{0.13870149, "0.0000", "0.1387"},
-                      FormatCase{1234.56789, "##0.0000", "1234.5679"},
-                      FormatCase{1234.5678, "##,##0.000", "1,234.568"},
-                      FormatCase{0.864, "##,##0.0", "0.9"},
-                      FormatCase{0.432, "##,##0.0", "0.4"},
-                      FormatCase{1.6666666, "#,##0.00", "1.67"},
-                      FormatCase{76.5, "##,##0.00", "76.50"},
-                      FormatCase{999999.5, "##,##0", "1,000,000"},
-                      FormatCase{0.5, "##,##0", "1"}, FormatCase{-0.5, "##,##0", "-1"},
-                      FormatCase{2.5, "##,##0", "3"}, FormatCase{0.045, "##,##0.0", "0.0"},
-                      FormatCase{0.05, "##,##0.0", "0.1"}, FormatCase{1e20, "##,##0",
-                                                                      "100,000,000,000,000,000,000"}));
+    ::testing::Values(
+        FormatCase{1234.56, "Currency", "$1,234.56"},
+        FormatCase{-1234.56, "Currency", "($1,234.56)"},
+        FormatCase{159.9312912, "Currency", "$159.93"}, FormatCase{0, "Currency", "$0.00"},
+        FormatCase{1234567.891, "Standard", "1,234,567.89"}, FormatCase{-2.5, "Standard", "-2.50"},
+        FormatCase{0.13870149, "0.0000", "0.1387"}, FormatCase{1234.56789, "##0.0000", "1234.5679"},
+        FormatCase{1234.5678, "##,##0.000", "1,234.568"}, FormatCase{0.864, "##,##0.0", "0.9"},
+        FormatCase{0.432, "##,##0.0", "0.4"}, FormatCase{1.6666666, "#,##0.00", "1.67"},
+        FormatCase{76.5, "##,##0.00", "76.50"}, FormatCase{999999.5, "##,##0", "1,000,000"},
+        FormatCase{0.5, "##,##0", "1"}, FormatCase{-0.5, "##,##0", "-1"},
+        FormatCase{2.5, "##,##0", "3"}, FormatCase{0.045, "##,##0.0", "0.0"},
+        FormatCase{0.05, "##,##0.0", "0.1"},
+        FormatCase{1e20, "##,##0", "100,000,000,000,000,000,000"}));
 
 TEST(Rounding, takes_the_decimal_value_at_fifteen_digits_and_rounds_halves_away_from_zero) {
     // 0.45 is 0.44999999999999996 in binary: what the user sees is 0.45, which rounds up.

@@ -2,7 +2,6 @@
 
 #include "fake_view.h"
 #include "support/temp_folder.h"
-
 #include "ui/form_context.h"
 #include "ui/project_file_steps.h"
 
@@ -25,6 +24,9 @@ inline std::set<std::string> filesIn(const std::filesystem::path& folder) {
 
 // A temporary program folder with a form on a fake window and the file steps on it.
 struct FileSession {
+    explicit FileSession(LocaleConventions locale = LocaleConventions::unitedStates())
+        : form{view, std::move(locale), folder.path()} {}
+
     std::string path(std::string_view name) const { return (folder / name).string(); }
 
     // Opens the file as a chosen project: reads it, then loads it into the record.
@@ -52,7 +54,7 @@ struct FileSession {
 
     TempFolder folder;
     FakeView view;
-    ui::FormContext form{view, LocaleConventions::unitedStates(), folder.path()};
+    ui::FormContext form;
     ui::ProjectFileSteps steps{form, {}};
     SavingsModel& model = form.model;
 };

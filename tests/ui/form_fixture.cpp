@@ -20,7 +20,7 @@ void FormTest::fillExample(ProjectRecord& record) {
 
 void FormTest::openRecord(const ProjectRecord& record) {
     const auto path = folder / "Example.QVR";
-    writeBytes(path, files::encodeProjectFile(files::projectFileText(record)));
+    writeBytes(path, files::encodeProjectFile(files::projectFileText(record, LocaleConventions::unitedStates())));
     ASSERT_TRUE(form.openProjectFile(path.string()));
     view.clearLog();
 }
@@ -29,7 +29,7 @@ std::string FormTest::writeExampleFile(const char* name) const {
     ProjectRecord record;
     fillExample(record);
     const auto path = folder / name;
-    writeBytes(path, files::encodeProjectFile(files::projectFileText(record)));
+    writeBytes(path, files::encodeProjectFile(files::projectFileText(record, LocaleConventions::unitedStates())));
     return path.string();
 }
 

@@ -1,8 +1,8 @@
 #include "file_session.h"
-#include "support/example_project.h"
-
 #include "files/project_file_layout.h"
+#include "model/number_text.h"
 #include "model/print_font.h"
+#include "support/example_project.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -192,6 +192,28 @@ TEST(LoadProjectIntoFields, a_file_without_settings_leaves_zero_in_every_field) 
     }
 }
 
+TEST(ProjectFileLocales, a_project_reads_alike_in_every_locale_and_back_as_it_was_saved) {
+    const std::array locales{LocaleConventions::unitedStates(), LocaleConventions::german()};
+    std::array<std::string, 2> savedBytes;
+    for (std::size_t i = 0; i < locales.size(); ++i) {
+        test::FileSession s(locales[i]);
+        fs::copy_file(std::string(PAYVANTA_DATA_DIR) + "/examples/steel-mill-ladle-crane.QVR",
+                      s.folder / "Mill.QVR");
+        ASSERT_TRUE(s.open(s.path("Mill.QVR")));
+        EXPECT_EQ(s.model.record.get(Field::KwHrRate), i == 0 ? "0.0824" : "0,0824");
+        EXPECT_EQ(numbers::parse(s.model.summary.lblSummaryTotal, locales[i]), 149478.90);
+        ASSERT_TRUE(s.steps.WriteProjectFile());
+        savedBytes[i] = readBytes(s.path("Mill.QVR"));
+
+        test::FileSession again(locales[i]);
+        ASSERT_TRUE(again.open(s.path("Mill.QVR")));
+        for (const Field f : allFields()) {
+            EXPECT_EQ(again.model.record.get(f), s.model.record.get(f)) << fieldKey(f);
+        }
+    }
+    EXPECT_EQ(savedBytes[1], savedBytes[0]); // whichever locale saved it
+}
+
 constexpr std::string_view kDefaults = "CustName = Default\r\n";
 
 // A complete project whose current file is the default file, as after starting a new
@@ -205,7 +227,7 @@ protected:
     }
 
     std::string savedBytes() const {
-        return files::encodeProjectFile(files::projectFileText(model.record));
+        return files::encodeProjectFile(files::projectFileText(model.record, model.locale()));
     }
 };
 
@@ -216,8 +238,8 @@ TEST_F(WriteProjectFileTest, the_default_file_asks_for_a_name_once_then_saves_th
     EXPECT_TRUE(steps.WriteProjectFile());
 
     EXPECT_EQ(of("input "), Texts{"Please enter the name of the new file. "
-                                    "NOTE: The .QVR file extention will be "
-                                    "added for you."});
+                                  "NOTE: The .QVR file extention will be "
+                                  "added for you."});
     EXPECT_EQ(of("text lblFileName="), Texts{path("Crane 7.QVR")});
     EXPECT_EQ(readBytes(path("Crane 7.QVR")), savedBytes());
     EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
@@ -267,9 +289,9 @@ TEST_F(WriteProjectFileTest, a_failed_write_is_reported_and_restores_path_and_fl
     model.state.FileChosen = true;
     EXPECT_FALSE(steps.WriteProjectFile());
     EXPECT_EQ(of("message "), Texts{"The file \"" + failing +
-                                        "\" could not be saved: Not a directory."
-                                        " Nothing was written; your work is "
-                                        "still open."});
+                                    "\" could not be saved: Not a directory."
+                                    " Nothing was written; your work is "
+                                    "still open."});
     EXPECT_EQ(model.state.CurrentFilePath, failing);
     EXPECT_FALSE(model.state.UserFileOpen);
     EXPECT_FALSE(model.state.ProjectLoaded);

@@ -39,20 +39,46 @@ TableProblem problemIn(std::string_view fileName, TableProblem::Kind kind) {
     return problem;
 }
 
+// The problems of one table's rows: the first few kept, the rest only counted, so that a
+// table of a million bad rows costs neither a million messages nor their memory.
+class RowProblems {
+public:
+    explicit RowProblems(std::string_view fileName) : fileName_(fileName) {}
+
+    void add(TableProblem problem) {
+        if (problems_.size() < kRowProblemsTold) {
+            problems_.push_back(std::move(problem));
+        } else {
+            ++skipped_;
+        }
+    }
+    TableProblems take() {
+        if (skipped_ > 0) {
+            TableProblem more = problemIn(fileName_, TableProblem::Kind::MoreRowsSkipped);
+            more.rowsSkipped = skipped_;
+            problems_.push_back(std::move(more));
+        }
+        return std::move(problems_);
+    }
+
+private:
+    std::string_view fileName_;
+    TableProblems problems_;
+    std::size_t skipped_ = 0;
+};
+
 // Reads one table: every data row with at least minFields fields goes to onRow, the rest
 // become problems.
-TableProblems readTable(const std::filesystem::path& folder, std::string_view fileName,
-                        std::size_t minFields,
-                        const std::function<void(const Row&, std::string_view line,
-                                                 TableProblems& problems)>& onRow) {
-    TableProblems problems;
+TableProblems readTable(
+    const std::filesystem::path& folder, std::string_view fileName, std::size_t minFields,
+    const std::function<void(const Row&, std::string_view line, RowProblems& problems)>& onRow) {
     const Result<std::string> bytes = readSmallTextFile(folder / fileName, kMaxTableBytes);
     if (!bytes) {
         TableProblem unreadable = problemIn(fileName, TableProblem::Kind::Unreadable);
         unreadable.failure = bytes.failure();
-        problems.push_back(std::move(unreadable));
-        return problems;
+        return {std::move(unreadable)};
     }
+    RowProblems problems(fileName);
     const std::string text = encoding::decodeFileText(*bytes);
     forEachLine(text, [&](std::string_view line, std::size_t lineNumber) {
         const std::string_view trimmed = trimSpaces(line);
@@ -65,12 +91,12 @@ TableProblems readTable(const std::filesystem::path& folder, std::string_view fi
             shortRow.line = lineNumber;
             shortRow.fields = row.size();
             shortRow.fieldsNeeded = minFields;
-            problems.push_back(std::move(shortRow));
+            problems.add(std::move(shortRow));
             return;
         }
         onRow(row, line, problems);
     });
-    return problems;
+    return problems.take();
 }
 
 std::string sizeItem(const Row& row) {
@@ -126,26 +152,26 @@ TableProblems LoadShoeCosts(const std::filesystem::path& folder, SelectionLists&
 }
 
 TableProblems LoadMotorCatalogue(const std::filesystem::path& folder, SelectionLists& lists) {
-    return readTable(folder, kMotorCatalogueFile, 9, [&](const Row& row, std::string_view,
-                                                         TableProblems& problems) {
-        const std::string duty = cleaned(row[0]);
-        if (duty != kHalfHourRating && duty != kOneHourRating) {
-            TableProblem unknown =
-                problemIn(kMotorCatalogueFile, TableProblem::Kind::UnknownDutyType);
-            unknown.dutyType = duty;
-            problems.push_back(std::move(unknown));
-            return;
-        }
-        const std::string item = FormatMotorItem(duty, cleaned(row[1]), cleaned(row[2]),
-                                                 cleaned(row[5]), cleaned(row[4]),
-                                                 cleaned(row[6]), cleaned(row[8]));
-        if (duty == kHalfHourRating) {
-            lists.cmbHoistMotor.push_back(item);
-        } else {
-            lists.cmbTrolleyMotor.push_back(item);
-            lists.cmbBridgeMotor.push_back(item);
-        }
-    });
+    return readTable(folder, kMotorCatalogueFile, 9,
+                     [&](const Row& row, std::string_view, RowProblems& problems) {
+                         const std::string duty = cleaned(row[0]);
+                         if (duty != kHalfHourRating && duty != kOneHourRating) {
+                             TableProblem unknown = problemIn(kMotorCatalogueFile,
+                                                              TableProblem::Kind::UnknownDutyType);
+                             unknown.dutyType = duty;
+                             problems.add(std::move(unknown));
+                             return;
+                         }
+                         const std::string item = FormatMotorItem(
+                             duty, cleaned(row[1]), cleaned(row[2]), cleaned(row[5]),
+                             cleaned(row[4]), cleaned(row[6]), cleaned(row[8]));
+                         if (duty == kHalfHourRating) {
+                             lists.cmbHoistMotor.push_back(item);
+                         } else {
+                             lists.cmbTrolleyMotor.push_back(item);
+                             lists.cmbBridgeMotor.push_back(item);
+                         }
+                     });
 }
 
 ReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {

@@ -24,21 +24,27 @@ struct SelectionLists {
 };
 
 // Something in a table that kept a row, or the whole table, out of its list. The form
-// tells the user; reading goes on with the next row.
+// tells the user; reading goes on with the next row. Only the first few rows of a table
+// are told one by one; one more problem counts the rows left out after them.
 struct TableProblem {
     enum class Kind {
         Unreadable,      // the table could not be read at all (see failure)
         ShortRow,        // a row with fewer fields than the table reads
         UnknownDutyType, // a motor row whose duty type is neither rating
+        MoreRowsSkipped, // so many rows more (see rowsSkipped)
     };
     Kind kind = Kind::Unreadable;
     std::string fileName;
-    Failure failure;             // Unreadable
-    std::size_t line = 0;        // ShortRow
-    std::size_t fields = 0;      // ShortRow: the fields the row has
+    Failure failure;              // Unreadable
+    std::size_t line = 0;         // ShortRow
+    std::size_t fields = 0;       // ShortRow: the fields the row has
     std::size_t fieldsNeeded = 0; // ShortRow
-    std::string dutyType;        // UnknownDutyType
+    std::string dutyType;         // UnknownDutyType
+    std::size_t rowsSkipped = 0;  // MoreRowsSkipped
 };
+
+// The rows of one table told one by one, before the rest are only counted.
+inline constexpr std::size_t kRowProblemsTold = 5;
 
 using TableProblems = std::vector<TableProblem>;
 

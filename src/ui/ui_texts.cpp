@@ -5,13 +5,15 @@ namespace payvanta::ui::texts {
 namespace {
 
 std::string distanceName(Motion m) {
-    return std::string(motionName(m)) + (m == Motion::Hoist ? " Lift Distance" : " Travel Distance");
+    return std::string(motionName(m)) +
+           (m == Motion::Hoist ? " Lift Distance" : " Travel Distance");
 }
 
 } // namespace
 
 std::string dutyCycleNoValue(Motion m, int step) {
-    return std::string(motionName(m)) + " Duty Cycle " + std::to_string(step) + " Must Have a Value.";
+    return std::string(motionName(m)) + " Duty Cycle " + std::to_string(step) +
+           " Must Have a Value.";
 }
 
 std::string speedNoValue(Motion m) {
@@ -103,12 +105,18 @@ std::string tableProblem(const files::TableProblem& problem) {
     };
     switch (problem.kind) {
     case Kind::Unreadable:
-        return "The table \"" + problem.failure.path + "\" could not be read: " +
-               problem.failure.reason + ". Its selection list stays empty.";
+        return "The table \"" + problem.failure.path +
+               "\" could not be read: " + problem.failure.reason +
+               ". Its selection list stays empty.";
     case Kind::ShortRow:
         return "Line " + std::to_string(problem.line) + " of " + problem.fileName + " has " +
                fields(problem.fields) + " where " + fields(problem.fieldsNeeded) +
                " are needed; the row is left out.";
+    case Kind::MoreRowsSkipped:
+        return problem.fileName + " has " + std::to_string(problem.rowsSkipped) +
+               (problem.rowsSkipped == 1 ? " more row that cannot be read; it is"
+                                         : " more rows that cannot be read; they are") +
+               " left out too.";
     case Kind::UnknownDutyType:
         break;
     }

@@ -214,6 +214,23 @@ TEST(ProjectFileLocales, a_project_reads_alike_in_every_locale_and_back_as_it_wa
     EXPECT_EQ(savedBytes[1], savedBytes[0]); // whichever locale saved it
 }
 
+TEST(LoadTables, many_bad_rows_of_a_table_give_a_few_messages_and_a_count) {
+    test::FileSession s;
+    test::copyShippedData(s.folder.path());
+    std::string rows;
+    for (int i = 0; i < 1000; ++i) {
+        rows += "2;50\r\n";
+    }
+    writeBytes(s.folder / "TipCosts.ini", rows);
+    s.steps.loadTables();
+    const Texts messages = s.of("message ");
+    ASSERT_EQ(messages.size(), files::kRowProblemsTold + 1);
+    EXPECT_EQ(messages[4], "Line 5 of TipCosts.ini has 2 fields where 5 fields are needed; the "
+                           "row is left out.");
+    EXPECT_EQ(messages[5], "TipCosts.ini has 995 more rows that cannot be read; they are left "
+                           "out too.");
+}
+
 constexpr std::string_view kDefaults = "CustName = Default\r\n";
 
 // A complete project whose current file is the default file, as after starting a new

@@ -1,14 +1,14 @@
 #include "file_naming.h"
 
+#include "text_file.h"
+
 namespace payvanta::files {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-constexpr std::size_t kMaxFileNameBytes = 255;
-
-} // namespace
+// A file name may have 255 bytes; a save first writes a temporary copy beside the file,
+// whose name is longer still.
+static_assert(kMaxNewFileNameBytes + kProjectExtension.size() + kTemporarySuffixBytes == 255);
 
 std::string defaultFilePath(const fs::path& programFolder) {
     return (programFolder / kDefaultFileName).string();
@@ -34,8 +34,11 @@ std::optional<FileNameProblem> newFileNameProblem(std::string_view name) {
             return FileNameProblem{FileNameProblem::Kind::ControlCharacter};
         }
     }
-    if (name.size() + kProjectExtension.size() > kMaxFileNameBytes) {
+    if (name.size() > kMaxNewFileNameBytes) {
         return FileNameProblem{FileNameProblem::Kind::TooLong};
+    }
+    if (name.find_first_not_of('.') == std::string_view::npos) {
+        return FileNameProblem{FileNameProblem::Kind::DotsOnly};
     }
     return std::nullopt;
 }

@@ -25,7 +25,9 @@ struct FileNameProblem {
     enum class Kind {
         ForbiddenCharacter, // a path separator or a character no file name may hold
         ControlCharacter,
-        TooLong,
+        TooLong,  // with ".QVR" and the suffix of a save's temporary copy, longer than a
+                  // file name may be
+        DotsOnly, // "." or "..": no name, and the file would be hidden ("..QVR")
     };
     Kind kind;
     char character = 0; // the forbidden character
@@ -36,6 +38,9 @@ struct FileNameProblem {
 // The characters that no file name may hold on one of the systems our users share
 // project files between.
 inline constexpr std::string_view kForbiddenFileNameCharacters = "/\\:*?\"<>|";
+
+// The longest name that can be typed for a new project, in bytes of UTF-8.
+inline constexpr std::size_t kMaxNewFileNameBytes = 240;
 
 std::optional<FileNameProblem> newFileNameProblem(std::string_view name);
 

@@ -91,11 +91,16 @@ std::string cannotUseName(std::string_view name, const files::FileNameProblem& p
     case Kind::ControlCharacter:
         return "The name cannot be used for a file: it holds a control character. Please choose "
                "a name made of letters, digits and spaces.";
+    case Kind::DotsOnly:
+        return "The name \"" + std::string(name) +
+               "\" cannot be used for a file: it holds nothing but dots. Please choose a name "
+               "made of letters, digits and spaces.";
     case Kind::TooLong:
         break;
     }
     return "The name \"" + std::string(name) +
-           "\" is too long for a file name. Please choose a shorter name.";
+           "\" is too long for a file name. Please choose a shorter name (at most " +
+           std::to_string(files::kMaxNewFileNameBytes) + " letters, fewer with accented letters).";
 }
 
 std::string tableProblem(const files::TableProblem& problem) {

@@ -3,6 +3,7 @@
 #include "model/number_text.h"
 #include "model/print_font.h"
 #include "support/example_project.h"
+#include "ui/ui_texts.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -269,9 +270,10 @@ TEST_F(WriteProjectFileTest, the_default_file_asks_for_a_name_once_then_saves_th
 
 TEST_F(WriteProjectFileTest, no_name_or_a_refused_one_writes_nothing_and_keeps_the_default_file) {
     const std::optional<std::string> answers[] = {
-        std::nullopt, "",         "sub/Crane",  "sub/../Crane",       "sub\\Crane",
-        "C:Crane",    "Crane*",   "Crane?",     "Crane \"7\"",        "<Crane>",
-        "Crane|7",    "Crane\t7", "Crane\r\n7", std::string(300, 'x')};
+        std::nullopt,  "",        "sub/Crane", "sub/../Crane",
+        "sub\\Crane",  "C:Crane", "Crane*",    "Crane?",
+        "Crane \"7\"", "<Crane>", "Crane|7",   "Crane\t7",
+        "Crane\r\n7",  ".",       "..",        std::string(241, 'x')};
     fs::create_directory(folder / "sub");
     for (const auto& answer : answers) {
         view.clearLog();
@@ -286,6 +288,12 @@ TEST_F(WriteProjectFileTest, no_name_or_a_refused_one_writes_nothing_and_keeps_t
     }
     EXPECT_EQ(filesIn(folder.path()), (std::set<std::string>{"Customer.ini", "sub"}));
     EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
+    EXPECT_EQ(ui::texts::cannotUseName(".", *files::newFileNameProblem(".")),
+              "The name \".\" cannot be used for a file: it holds nothing but dots. Please choose "
+              "a name made of letters, digits and spaces.");
+    // The longest name taken: the save's temporary copy beside it still has a name.
+    view.textAnswers = {std::string(240, 'x')};
+    EXPECT_TRUE(steps.WriteProjectFile());
 }
 
 TEST_F(WriteProjectFileTest, a_name_holding_customer_ini_is_asked_for_again_at_the_next_save) {

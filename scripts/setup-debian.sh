@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, only when missing, every Debian package that building, testing, packaging
-# (dpkg-shlibdeps, file) and running Payvanta needs. Safe to run again: it does nothing
-# when all are present.
+# (dpkg-shlibdeps, file) and running Payvanta needs, and clang with its libFuzzer for the
+# second build and the fuzz targets of .ci/run. Safe to run again: it does nothing when
+# all are present.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation poppler-utils xvfb xauth
   dpkg-dev file appstream desktop-file-utils shared-mime-info
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "business_case_inputs.h"
 #include "field.h"
 #include "locale_conventions.h"
 
@@ -36,6 +37,11 @@ public:
     std::int16_t printFontSize() const { return printFontSize_; }
     void setPrintFont(std::string_view name, std::int16_t size);
 
+    // The business case entered for this project, kept and saved with it; no field's
+    // change reaction sees it and no saving is computed from it.
+    const BusinessCaseInputs& businessCase() const { return businessCase_; }
+    BusinessCaseInputs& businessCase() { return businessCase_; }
+
     // Called after every set, with the field that was written. Reactions nest: an
     // observer may set other fields (or the same one) before it returns.
     void setChangeObserver(std::function<void(Field)> observer) { observer_ = std::move(observer); }
@@ -43,6 +49,7 @@ public:
 private:
     std::array<std::string, kFieldCount> texts_;
     std::int16_t printFontSize_ = 0;
+    BusinessCaseInputs businessCase_;
     std::function<void(Field)> observer_;
 };
 

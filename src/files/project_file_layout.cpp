@@ -3,6 +3,7 @@
 #include "model/number_text.h"
 #include "text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -26,19 +27,22 @@ void line(std::string& out, std::string_view text = {}) {
     out += kCrLf;
 }
 
-void setting(std::string& out, const ProjectRecord& record, const LocaleConventions& locale,
-             Field field) {
-    out += fieldKey(field);
+void setting(std::string& out, std::string_view key, std::string_view value) {
+    out += key;
     out += " = ";
-    const std::string value = isNumberField(field)
-                                  ? numbers::fileNumberText(record.get(field), locale)
-                                  : record.get(field);
     // A line break inside a value would split the setting and let its second half pass
     // for a setting of its own; it is written as a space.
     for (const char c : value) {
         out.push_back(c == '\r' || c == '\n' ? ' ' : c);
     }
     out += kCrLf;
+}
+
+void setting(std::string& out, const ProjectRecord& record, const LocaleConventions& locale,
+             Field field) {
+    setting(out, fieldKey(field),
+            isNumberField(field) ? numbers::fileNumberText(record.get(field), locale)
+                                 : record.get(field));
 }
 
 void settings(std::string& out, const ProjectRecord& record, const LocaleConventions& locale,
@@ -82,7 +86,34 @@ std::string projectFileText(const ProjectRecord& record, const LocaleConventions
     line(out, "* Sets the Printer Fonts.");
     setting(out, record, locale, Field::PrintFontName);
     setting(out, record, locale, Field::PrintFontSize);
+    // The business case follows in a block of its own, only once the user has entered
+    // any of it: a project without one is written as it always was, and a reader that
+    // does not know these keys passes them by.
+    const BusinessCaseInputs& businessCase = record.businessCase();
+    if (businessCase.anyEntered()) {
+        line(out);
+        line(out, "* The business case: retrofit cost, project life, discount rate, CO2 factor.");
+        for (const CaseInput input : kCaseInputs) {
+            const std::string& value = businessCase.get(input);
+            setting(out, caseInputKey(input),
+                    isNumberInput(input) ? numbers::fileNumberText(value, locale) : value);
+        }
+    }
     return out;
+}
+
+BusinessCaseInputs readBusinessCase(const KeyValueTable& table) {
+    BusinessCaseInputs inputs;
+    for (const CaseInput input : kCaseInputs) {
+        // The first setting of a key counts, as for every other key.
+        const std::string_view key = caseInputKey(input);
+        const auto found = std::find_if(table.begin(), table.end(),
+                                        [key](const auto& pair) { return pair.first == key; });
+        if (found != table.end()) {
+            inputs.set(input, found->second);
+        }
+    }
+    return inputs;
 }
 
 std::string encodeProjectFile(const std::string& text) {

@@ -31,6 +31,9 @@ inline constexpr std::array<CaseInput, kCaseInputCount> kCaseInputs{
     CaseInput::Co2Factor, CaseInput::Co2Source,
 };
 
+// Every input but the source of the CO2 factor is a number.
+constexpr bool isNumberInput(CaseInput input) { return input != CaseInput::Co2Source; }
+
 // The key of an input in the project file: "DriveCost", "ProjectLife", "Co2Factor", ...
 std::string_view caseInputKey(CaseInput input);
 std::optional<CaseInput> caseInputByKey(std::string_view key);

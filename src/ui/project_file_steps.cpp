@@ -3,6 +3,7 @@
 #include "files/file_naming.h"
 #include "files/key_value_file.h"
 #include "files/project_file.h"
+#include "files/project_file_layout.h"
 #include "model/number_text.h"
 #include "model/print_font.h"
 #include "ui_texts.h"
@@ -78,6 +79,15 @@ void ProjectFileSteps::LoadProjectIntoFields() {
                                 LocaleConventions::unitedStates());
     r.setPrintFont(files::LookupValue(s.keyValueTable, "PrintFontName"), size.value_or(0));
     checkPrintFont(ApplyPrintFont(r));
+    // Nothing recalculates from the business case: loading it changes no saving.
+    BusinessCaseInputs businessCase = files::readBusinessCase(s.keyValueTable);
+    for (const CaseInput input : kCaseInputs) {
+        if (isNumberInput(input)) {
+            businessCase.set(
+                input, numbers::loadedNumberText(businessCase.get(input), form_.model.locale()));
+        }
+    }
+    r.businessCase() = std::move(businessCase);
 
     s.RecalcEnabled = true;
     form_.recalculate();

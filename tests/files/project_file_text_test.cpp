@@ -191,6 +191,30 @@ TEST(ProjectFileLayout, is_written_byte_for_byte_with_the_52_settings_in_order) 
     EXPECT_EQ(files::parseKeyValueText(files::projectFileText(ProjectRecord(), kUs)).size(), 52u);
 }
 
+TEST(ProjectFileLayout, the_business_case_follows_in_a_block_only_once_entered_and_reads_back) {
+    ProjectRecord r = distinctRecord();
+    const std::string without = files::projectFileText(r, kUs);
+    r.businessCase().set(CaseInput::DriveCost, "120,000");
+    r.businessCase().set(CaseInput::Co2Source, "eGRID RFCW = 1.02\nKwHrRate = 9");
+    const std::string with = files::projectFileText(r, kUs);
+    EXPECT_EQ(with, without + "\r\n* The business case: retrofit cost, project life, discount "
+                              "rate, CO2 factor.\r\nDriveCost = 120,000\r\nInstallationCost = "
+                              "\r\nEngineeringCost = \r\nRebate = \r\nProjectLife = \r\n"
+                              "DiscountRate = \r\nCo2Factor = \r\nCo2Source = eGRID RFCW = 1.02 "
+                              "KwHrRate = 9\r\n");
+    const auto table = files::parseKeyValueText(with);
+    EXPECT_EQ(files::LookupValue(table, "KwHrRate"), "v3");
+    const BusinessCaseInputs back = files::readBusinessCase(table);
+    EXPECT_EQ(back.get(CaseInput::DriveCost), "120,000");
+    EXPECT_EQ(back.get(CaseInput::Co2Source), "eGRID RFCW = 1.02 KwHrRate = 9");
+    EXPECT_EQ(back.get(CaseInput::Rebate), "");
+    // A file without the block, or one that holds only some keys, leaves the rest empty.
+    EXPECT_FALSE(files::readBusinessCase(files::parseKeyValueText(without)).anyEntered());
+    EXPECT_EQ(files::readBusinessCase({{"ProjectLife", "20"}, {"ProjectLife", "5"}})
+                  .get(CaseInput::ProjectLife),
+              "20");
+}
+
 TEST(ProjectFileLayout, a_line_break_in_a_value_cannot_inject_a_setting) {
     const auto lines = std::count(kExpectedFile.begin(), kExpectedFile.end(), '\n');
     for (const std::string lineBreak : {"\r\n", "\n", "\r"}) {

@@ -350,6 +350,16 @@ TEST(ProjectFileRoundTrip, every_example_project_opens_and_saves_back_byte_ident
         ASSERT_TRUE(s.steps.WriteProjectFile());
         EXPECT_EQ(s.of("input "), Texts{});
         EXPECT_EQ(readBytes(copy), readBytes(entry.path())) << entry.path();
+
+        // A business case entered is saved with the project and comes back with it,
+        // changing none of the savings.
+        s.model.record.businessCase().set(CaseInput::Rebate, "2,500.50");
+        s.model.record.businessCase().set(CaseInput::ProjectLife, "12");
+        ASSERT_TRUE(s.steps.WriteProjectFile());
+        test::FileSession again;
+        ASSERT_TRUE(again.open(copy));
+        EXPECT_EQ(again.model.record.businessCase(), s.model.record.businessCase());
+        EXPECT_EQ(again.model.summary.lblSummaryTotal, s.model.summary.lblSummaryTotal);
     }
     EXPECT_GE(seen, 3);
 }

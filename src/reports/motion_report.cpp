@@ -326,6 +326,8 @@ ReportPage buildReport(ReportForm form, const ReportInputs& in) {
         return buildMaintenance(in);
     case ReportForm::EnergySavings:
         return buildEnergySavings(in);
+    case ReportForm::BusinessCase:
+        return buildBusinessCase(in);
     case ReportForm::Savings:
         break;
     }

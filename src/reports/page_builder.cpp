@@ -30,6 +30,7 @@ ReportPage PageBuilder::take() {
             if (item.kind == ItemKind::Field) {
                 item.text.clear();
             }
+            item.chart.reset();
         }
         layout_.page_ = std::move(layout);
         laying_.unlock();
@@ -112,6 +113,15 @@ void PageBuilder::picture(std::string_view name, int left, int top, int width, i
 void PageBuilder::button(std::string_view name, std::string_view text, int left, int top,
                          int width, int height) {
     add(name, ItemKind::Button, text, left, top, width, height, Align::Center);
+}
+
+PageBuilder::Index PageBuilder::chart(std::string_view name, int left, int top, int width,
+                                      int height) {
+    return add(name, ItemKind::Chart, {}, left, top, width, height);
+}
+
+void PageBuilder::setChart(Index i, Chart chart) {
+    page_.items[i].chart = std::make_shared<const Chart>(std::move(chart));
 }
 
 void PageBuilder::keepDesignFont(std::initializer_list<std::string_view> names) {

@@ -74,6 +74,9 @@ public:
     void picture(std::string_view name, int left, int top, int width, int height);
     void button(std::string_view name, std::string_view text, int left, int top, int width,
                 int height);
+    // A chart, drawn in its box from the data setChart gives it.
+    Index chart(std::string_view name, int left, int top, int width, int height);
+    void setChart(Index i, Chart chart);
 
     ReportItem& at(Index i) { return page_.items[i]; }
     void setPrintFontSizeCap(int cap) { page_.printFontSizeCap = cap; }

@@ -123,6 +123,11 @@ PrintPage printedForm(const ReportPage& page, const PrintFont& printFont, int sh
         case ItemKind::Picture:
             p.kind = PrintItem::Kind::Picture;
             break;
+        case ItemKind::Chart:
+            p.kind = PrintItem::Kind::Chart;
+            p.chart = item.chart;
+            p.font = capped;
+            break;
         case ItemKind::Label:
         case ItemKind::Field:
             if (item.text.empty()) {

@@ -2,6 +2,7 @@
 
 #include "report_page.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +25,7 @@ PrintFont screenFont();
 // One thing drawn on a printed page, in twips from the top left corner of the printable
 // area.
 struct PrintItem {
-    enum class Kind { Text, Line, Frame, Picture };
+    enum class Kind { Text, Line, Frame, Picture, Chart };
     Kind kind = Kind::Text;
     std::string name; // the control it shows, where it shows one
     int left = 0;
@@ -34,8 +35,9 @@ struct PrintItem {
     int width = 0; // a text's box: 0 for a line of text that just starts at left
     int height = 0;
     std::string text;
-    PrintFont font;
+    PrintFont font; // a chart writes its texts in this face
     Align align = Align::Left;
+    std::shared_ptr<const Chart> chart;
 };
 
 struct PrintPage {
@@ -48,7 +50,7 @@ struct PrintPage {
 // The report page as its form prints: every label and value in the print font (no larger
 // than the page's cap, for this page only), the items left alone in the screen font, the
 // rules, frames and logo; buttons are never printed. The whole page moves right and down
-// by the shift.
+// by the shift. A chart is drawn in its box in the print font.
 PrintPage printedForm(const ReportPage& page, const PrintFont& printFont, int shiftLeft = 0,
                       int shiftTop = 0);
 

@@ -22,6 +22,8 @@ ReportPage buildMaintenance(const ReportInputs& in);
 ReportPage buildInventory(const ReportInputs& in);
 // The hoist, trolley or bridge energy analysis.
 ReportPage buildMotionReport(Motion m, const ReportInputs& in);
+// The retrofit's business case, from the project's business-case inputs.
+ReportPage buildBusinessCase(const ReportInputs& in);
 
 ReportPage buildReport(ReportForm form, const ReportInputs& in);
 

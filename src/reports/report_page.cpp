@@ -39,6 +39,8 @@ std::string_view formName(ReportForm form) {
         return "Maintenance";
     case ReportForm::EnergySavings:
         return "EnergySavings";
+    case ReportForm::BusinessCase:
+        return "BusinessCase";
     case ReportForm::Savings:
         break;
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "chart.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +19,8 @@ enum class ReportForm : std::uint8_t {
     Maintenance,
     EnergySavings,
     Savings,
+    // Beyond the seven forms: what the retrofit costs and returns. Never part of Print All.
+    BusinessCase,
 };
 
 enum class ItemKind : std::uint8_t {
@@ -25,6 +30,7 @@ enum class ItemKind : std::uint8_t {
     Frame,   // a thin rectangle
     Picture, // the logo
     Button,  // a command on the page (shown on screen, never printed)
+    Chart,   // a chart drawn in the item's box from the data it carries
 };
 
 enum class Align : std::uint8_t { Left, Right, Center };
@@ -45,6 +51,8 @@ struct ReportItem {
     // Printing sets the print font on the page's labels and fields; a few keep the font
     // they were designed with.
     bool takesPrintFont = true;
+    // A chart's data; shared, so that copying a page copies no chart.
+    std::shared_ptr<const Chart> chart;
 };
 
 // A report as data: what a window shows and a printer prints, before any pixel.
@@ -64,7 +72,8 @@ struct ReportPage {
     const std::string& text(std::string_view name) const;
 };
 
-// "Hoist", "EnergySavings", ...: the form's name, as payvanta-calc --report takes it.
+// "Hoist", "EnergySavings", ..., "BusinessCase": the form's name, as payvanta-calc --report
+// takes it.
 std::string_view formName(ReportForm form);
 
 // The one copy of a control name, kept for the whole run: pages are built again and

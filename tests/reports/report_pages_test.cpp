@@ -1,5 +1,6 @@
 #include "support/example_project.h"
 
+#include "model/number_text.h"
 #include "model/savings_model.h"
 #include "reports/report_builders.h"
 #include "reports/savings_text.h"
@@ -147,7 +148,8 @@ TEST_F(ReportPagesTest, an_incomplete_project_leaves_the_affected_cells_empty_an
         broken.record.set(field, value);
         for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge,
                                       ReportForm::Inventory, ReportForm::Maintenance,
-                                      ReportForm::EnergySavings, ReportForm::Savings}) {
+                                      ReportForm::EnergySavings, ReportForm::Savings,
+                                      ReportForm::BusinessCase}) {
             const ReportPage p = buildReport(form, {broken, kNow});
             for (const ReportItem& item : p.items) {
                 // A computed figure is a number or nothing, never a failure spelled out.
@@ -198,11 +200,12 @@ TEST_F(ReportPagesTest, the_savings_page_copies_the_summary_and_holds_the_opport
 TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
     for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge,
                                   ReportForm::Inventory, ReportForm::Maintenance,
-                                  ReportForm::EnergySavings, ReportForm::Savings}) {
+                                  ReportForm::EnergySavings, ReportForm::Savings,
+                                  ReportForm::BusinessCase}) {
         const ReportPage p = page(form);
         SCOPED_TRACE(p.caption);
         if (form == ReportForm::Hoist || form == ReportForm::Trolley ||
-            form == ReportForm::Bridge) {
+            form == ReportForm::Bridge || form == ReportForm::BusinessCase) {
             // A US Letter page in portrait within half-inch margins.
             EXPECT_LE(p.width, 10800);
             EXPECT_LE(p.height, 14400);
@@ -222,6 +225,40 @@ TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
             }
         }
     }
+}
+
+TEST_F(ReportPagesTest, the_business_case_says_in_words_why_a_figure_is_missing) {
+    BusinessCaseInputs& in = model.record.businessCase();
+    const auto cashFlow = [](const ReportPage& p) { return *p.item("chtCashFlow")->chart; };
+    ReportPage p = page(ReportForm::BusinessCase);
+    EXPECT_EQ(texts(p, {"txtNetCost", "txtPayback", "txtRoi", "txtPaybackAtRate(1)"}),
+              V(4, "no cost entered"));
+    EXPECT_EQ(texts(p, {"txtCo2Factor", "txtCo2Basis", "txtCo2Source", "txtProjectLife"}),
+              (V{"0.81 lb CO2 per kWh saved", "U.S. average of all generation, 2023 data",
+                 "U.S. Energy Information Administration (EIA)", "15 years"}));
+    EXPECT_FALSE(cashFlow(p).markerX.has_value());
+
+    in.set(CaseInput::DriveCost, "1000");
+    in.set(CaseInput::Rebate, "1,500");
+    p = page(ReportForm::BusinessCase);
+    EXPECT_EQ(texts(p, {"txtNetCost", "txtPayback", "txtRoi", "txtBreakEvenRate"}),
+              (V{"($500.00)", "at once: rebate exceeds cost", "none: no net cost",
+                 "any rate: there is no net cost"}));
+
+    // Four times the yearly savings; at the project's own rate the table gives the total.
+    in.set(CaseInput::Rebate, "");
+    in.set(CaseInput::DriveCost,
+           std::to_string(4 * *numbers::parse(model.summary.lblSummaryTotal, model.locale())));
+    in.set(CaseInput::ProjectLife, "3");
+    p = page(ReportForm::BusinessCase);
+    EXPECT_EQ(texts(p, {"txtPayback", "txtPaybackAtRate(4)", "txtYearlySavings(4)",
+                        "lblRateChange(1)", "lblRateChange(7)"}),
+              (V{"4.0 years (4 years)", "4 years, longer than the life",
+                 model.summary.lblSummaryTotal, "-30 %", "+30 %"}));
+    EXPECT_FALSE(cashFlow(p).markerX.has_value());
+    EXPECT_EQ(cashFlow(p).points.size(), 4u);
+    in.set(CaseInput::ProjectLife, "");
+    EXPECT_DOUBLE_EQ(*cashFlow(page(ReportForm::BusinessCase)).markerX, 4.0);
 }
 
 class GermanReportPagesTest : public ReportPagesTest {

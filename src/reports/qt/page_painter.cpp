@@ -1,5 +1,6 @@
 #include "page_painter.h"
 
+#include "chart_painter.h"
 #include "logo.h"
 
 #include <QFont>
@@ -54,6 +55,11 @@ void paintPage(QPainter& painter, const PrintPage& page, double twipsPerUnit) {
             break;
         case PrintItem::Kind::Picture:
             drawLogo(painter, box);
+            break;
+        case PrintItem::Kind::Chart:
+            if (item.chart) {
+                drawChart(painter, *item.chart, box, qtFont(item.font));
+            }
             break;
         case PrintItem::Kind::Text: {
             const QFont font = qtFont(item.font);

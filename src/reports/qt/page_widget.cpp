@@ -1,5 +1,6 @@
 #include "page_widget.h"
 
+#include "chart_painter.h"
 #include "logo.h"
 
 #include <QLabel>
@@ -113,6 +114,11 @@ void PageWidget::paintEvent(QPaintEvent*) {
             break;
         case ItemKind::Picture:
             drawLogo(painter, QRectF(box));
+            break;
+        case ItemKind::Chart:
+            if (item.chart) {
+                drawChart(painter, *item.chart, QRectF(box), screenFont());
+            }
             break;
         default:
             break;

@@ -1,0 +1,316 @@
+// The business case page: beyond the seven forms, what the retrofit costs and returns.
+// The yearly savings as the summary shows them, the energy saved, the cost, the simple
+// payback, ROI, savings over the life and NPV, the CO2 avoided with the factor it comes
+// from, the savings and payback at electricity rates 30 % below to 30 % above the
+// project's, and two charts. A figure that cannot be had says why in words.
+
+#include "business_case_text.h"
+#include "model/business_case.h"
+#include "page_builder.h"
+#include "page_heading.h"
+#include "report_builders.h"
+#include "savings_text.h"
+
+#include <array>
+#include <cmath>
+
+namespace payvanta::reports {
+
+namespace {
+
+using Index = PageBuilder::Index;
+
+constexpr int kPageWidth = 10800; // a US Letter page in portrait within half-inch margins
+constexpr int kPageHeight = 14160;
+constexpr int kRow = PageBuilder::kRowHeight;
+constexpr int kLeft = 240;
+constexpr int kRight = 5640; // the right-hand column
+constexpr int kMoneyWidth = 1800;
+constexpr int kRateRows = 7;
+
+class Texts {
+public:
+    explicit Texts(const PageBuilder& p) : p_(p) {}
+
+    std::string money(const Figure& f) const {
+        return f.has() ? p_.format(*f.value, "Currency") : whyNot(f.why);
+    }
+    std::string percent(const Figure& f, std::string_view formatName) const {
+        return f.has() ? p_.format(*f.value, formatName) + " %" : whyNot(f.why);
+    }
+    std::string tonnes(const Figure& f) const {
+        return f.has() ? p_.format(*f.value, "##,##0.0") + " tonnes" : whyNot(f.why);
+    }
+    std::string rate(double value) const { return p_.format(value, "0.0000"); }
+
+    std::string payback(const Figure& f, const BusinessCase& bc, bool full) const {
+        return paybackText(f, bc.netCost, bc.life, p_.locale(), full);
+    }
+
+private:
+    const PageBuilder& p_;
+};
+
+Chart savingsChart(const BusinessCase& bc, const PageBuilder& p) {
+    Chart chart;
+    chart.kind = Chart::Kind::Bars;
+    chart.title = "Yearly Savings by Kind and Motion";
+    chart.series = {"Energy", "Maintenance Labor", "Inventory"};
+    const auto bar = [&](std::string label, double value, int series) {
+        chart.bars.push_back({std::move(label), p.format(value, "Currency"), value, series});
+    };
+    for (const Motion m : kMotions) {
+        bar(std::string(motionName(m)), bc.energyByMotion[static_cast<std::size_t>(m)], 0);
+    }
+    bar("Maintenance", bc.maintenance.value.value_or(0), 1);
+    bar("Inventory", bc.inventory.value.value_or(0), 2);
+    double low = 0;
+    double high = 0;
+    for (const ChartBar& b : chart.bars) {
+        low = std::min(low, b.value);
+        high = std::max(high, b.value);
+    }
+    for (const double v : axisSteps(low, high, 4)) {
+        chart.valueTicks.push_back({v, p.format(v, "Currency")});
+    }
+    if (!bc.total.has()) {
+        chart.note = whyNot(bc.total.why);
+    }
+    return chart;
+}
+
+Chart cashFlowChart(const BusinessCase& bc, const Texts& t, const PageBuilder& p) {
+    Chart chart;
+    chart.kind = Chart::Kind::Line;
+    chart.title = "Cumulative Cash Flow over the Life";
+    chart.series = {"Savings less the net cost, at the end of each year"};
+    chart.xTitle = "Years";
+    chart.points = bc.cumulativeCashFlow;
+    if (chart.points.empty()) {
+        chart.note = whyNot(!bc.total.has()  ? bc.total.why
+                            : !bc.life.has() ? bc.life.why
+                                             : bc.netCost.why);
+        chart.valueTicks = {{0, p.format(0, "Currency")}};
+        return chart;
+    }
+    const auto [low, high] = std::minmax_element(chart.points.begin(), chart.points.end());
+    for (const double v : axisSteps(*low, *high, 4)) {
+        chart.valueTicks.push_back({v, p.format(v, "Currency")});
+    }
+    const auto years = static_cast<int>(chart.points.size()) - 1;
+    const int step = years <= 8 ? 1 : years <= 16 ? 2 : years <= 40 ? 5 : 10;
+    for (int x = 0; x <= years; x += step) {
+        chart.xTicks.push_back({static_cast<double>(x), p.format(x, "##,##0")});
+    }
+    if (bc.payback.has() && *bc.payback.value <= years) {
+        chart.markerX = *bc.payback.value;
+        chart.markerText = "Payback " + t.payback(bc.payback, bc, false);
+    } else if (!bc.netCost.has()) {
+        chart.note = "The savings alone: " + whyNot(bc.netCost.why) + ".";
+    } else if (bc.payback.has()) {
+        chart.note =
+            "No payback within the life: it takes " + t.payback(bc.payback, bc, true) + ".";
+    } else {
+        chart.note = "No payback: " + whyNot(bc.payback.why) + ".";
+    }
+    return chart;
+}
+
+} // namespace
+
+ReportPage buildBusinessCase(const ReportInputs& in) {
+    const SavingsModel& model = in.model;
+    const ProjectRecord& record = model.record;
+    static PageLayout layout;
+    PageBuilder p(layout, ReportForm::BusinessCase, "Retrofit Business Case", kPageWidth,
+                  kPageHeight, model.locale());
+    // The page is full: a larger print font would run its columns into each other.
+    p.setPrintFontSizeCap(8);
+    const auto sectionTitle = [&](std::string_view name, std::string_view text, int left, int top) {
+        p.at(p.label(name, text, left, top, 4800)).bold = true;
+    };
+
+    const Heading heading = layOutHeading(p, "Retrofit Business Case",
+                                          {{3825, 120, kSavingsLogoWidth, kSavingsLogoHeight},
+                                           {"Label31", "Label30", "Label32"},
+                                           "Corvanix Payvanta",
+                                           {4560, 900, 2415},
+                                           {8400, 900, 2160},
+                                           {"Label1", "Label2"},
+                                           {kLeft, 1800, 1080},
+                                           {1440, 1800, 4800},
+                                           2055});
+    p.label("lblKwHrRate", "KW-HR Rate:", 7200, 1800, 1215);
+    const Index rate = p.field("txtKwHrRate", 8520, 1800, 1800, Align::Left);
+
+    // The yearly savings, left; the cost, right.
+    sectionTitle("Label3", "Yearly Savings", kLeft, 2520);
+    constexpr int kAmounts = 3000;
+    const std::array<std::pair<std::string_view, std::string_view>, 4> savingsRows{{
+        {"Energy", "txtEnergy"},
+        {"Maintenance Labor", "txtMaintenance"},
+        {"Inventory", "txtInventory"},
+        {"Total", "txtTotal"},
+    }};
+    std::array<Index, 4> savings{};
+    for (std::size_t i = 0; i < savingsRows.size(); ++i) {
+        const int top = 2820 + kRow * static_cast<int>(i) + (i == 3 ? 60 : 0);
+        p.label(NameBuffer() << "lbl" << savingsRows[i].second.substr(3), savingsRows[i].first,
+                kLeft, top, 2400);
+        savings[i] = p.field(savingsRows[i].second, kAmounts, top, kMoneyWidth);
+    }
+    p.rule("lineTotal", kAmounts, 3615, kMoneyWidth, 0);
+    p.label("lblKwHrPerYear", "Energy Saved per Year", kLeft, 3960, 2400);
+    const Index kwh = p.field("txtKwHrPerYear", kAmounts, 3960, kMoneyWidth);
+
+    sectionTitle("Label4", "Cost of the Retrofit", kRight, 2520);
+    constexpr int kCosts = 8640;
+    const std::array<std::pair<std::string_view, std::string_view>, 4> costRows{{
+        {"Drive Hardware", "txtDriveCost"},
+        {"Installation", "txtInstallationCost"},
+        {"Engineering", "txtEngineeringCost"},
+        {"Less Rebate", "txtRebate"},
+    }};
+    std::array<Index, 4> costs{};
+    for (std::size_t i = 0; i < costRows.size(); ++i) {
+        const int top = 2820 + kRow * static_cast<int>(i);
+        p.label(NameBuffer() << "lbl" << costRows[i].second.substr(3), costRows[i].first, kRight,
+                top, 2400);
+        costs[i] = p.field(costRows[i].second, kCosts, top, kMoneyWidth);
+    }
+    p.rule("lineNetCost", kCosts, 3870, kMoneyWidth, 0);
+    p.label("lblNetCost", "Net Cost", kRight, 3900, 1200);
+    const Index netCost = p.field("txtNetCost", 6960, 3900, 3480);
+
+    // The return, left; the emissions, right.
+    sectionTitle("Label5", "Return on the Retrofit", kLeft, 4440);
+    constexpr int kReturnValues = 2400;
+    const std::array<std::pair<std::string_view, std::string_view>, 6> returnRows{{
+        {"Project Life", "txtProjectLife"},
+        {"Discount Rate", "txtDiscountRate"},
+        {"Simple Payback", "txtPayback"},
+        {"Return on Investment", "txtRoi"},
+        {"Savings over the Life", "txtLifeSavings"},
+        {"Net Present Value", "txtNpv"},
+    }};
+    std::array<Index, 6> returns{};
+    for (std::size_t i = 0; i < returnRows.size(); ++i) {
+        const int top = 4740 + kRow * static_cast<int>(i);
+        p.label(NameBuffer() << "lbl" << returnRows[i].second.substr(3), returnRows[i].first, kLeft,
+                top, 2340);
+        returns[i] = p.field(returnRows[i].second, kReturnValues, top, 3120, Align::Left);
+    }
+    sectionTitle("Label6", "CO2 Emissions Avoided", kRight, 4440);
+    constexpr int kCo2Values = 7200;
+    constexpr int kCo2Width = kPageWidth - kCo2Values;
+    p.label("lblCo2PerYear", "Per Year", kRight, 4740, 1440);
+    const Index co2Year = p.field("txtCo2PerYear", kCo2Values, 4740, kCo2Width, Align::Left);
+    p.label("lblCo2OverLife", "Over the Life", kRight, 4995, 1440);
+    const Index co2Life = p.field("txtCo2OverLife", kCo2Values, 4995, kCo2Width, Align::Left);
+    // The factor, and beneath it what it stands for and where it comes from.
+    p.label("lblCo2Factor", "Factor", kRight, 5340, 1440);
+    const Index factor = p.field("txtCo2Factor", kCo2Values, 5340, kCo2Width, Align::Left);
+    p.label("lblCo2Basis", "Basis", kRight, 5595, 1440);
+    const Index basis = p.field("txtCo2Basis", kCo2Values, 5595, kCo2Width, Align::Left);
+    p.label("lblCo2Source", "Source", kRight, 5850, 1440);
+    const Index source =
+        p.field("txtCo2Source", kCo2Values, 5850, kCo2Width, Align::Left, 3 * kRow);
+
+    // How the savings and the payback hold when the electricity rate moves.
+    sectionTitle("Label7", "Electricity Rate Sensitivity", kLeft, 6600);
+    constexpr std::array<int, 4> kColumns{kLeft, 1680, 3240, 5400};
+    constexpr std::array<int, 4> kWidths{1200, 1320, 1800, 5160};
+    p.label("lblRateChange", "Rate Change", kColumns[0], 6900, kWidths[0], Align::Right);
+    p.label("lblRate", "KW-HR Rate", kColumns[1], 6900, kWidths[1], Align::Right);
+    p.label("lblYearlySavings", "Yearly Savings", kColumns[2], 6900, kWidths[2], Align::Right);
+    p.label("lblPaybackAtRate", "Simple Payback", kColumns[3], 6900, kWidths[3]);
+    p.rule("lineRates", kLeft, 7155, kColumns[3] + kWidths[3] - kLeft, 0);
+    // The rows are the project's rate changed by these; the model's rate cases go in steps
+    // of 10 % from -30 %.
+    constexpr std::array<std::string_view, kRateRows> kChanges{"-30 %", "-20 %", "-10 %", "0 %",
+                                                               "+10 %", "+20 %", "+30 %"};
+    std::array<std::array<Index, 4>, kRateRows> rateCells{};
+    constexpr std::array<std::string_view, 4> kRateNames{"lblRateChange", "txtRate",
+                                                         "txtYearlySavings", "txtPaybackAtRate"};
+    for (int r = 0; r < kRateRows; ++r) {
+        const int top = 7170 + kRow * r;
+        for (std::size_t c = 0; c < kRateNames.size(); ++c) {
+            const ElementName name{kRateNames[c], "", r + 1};
+            const Align align = c == 3 ? Align::Left : Align::Right;
+            const Index cell = c == 0 ? p.label(name, kChanges[static_cast<std::size_t>(r)],
+                                                kColumns[c], top, kWidths[c], align)
+                                      : p.field(name, kColumns[c], top, kWidths[c], align);
+            // The project's own rate stands out.
+            p.at(cell).bold = r == kRateRows / 2;
+            rateCells[static_cast<std::size_t>(r)][c] = cell;
+        }
+    }
+    p.label("lblBreakEvenRate", "Break-even Rate", kLeft, 9060, 2160);
+    const Index breakEven = p.field("txtBreakEvenRate", kReturnValues, 9060, 7920, Align::Left);
+
+    const Index savingsChartItem = p.chart("chtSavings", kLeft, 9480, 5040, 3960);
+    const Index cashFlowChartItem = p.chart("chtCashFlow", kRight - 120, 9480, 5040, 3960);
+    p.label("lblNote",
+            "Every year of the life is taken to save what this year saves. The figures are "
+            "estimates and are not guaranteed.",
+            kLeft, 13500, 10320);
+    const Index page = p.field("lblPage", 4733, 13860, 1335, Align::Center);
+
+    // The fields.
+    const BusinessCase bc = computeBusinessCase(model);
+    const Texts t(p);
+    fillHeading(p, heading, model, shortDate(in.now, p.locale()));
+    p.setText(rate, record.get(Field::KwHrRate));
+    p.setText(savings[0], model.summary.lblSummaryEnergy);
+    p.setText(savings[1], model.summary.lblSumaryMaintenance);
+    p.setText(savings[2], model.summary.lblSummaryInventory);
+    p.setText(savings[3], model.summary.lblSummaryTotal);
+    p.set(kwh, [&] { return p.format(bc.kwhPerYear, "##,##0") + " kWh"; });
+    for (std::size_t i = 0; i < costs.size(); ++i) {
+        // A part not entered stays empty; one that is no number says so.
+        const Figure& part = bc.costParts[i];
+        p.setText(costs[i], part.has() ? p.format(*part.value, "Currency")
+                            : part.why == NoFigure::CostNotNumber ? "not a number"
+                                                                  : "");
+    }
+    p.setText(netCost, t.money(bc.netCost));
+    p.setText(returns[0],
+              bc.life.has() ? inWholeYears(*bc.life.value, p.locale()) : whyNot(bc.life.why));
+    p.setText(returns[1], t.percent(bc.discountRate, "#,##0.00"));
+    p.setText(returns[2], t.payback(bc.payback, bc, true));
+    p.setText(returns[3], t.percent(bc.roi, "##,##0.0"));
+    p.setText(returns[4], t.money(bc.lifeSavings));
+    p.setText(returns[5], t.money(bc.npv));
+    p.setText(co2Year, t.tonnes(bc.co2PerYear));
+    p.setText(co2Life, t.tonnes(bc.co2OverLife));
+    p.setText(factor, bc.co2Factor.has() ? p.plain(*bc.co2Factor.value) + " lb CO2 per kWh saved"
+                                         : whyNot(bc.co2Factor.why));
+    p.setText(basis, bc.co2FactorEntered ? "entered for this project"
+                                         : "U.S. average of all generation, 2023 data");
+    const std::string& givenSource = record.businessCase().get(CaseInput::Co2Source);
+    p.setText(source, !givenSource.empty()  ? givenSource
+                      : bc.co2FactorEntered ? std::string("not given")
+                                            : std::string("U.S. Energy Information "
+                                                          "Administration (EIA)"));
+    for (std::size_t r = 0; r < bc.rateCases.size(); ++r) {
+        const RateCase& row = bc.rateCases[r];
+        const auto& cells = rateCells[r];
+        p.setText(cells[1], row.rate.has() ? t.rate(*row.rate.value) : "");
+        p.setText(cells[2], row.yearlySavings.has() ? t.money(row.yearlySavings) : "");
+        p.setText(cells[3], t.payback(row.payback, bc, false));
+    }
+    if (bc.breakEvenRate.has()) {
+        p.setText(breakEven, t.rate(*bc.breakEvenRate.value) +
+                                 " per kW-hr: at this rate the payback equals the life");
+    } else {
+        p.setText(breakEven, bc.breakEvenRate.why == NoFigure::CostCovered
+                                 ? "any rate: there is no net cost"
+                                 : whyNot(bc.breakEvenRate.why));
+    }
+    p.setChart(savingsChartItem, savingsChart(bc, p));
+    p.setChart(cashFlowChartItem, cashFlowChart(bc, t, p));
+    p.setText(page, "");
+    return p.take();
+}
+
+} // namespace payvanta::reports

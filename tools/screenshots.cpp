@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     for (const auto form : {reports::ReportForm::Savings, reports::ReportForm::EnergySavings,
                             reports::ReportForm::Maintenance, reports::ReportForm::Inventory,
                             reports::ReportForm::Hoist, reports::ReportForm::Trolley,
-                            reports::ReportForm::Bridge}) {
+                            reports::ReportForm::Bridge, reports::ReportForm::BusinessCase}) {
         reports::qt::ReportWindow report(window.form().reportPage(form), &window);
         report.show();
         QApplication::processEvents();

@@ -39,6 +39,7 @@ constexpr ControlCaption kCaptions[] = {
     {{ctl::mnuMaintenance}, "Maintenance", ""},
     {{ctl::mnuEnergy}, "Energy", ""},
     {{ctl::mnuSavings}, "Summary Savings", ""},
+    {{ctl::mnuBusinessCase}, "Business Case", ""},
     {{ctl::mnuPrinterFonts}, "Printer-Fonts", ""},
     {{ctl::mnuFont, 0}, "MS Sans Serif - 8 - Default", ""},
     {{ctl::mnuFont, 1}, "Arial - 7", ""},
@@ -113,16 +114,36 @@ constexpr ControlCaption kCaptions[] = {
 
 #undef MOTION_FIELDS
 
+constexpr ControlCaption kBusinessCaseCaptions[] = {
+    {{ctl::fraBusinessCase}, "Business Case Inputs", ""},
+    {{"txtCaseDriveCost"}, "Drive Hardware", "The cost of the drives and their panels."},
+    {{"txtCaseInstallationCost"}, "Installation", ""},
+    {{"txtCaseEngineeringCost"}, "Engineering", ""},
+    {{"txtCaseRebate"}, "Rebate", "A utility rebate or incentive; taken off the cost."},
+    {{"txtCaseProjectLife"}, "Project Life, Years", "Whole years from 1 to 100. Empty: 15."},
+    {{"txtCaseDiscountRate"}, "Discount Rate, %", "For the net present value. Empty: 8 %."},
+    {{"txtCaseCo2Factor"}, "CO2 Factor, lb per kWh",
+     "Empty: 0.81, the U.S. average of 2023 (EIA). A state or eGRID subregion rate fits a "
+     "plant better."},
+    {{"txtCaseCo2Source"}, "Source of the Factor", "Printed beneath the CO2 figures."},
+};
+
 } // namespace
 
 std::span<const ControlCaption> mainFormCaptions() {
     return kCaptions;
 }
 
+std::span<const ControlCaption> businessCaseCaptions() {
+    return kBusinessCaseCaptions;
+}
+
 std::optional<ControlCaption> captionOf(ControlRef control) {
-    for (const ControlCaption& c : kCaptions) {
-        if (c.control == control) {
-            return c;
+    for (const auto table : {mainFormCaptions(), businessCaseCaptions()}) {
+        for (const ControlCaption& c : table) {
+            if (c.control == control) {
+                return c;
+            }
         }
     }
     return std::nullopt;

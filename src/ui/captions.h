@@ -19,7 +19,10 @@ struct ControlCaption {
 // The captions and tool tips of the main form, one row per control.
 std::span<const ControlCaption> mainFormCaptions();
 
-// The row of a control, or nothing for a control that shows no caption.
+// The captions and tool tips of the business-case inputs, at the top of their window.
+std::span<const ControlCaption> businessCaseCaptions();
+
+// The row of a control, of either table, or nothing for a control that shows no caption.
 std::optional<ControlCaption> captionOf(ControlRef control);
 
 } // namespace payvanta::ui

@@ -29,6 +29,7 @@ constexpr CommandStateRow kRows[] = {
     {{ctl::mnuExit},                  {true,  true,  true,  true,  true,  true}},
     {{ctl::TabStrip1},                {true,  false, true,  false, false, false}},
     {{ctl::mnuView},                  {false, false, true,  false, false, false}},
+    {{ctl::mnuBusinessCase},          {false, false, true,  false, false, false}},
     {{ctl::mnuPrinterFonts},          {true,  false, true,  false, false, false}},
     // The help frame holds no project data: it is usable from the start. The data-entry
     // frames are locked until a project is open.

@@ -55,6 +55,23 @@ std::optional<Field> fieldOf(ControlRef control) {
     return std::nullopt;
 }
 
+ControlRef controlOf(CaseInput input) {
+    static constexpr std::array<std::string_view, kCaseInputCount> kNames{
+        "txtCaseDriveCost",   "txtCaseInstallationCost", "txtCaseEngineeringCost",
+        "txtCaseRebate",      "txtCaseProjectLife",      "txtCaseDiscountRate",
+        "txtCaseCo2Factor",   "txtCaseCo2Source"};
+    return {kNames[static_cast<std::size_t>(input)]};
+}
+
+std::optional<CaseInput> caseInputOf(ControlRef control) {
+    for (const CaseInput input : kCaseInputs) {
+        if (controlOf(input) == control) {
+            return input;
+        }
+    }
+    return std::nullopt;
+}
+
 int tabOf(Motion m) {
     switch (m) {
     case Motion::Hoist:

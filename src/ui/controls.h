@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/business_case_inputs.h"
 #include "model/field.h"
 
 #include <optional>
@@ -66,6 +67,10 @@ inline constexpr std::string_view mnuInventory = "mnuInventory";
 inline constexpr std::string_view mnuMaintenance = "mnuMaintenance";
 inline constexpr std::string_view mnuEnergy = "mnuEnergy";
 inline constexpr std::string_view mnuSavings = "mnuSavings";
+// Beyond the seven reports: the business case, last in the View menu.
+inline constexpr std::string_view mnuBusinessCase = "mnuBusinessCase";
+// The frame of the business-case inputs at the top of its window.
+inline constexpr std::string_view fraBusinessCase = "fraBusinessCase";
 inline constexpr std::string_view mnuPrinterFonts = "mnuPrinterFonts";
 // The items of the "Printer-Fonts" menu, a control array indexed like kPrintFontChoices.
 // The tab strip's tabs are indexed 1 to 6 like the frames they show.
@@ -93,5 +98,10 @@ int tabOf(Field field);
 
 // The tab of a motion: 3 hoist, 4 trolley, 5 bridge.
 int tabOf(Motion m);
+
+// The box of a business-case input in its window: "txtCaseDriveCost", "txtCaseProjectLife",
+// ...; and the input such a box shows.
+ControlRef controlOf(CaseInput input);
+std::optional<CaseInput> caseInputOf(ControlRef control);
 
 } // namespace payvanta::ui

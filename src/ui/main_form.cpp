@@ -138,6 +138,8 @@ void MainForm::command(ControlRef c) {
         viewReport(ReportForm::EnergySavings);
     } else if (n == ctl::mnuSavings) {
         viewReport(ReportForm::Savings);
+    } else if (n == ctl::mnuBusinessCase) {
+        viewReport(ReportForm::BusinessCase);
     }
 }
 

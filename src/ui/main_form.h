@@ -46,8 +46,8 @@ public:
     void viewMenuOpened();
 
     // A button or menu item, by its control name: cmdNewFile, mnuOpenExistingFile,
-    // cmdSaveExcel, cmdRealTimeSummary, mnuHoist ... mnuSavings, mnuFont(i), cmdClose,
-    // mnuExit. Commands the form does not know do nothing.
+    // cmdSaveExcel, cmdRealTimeSummary, mnuHoist ... mnuSavings, mnuBusinessCase,
+    // mnuFont(i), cmdClose, mnuExit. Commands the form does not know do nothing.
     void command(ControlRef control);
 
     void newFile() { flows_.newFile(); }
@@ -64,9 +64,18 @@ public:
     }
     // The pages Print All would print now.
     std::vector<reports::PrintPage> allReportPages() { return prints_.allReportPages(); }
+    // The page as the Print command of its window would print it now.
+    reports::PrintPage printedReport(ReportForm report) const {
+        return prints_.printedReport(reportPage(report), ReportPrint::Print);
+    }
 
     // A View item: the live recalculation, then the page shown until the user goes back.
     void viewReport(ReportForm report);
+    // The user typed in a business-case input: kept with the project, saved with it, and
+    // read by the next business-case page; no saving changes.
+    void caseInputChanged(CaseInput input, std::string_view text) {
+        form_.model.record.businessCase().set(input, text);
+    }
     // The page as it would show now, from the results of the last recalculation.
     reports::ReportPage reportPage(ReportForm report) const;
     void choosePrintFont(std::size_t menuIndex) { flows_.choosePrintFont(menuIndex); }

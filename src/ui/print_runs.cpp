@@ -101,21 +101,24 @@ void PrintRuns::saveAsPdf() {
     run(*file, "Print All", allReportPages(), true);
 }
 
-void PrintRuns::printReport(const reports::ReportPage& shown, ReportPrint command) {
-    if (setup_.target == nullptr) {
-        return;
-    }
+reports::PrintPage PrintRuns::printedReport(const reports::ReportPage& shown,
+                                            ReportPrint command) const {
     const reports::PrintFont font = printFont();
-    const std::string name(reports::formName(shown.form));
     if (shown.form == ReportForm::Savings && command == ReportPrint::Print) {
-        run(*setup_.target, name, {reports::printedSummary(shown, font)}, false);
-        return;
+        return reports::printedSummary(shown, font);
     }
     reports::Shift shift{0, 0};
     if (shown.form == ReportForm::Savings) {
         shift = reports::summaryShift(font);
     }
-    run(*setup_.target, name, {reports::printedForm(shown, font, shift.left, shift.top)}, false);
+    return reports::printedForm(shown, font, shift.left, shift.top);
+}
+
+void PrintRuns::printReport(const reports::ReportPage& shown, ReportPrint command) {
+    if (setup_.target == nullptr) {
+        return;
+    }
+    run(*setup_.target, reports::formName(shown.form), {printedReport(shown, command)}, false);
 }
 
 void PrintRuns::run(reports::PrintTarget& target, std::string_view command,

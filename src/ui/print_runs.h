@@ -47,6 +47,8 @@ public:
 
     // The pages of Print All, as they would print now.
     std::vector<reports::PrintPage> allReportPages();
+    // The page as the command of its window prints it.
+    reports::PrintPage printedReport(const reports::ReportPage& shown, ReportPrint command) const;
 
 private:
     reports::PrintFont printFont() const;

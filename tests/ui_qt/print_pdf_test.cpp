@@ -3,6 +3,7 @@
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
 
+#include "reports/qt/chart_painter.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/page_painter.h"
 #include "reports/qt/pdf_target.h"
@@ -74,6 +75,8 @@ private slots:
     void a_folder_that_cannot_be_written_gets_the_other_message_and_no_file();
     void save_as_pdf_writes_the_seven_pages_where_the_user_chose();
     void the_painter_draws_the_framed_total_and_the_logo_on_an_image();
+    void the_business_case_prints_from_its_window_with_its_charts();
+    void a_chart_on_an_image_has_its_bars_in_the_order_of_their_values();
 
 private:
     QString pdfIn(const QString& folder) const {
@@ -203,6 +206,65 @@ void PrintPdfTest::the_painter_draws_the_framed_total_and_the_logo_on_an_image()
         }
     }
     QVERIFY(ink > 200);
+}
+
+void PrintPdfTest::the_business_case_prints_from_its_window_with_its_charts() {
+    test::ExpectedModal report([](QDialog& d, QString&) {
+        d.findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
+        d.findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+    });
+    trigger("mnuBusinessCase");
+    QCOMPARE(report.failures(), QString());
+    const QString pdf = pdfIn(printouts);
+    QVERIFY2(QFileInfo(pdf).fileName().startsWith(QLatin1String("Ladle - BusinessCase - ")),
+             qPrintable(pdf));
+    const QString text =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    for (const char* shown : {"Retrofit Business Case", "$149,478.90", "504,636 kWh",
+                              "Yearly Savings by Kind and Motion", "Inventory",
+                              "Cumulative Cash Flow over the Life", "no cost entered"}) {
+        QVERIFY2(text.contains(QLatin1String(shown)), shown);
+    }
+}
+
+void PrintPdfTest::a_chart_on_an_image_has_its_bars_in_the_order_of_their_values() {
+    reports::Chart chart;
+    chart.title = "Yearly Savings";
+    chart.series = {"Energy", "Maintenance", "Inventory"};
+    const std::vector<double> values{300, 100, 200, 50, -80};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        chart.bars.push_back({"bar", "$", values[i], static_cast<int>(i % 3)});
+    }
+    for (const double v : reports::axisSteps(-80, 300, 4)) {
+        chart.valueTicks.push_back({v, "$"});
+    }
+    QImage image(600, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const auto shapes = reports::qt::drawChart(painter, chart, QRectF(0, 0, 600, 400),
+                                               QFont(QStringLiteral("Liberation Sans"), 8));
+    painter.end();
+    QCOMPARE(shapes.bars.size(), values.size());
+    // The height painted in the bar's colour through its middle, read off the image.
+    std::vector<int> painted;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const QPoint mid = shapes.bars[i].center().toPoint();
+        const QColor colour = reports::qt::seriesColour(static_cast<int>(i % 3));
+        int top = mid.y();
+        int bottom = mid.y();
+        while (top > 0 && image.pixelColor(mid.x(), top - 1) == colour) {
+            --top;
+        }
+        while (bottom < image.height() - 1 && image.pixelColor(mid.x(), bottom + 1) == colour) {
+            ++bottom;
+        }
+        painted.push_back(image.pixelColor(mid) == colour ? bottom - top + 1 : 0);
+    }
+    QVERIFY2(painted[0] > painted[2] && painted[2] > painted[1] && painted[1] > painted[4] &&
+                 painted[4] > painted[3] && painted[3] > 0,
+             qPrintable(QString::number(painted[0]) + " " + QString::number(painted[1])));
+    // The negative bar hangs below the others' foot, which is the zero line.
+    QVERIFY(shapes.bars[4].top() >= shapes.bars[0].bottom() - 1);
 }
 
 PAYVANTA_QTEST_MAIN(PrintPdfTest)

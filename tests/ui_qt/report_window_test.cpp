@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +43,7 @@ private slots:
     void escape_closes_the_report_and_the_next_view_computes_it_afresh();
     void a_page_taller_than_the_screen_scrolls();
     void print_and_print_form_print_the_page_and_leave_its_screen_font();
+    void a_cost_typed_in_the_business_case_shows_its_payback_and_is_saved();
 
 private:
     QString label(QDialog& d, const char* name) const {
@@ -95,6 +97,7 @@ void ReportWindowTest::each_view_item_opens_its_report_and_back_unloads_it_data(
     QTest::newRow("energy") << "mnuEnergy" << "Energy Savings Analysis Summary" << backPrint;
     QTest::newRow("summary") << "mnuSavings" << "Savings Analysis Summary"
                              << QStringList{"Back", "Print Old", "Print"};
+    QTest::newRow("business case") << "mnuBusinessCase" << "Retrofit Business Case" << backPrint;
 }
 
 void ReportWindowTest::each_view_item_opens_its_report_and_back_unloads_it() {
@@ -187,6 +190,35 @@ void ReportWindowTest::print_and_print_form_print_the_page_and_leave_its_screen_
     trigger("mnuHoist");
     QCOMPARE(report.failures(), QString());
     QCOMPARE(QDir(QString::fromStdString(printouts.string())).entryList({QStringLiteral("*.pdf")}).size(), 2);
+}
+
+void ReportWindowTest::a_cost_typed_in_the_business_case_shows_its_payback_and_is_saved() {
+    QString before;
+    QString after;
+    ExpectedModal report([&](QDialog& d, QString& failures) {
+        before = label(d, "txtPayback");
+        auto* cost = d.findChild<QLineEdit*>(QStringLiteral("txtCaseDriveCost"));
+        // The offscreen platform leaves the main window the focus window; a window
+        // manager would give it to the report.
+        d.activateWindow();
+        expectThat(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == d.windowHandle(); }),
+                   "the report is not the focus window", failures);
+        expectThat(cost != nullptr && cost->hasFocus(), "the cost has no focus", failures);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("298,957.80"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        after = label(d, "txtPayback");
+        d.findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+    });
+    trigger("mnuBusinessCase");
+    QCOMPARE(report.failures(), QString());
+    QCOMPARE(before, QStringLiteral("no cost entered"));
+    QCOMPARE(after, QStringLiteral("2.0 years (2 years)")); // twice the yearly $149,478.90
+    trigger("mnuSaveData");
+    QFile saved(QString::fromStdString((folder->path() / "Ladle.QVR").string()));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("PrintFontSize = 8\r\n\r\n* The business case: retrofit "
+                                     "cost, project life, discount rate, CO2 factor.\r\n"
+                                     "DriveCost = 298,957.80\r\n"));
 }
 
 PAYVANTA_QTEST_MAIN(ReportWindowTest)

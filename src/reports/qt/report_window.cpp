@@ -20,6 +20,7 @@ ReportWindow::ReportWindow(const ReportPage& page, QWidget* parent)
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
+    layout_ = layout;
     layout->setContentsMargins(0, 0, 0, 0);
     auto* menus = new QMenuBar(this);
     layout->setMenuBar(menus);
@@ -44,6 +45,7 @@ ReportWindow::ReportWindow(const ReportPage& page, QWidget* parent)
     }
 
     auto* scroll = new QScrollArea(this);
+    scroll_ = scroll;
     scroll->setObjectName(QStringLiteral("reportScrollArea"));
     scroll->setWidget(buildPage());
     scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -58,6 +60,26 @@ ReportWindow::ReportWindow(const ReportPage& page, QWidget* parent)
         wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
     }
     resize(wanted);
+}
+
+void ReportWindow::addInputs(QWidget* inputs) {
+    layout_->insertWidget(0, inputs);
+    // The page keeps the room it had; the window grows by the inputs where it can.
+    QSize wanted(width(), height() + inputs->sizeHint().height());
+    if (const QScreen* s = screen()) {
+        wanted = wanted.boundedTo(s->availableGeometry().size() * 9 / 10);
+    }
+    resize(wanted);
+    // The inputs are what the user came to change: the keys go there first.
+    inputs->setFocus(Qt::OtherFocusReason);
+}
+
+void ReportWindow::showPage(const ReportPage& page) {
+    const int at = scroll_->verticalScrollBar()->value();
+    // The old sheet reads page_ when it paints; setWidget deletes it before it can.
+    page_ = page;
+    scroll_->setWidget(buildPage());
+    scroll_->verticalScrollBar()->setValue(at);
 }
 
 QAction* ReportWindow::menuItem(const QString& name, const QString& caption) {

@@ -5,6 +5,8 @@
 #include <QDialog>
 
 class QAction;
+class QScrollArea;
+class QVBoxLayout;
 
 namespace payvanta::reports::qt {
 
@@ -24,6 +26,11 @@ public:
 
     const ReportPage& page() const { return page_; }
 
+    // A block of inputs above the page, such as the business case's.
+    void addInputs(QWidget* inputs);
+    // The page built again: shown in place of the one before, at the same scroll position.
+    void showPage(const ReportPage& page);
+
 signals:
     void printRequested(ReportWindow::PrintCommand command);
 
@@ -32,6 +39,8 @@ private:
     QAction* menuItem(const QString& name, const QString& caption);
 
     ReportPage page_;
+    QVBoxLayout* layout_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
 };
 
 } // namespace payvanta::reports::qt

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "business_case_panel.h"
 #include "field_events.h"
 #include "file_select_dialog.h"
 #include "list_combo.h"
@@ -367,6 +368,13 @@ void MainWindow::showReport(const reports::ReportPage& page) {
                                                   : command == Command::PrintForm ? ReportPrint::PrintForm
                                                                                   : ReportPrint::Print);
             });
+    if (page.form == ReportForm::BusinessCase) {
+        // Its inputs above it; a change builds the page again from them.
+        auto* inputs = new BusinessCasePanel(*form_, &window);
+        window.addInputs(inputs);
+        connect(inputs, &BusinessCasePanel::changed, &window,
+                [this, &window] { window.showPage(form_->reportPage(ReportForm::BusinessCase)); });
+    }
     window.exec();
 }
 

@@ -88,7 +88,8 @@ void MainWindow::buildMenus() {
         form_->viewMenuOpened();
     });
     for (const auto name : {ctl::mnuHoist, ctl::mnuTrolley, ctl::mnuBridge, ctl::mnuInventory,
-                            ctl::mnuMaintenance, ctl::mnuEnergy, ctl::mnuSavings}) {
+                            ctl::mnuMaintenance, ctl::mnuEnergy, ctl::mnuSavings,
+                            ctl::mnuBusinessCase}) {
         menuItem(view, {name});
     }
 

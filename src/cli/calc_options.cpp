@@ -1,16 +1,22 @@
 #include "calc_options.h"
 
+#include "model/number_text.h"
+
+#include <cmath>
+
 namespace payvanta::cli {
 
 const char* const kCalcUsage =
-    "Usage: payvanta-calc [--folder DIR] [--locale NAME] [--report NAME] [--json]\n"
-    "                     [--pdf OUT.pdf | --pdf-dir DIR] FILE.QVR...\n"
+    "Usage: payvanta-calc [--folder DIR] [--locale NAME] [--report NAME] [--json | --csv]\n"
+    "                     [--pdf OUT.pdf | --pdf-dir DIR] [--total] [--cost AMOUNT]\n"
+    "                     [--life YEARS] [--discount PERCENT] [--co2-factor LB] FILE.QVR...\n"
     "\n"
     "Opens each project file as Payvanta opens an existing project and prints its\n"
     "yearly savings: energy, maintenance, inventory and total.\n"
     "\n"
     "  --report NAME  print a report page instead: Savings, EnergySavings, Maintenance,\n"
-    "                 Inventory, Hoist, Trolley or Bridge (in any letter case)\n"
+    "                 Inventory, Hoist, Trolley, Bridge or BusinessCase (in any letter\n"
+    "                 case); with --pdf or --pdf-dir, that page is written as PDF\n"
     "  --folder DIR   the program folder holding Customer.ini and the four tables\n"
     "                 (default: the folder of this program when it holds them, else\n"
     "                 Payvanta in the documents folder when there is one, else the\n"
@@ -21,6 +27,16 @@ const char* const kCalcUsage =
     "  --pdf OUT.pdf  write the seven pages of Print All, in the project's print font,\n"
     "                 to OUT.pdf (one project file)\n"
     "  --pdf-dir DIR  the same for each project file, into DIR, named after the file\n"
+    "  --csv          print one CSV row per file (RFC 4180, with a header row): file,\n"
+    "                 customer, project, the four amounts, kWh saved per year, simple\n"
+    "                 payback in years and CO2 avoided in tonnes per year, numbers with\n"
+    "                 a decimal point whatever the locale\n"
+    "  --total        after the files, one roll-up of them all: the sum of each amount,\n"
+    "                 of the kWh and of the CO2, and the payback of the summed cost\n"
+    "  --cost AMOUNT  the retrofit's net cost, in place of each project's own cost\n"
+    "  --life YEARS   the project life, a whole number of years from 1 to 100\n"
+    "  --discount PERCENT  the discount rate of the net present value, such as 8\n"
+    "  --co2-factor LB     lb of CO2 per kWh saved, such as 0.81 (the U.S. average)\n"
     "  --help         print this help and exit\n"
     "  --version      print the version and exit\n";
 
@@ -37,12 +53,22 @@ std::optional<reports::ReportForm> reportNamed(std::string_view name) {
     for (const auto form :
          {reports::ReportForm::Savings, reports::ReportForm::EnergySavings,
           reports::ReportForm::Maintenance, reports::ReportForm::Inventory,
-          reports::ReportForm::Hoist, reports::ReportForm::Trolley, reports::ReportForm::Bridge}) {
+          reports::ReportForm::Hoist, reports::ReportForm::Trolley, reports::ReportForm::Bridge,
+          reports::ReportForm::BusinessCase}) {
         if (lower(reports::formName(form)) == lower(name)) {
             return form;
         }
     }
     return std::nullopt;
+}
+
+// A number of the command line, written as in the United States ("125000", "0.81").
+std::optional<double> numberOption(const std::optional<std::string>& text, bool (*valid)(double)) {
+    if (!text) {
+        return std::nullopt;
+    }
+    const auto value = numbers::parse(*text, LocaleConventions::unitedStates());
+    return value && valid(*value) ? value : std::nullopt;
 }
 
 } // namespace
@@ -83,6 +109,32 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
                 return {std::nullopt, a + " needs a " + (a == "--pdf" ? "file" : "folder")};
             }
             (a == "--pdf" ? o.pdf : o.pdfFolder) = *v;
+        } else if (a == "--csv") {
+            o.csv = true;
+        } else if (a == "--total") {
+            o.total = true;
+        } else if (a == "--cost" || a == "--life" || a == "--discount" || a == "--co2-factor") {
+            struct Rule {
+                std::optional<double> CalcOptions::*option;
+                bool (*valid)(double);
+                const char* needs;
+            };
+            const Rule rule =
+                a == "--cost" ? Rule{&CalcOptions::cost, [](double) { return true; },
+                                     "an amount such as 125000"}
+                : a == "--life"
+                    ? Rule{&CalcOptions::life,
+                           [](double v) { return v >= 1 && v <= 100 && v == std::floor(v); },
+                           "a whole number of years from 1 to 100"}
+                : a == "--discount"
+                    ? Rule{&CalcOptions::discount, [](double v) { return v > -100; },
+                           "a rate in percent above -100, such as 8"}
+                    : Rule{&CalcOptions::co2Factor, [](double v) { return v >= 0; },
+                           "lb of CO2 per kWh, 0 or more, such as 0.81"};
+            o.*rule.option = numberOption(value(), rule.valid);
+            if (!(o.*rule.option)) {
+                return {std::nullopt, a + " needs " + rule.needs};
+            }
         } else if (a == "--folder") {
             const auto v = value();
             if (!v) {
@@ -102,6 +154,12 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
         } else {
             return {std::nullopt, "unknown option \"" + a + "\""};
         }
+    }
+    if (o.csv && (o.json || o.report || o.pdf || o.pdfFolder)) {
+        return {std::nullopt, "--csv prints its own rows: leave out --json, --report and --pdf"};
+    }
+    if (o.total && (o.pdf || o.pdfFolder)) {
+        return {std::nullopt, "--total prints a roll-up: leave out --pdf and --pdf-dir"};
     }
     if (o.pdf && o.files.size() > 1) {
         return {std::nullopt, "--pdf writes one project's pages; use --pdf-dir DIR for several"};

@@ -22,6 +22,17 @@ struct CalcOptions {
     // file a project in this folder.
     std::optional<std::filesystem::path> pdf;
     std::optional<std::filesystem::path> pdfFolder;
+    // The business case of this run, in place of each project's own: the net cost (for
+    // the itemised cost), the life in years, the discount rate in percent, the CO2 factor
+    // in lb per kWh.
+    std::optional<double> cost;
+    std::optional<double> life;
+    std::optional<double> discount;
+    std::optional<double> co2Factor;
+    // One CSV row per file in place of the summary.
+    bool csv = false;
+    // After the files, one roll-up of them all.
+    bool total = false;
     std::vector<std::string> files;
 };
 

@@ -1,10 +1,12 @@
 #include "calc_run.h"
 
+#include "business_case_output.h"
 #include "json_report.h"
 
 #include "stderr_view.h"
 
 #include "files/reference_tables.h"
+#include "model/number_text.h"
 #include "reports/page_text.h"
 #include "ui/main_form.h"
 
@@ -25,6 +27,29 @@ void writeSummary(std::ostream& out, const std::string& path, const SummaryTexts
     out << "  Total        " << s.lblSummaryTotal << '\n';
 }
 
+// The business case of the command line in place of the project's own, for this run.
+void overrideBusinessCase(const CalcOptions& o, SavingsModel& model) {
+    BusinessCaseInputs& in = model.record.businessCase();
+    const auto plain = [&](double v) { return numbers::plain(v, model.locale()); };
+    if (o.cost) {
+        in.set(CaseInput::DriveCost, plain(*o.cost));
+        for (const CaseInput part :
+             {CaseInput::InstallationCost, CaseInput::EngineeringCost, CaseInput::Rebate}) {
+            in.set(part, "");
+        }
+    }
+    if (o.life) {
+        in.set(CaseInput::ProjectLife, plain(*o.life));
+    }
+    if (o.discount) {
+        in.set(CaseInput::DiscountRate, plain(*o.discount));
+    }
+    if (o.co2Factor) {
+        in.set(CaseInput::Co2Factor, plain(*o.co2Factor));
+        in.set(CaseInput::Co2Source, "given on the command line");
+    }
+}
+
 } // namespace
 
 int runCalc(const CalcOptions& options, const std::filesystem::path& programFolder,
@@ -42,10 +67,20 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
     };
 
     int status = 0;
-    const bool array = options.json && options.files.size() > 1;
+    // With a roll-up the JSON is one object: the files, then their total.
+    const bool wrapped = options.json && options.total;
+    const bool array = options.json && (options.files.size() > 1 || wrapped);
+    const std::string indent = wrapped ? "    " : array ? "  " : "";
+    if (wrapped) {
+        out << "{\n  \"files\": ";
+    }
     if (array) {
         out << "[\n";
     }
+    if (options.csv) {
+        writeCsvHeader(out);
+    }
+    RollUp rollUp;
     for (std::size_t i = 0; i < options.files.size(); ++i) {
         const std::string& path = options.files[i];
         // Each file is opened by a form of its own, as the program opens a project.
@@ -54,13 +89,33 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
         const bool opened = form->openProjectFile(path);
         if (!opened) {
             status = kFileFailed;
+        } else {
+            overrideBusinessCase(options, form->model());
+            if (options.csv || options.total) {
+                const CaseRow row = caseRow(path, form->model());
+                rollUp.add(row);
+                if (options.csv) {
+                    writeCsvRow(out, row);
+                }
+            }
+        }
+        if (options.csv) {
+            continue;
         }
         if (opened && (options.pdf || options.pdfFolder)) {
             const std::filesystem::path stem = std::filesystem::path(path).stem();
             const std::filesystem::path file =
                 options.pdf ? *options.pdf : *options.pdfFolder / (stem.string() + ".pdf");
+            // One report page when one is named, else the seven pages of Print All.
+            const std::string job = options.report
+                                        ? std::string(reports::formName(*options.report))
+                                        : std::string("Print All");
+            const auto pages = options.report
+                                   ? std::vector<reports::PrintPage>{form->printedReport(
+                                         *options.report)}
+                                   : form->allReportPages();
             const auto failure =
-                pdf ? pdf(form->allReportPages(), file, stem.string() + " - Print All")
+                pdf ? pdf(pages, file, stem.string() + " - " + job)
                     : std::optional<std::string>("this program cannot write PDF files");
             if (failure) {
                 err << "payvanta-calc: " << file.string() << ": " << *failure << '\n';
@@ -69,13 +124,11 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
             continue;
         }
         if (options.json) {
-            if (array) {
-                out << "  ";
-            }
+            out << indent;
             if (opened && options.report) {
-                writeJsonPage(out, form->reportPage(*options.report), array ? "  " : "");
+                writeJsonPage(out, form->reportPage(*options.report), indent);
             } else if (opened) {
-                writeJsonResult(out, form->model(), array ? "  " : "");
+                writeJsonResult(out, form->model(), indent);
             } else {
                 out << "null";
             }
@@ -87,7 +140,16 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
         }
     }
     if (array) {
-        out << "]\n";
+        out << (wrapped ? "  ]" : "]\n");
+    }
+    if (wrapped) {
+        out << ",\n  \"total\": ";
+        rollUp.writeJson(out, options.locale, "  ");
+        out << "\n}\n";
+    } else if (options.total && options.csv) {
+        writeCsvRow(out, rollUp.total());
+    } else if (options.total) {
+        rollUp.writeText(out, options.locale);
     }
     return status;
 }

@@ -14,6 +14,8 @@ namespace {
 
 const std::string kExamples = std::string(PAYVANTA_DATA_DIR) + "/examples/";
 const std::string kSteelMill = kExamples + "steel-mill-ladle-crane.QVR";
+const std::string kPaperMill = kExamples + "paper-mill-roll-crane.QVR";
+const std::string kScrapYard = kExamples + "scrap-yard-magnet-crane.QVR";
 
 // payvanta-calc --report, on the steel-mill example, at a fixed moment.
 class ReportOutput : public ::testing::Test {
@@ -95,6 +97,44 @@ TEST_F(ReportOutput, a_report_name_is_one_of_the_seven_in_any_letter_case) {
         const auto parsed = cli::parseCalcOptions(args);
         EXPECT_FALSE(parsed.options.has_value());
         EXPECT_EQ(parsed.error, "--report needs a report name such as Savings or Hoist");
+    }
+}
+
+TEST_F(ReportOutput, csv_quotes_a_name_with_a_comma_and_a_quote_and_gives_numbers_plain) {
+    std::string project = test::readBytes(kSteelMill);
+    const std::string name = "CustName = Great Lakes Steel Works";
+    project.replace(project.find(name), name.size(), "CustName = Smith, \"Big\" Cranes");
+    const std::string path = (folder / "a,b.QVR").string();
+    test::writeBytes(path, project);
+    EXPECT_EQ(run({"--csv", "--cost", "298,957.80", path}), 0);
+    EXPECT_EQ(out.str(), "File,Customer,Project,Energy,Maintenance,Inventory,Total,kWh per Year,"
+                         "Payback Years,CO2 Tonnes per Year\r\n\"" +
+                             path + "\",\"Smith, \"\"Big\"\" Cranes\",BOF ladle crane No. 3 "
+                                    "retrofit,41582.02,1596.88,106300.00,149478.90,504636,2.00,"
+                                    "185.41\r\n");
+}
+
+TEST_F(ReportOutput, the_total_of_the_three_examples_sums_each_amount_and_pays_back_their_cost) {
+    EXPECT_EQ(run({"--csv", "--total", "--cost", "100000", "--co2-factor", "1", kPaperMill,
+                   kScrapYard, kSteelMill}),
+              0);
+    // 55,684.89 + 111,199.28 + 149,478.90 a year against 300,000; 704,771 kWh of 1 lb each.
+    EXPECT_TRUE(out.str().ends_with("\r\nTotal of 3 files,,,57453.40,3954.67,254955.00,"
+                                    "316363.07,704771,0.95,319.68\r\n"))
+        << out.str();
+    out.str("");
+    EXPECT_EQ(run({"--total", kPaperMill, kScrapYard}), 0);
+    EXPECT_NE(out.str().find("\nTotal of 2 files\n  Energy       $15,871.38\n"), std::string::npos);
+}
+
+TEST_F(ReportOutput, business_case_options_refuse_what_cannot_be_computed) {
+    for (const Texts& args :
+         {Texts{"--life", "0"}, Texts{"--life", "2.5"}, Texts{"--discount", "-100"},
+          Texts{"--co2-factor", "-0.1"}, Texts{"--cost", "much"}, Texts{"--csv", "--json"},
+          Texts{"--total", "--pdf", "x.pdf"}}) {
+        Texts withFile = args;
+        withFile.push_back("a.QVR");
+        EXPECT_FALSE(cli::parseCalcOptions(withFile).options.has_value()) << args[0] << args[1];
     }
 }
 

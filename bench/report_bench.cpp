@@ -1,5 +1,6 @@
 // Building each report page from a project open as the program opens it: the page's
-// items, and every field computed in its order.
+// items, and every field computed in its order. The eighth is the business case, with its
+// charts; it is to build in 50 microseconds or less.
 #include "files/reference_tables.h"
 #include "reports/report_builders.h"
 #include "ui/main_form.h"
@@ -24,6 +25,8 @@ void Build_report_page(benchmark::State& state) {
         state.SkipWithError("the example did not open");
         return;
     }
+    // A cost, so that the business case computes every figure; no other page reads it.
+    main.model().record.businessCase().set(CaseInput::DriveCost, "250000");
     const reports::ReportInputs inputs{main.model(), {2026, 12, 6, 20, 15, 3}};
     std::size_t items = 0;
     for (auto _ : state) {
@@ -34,7 +37,7 @@ void Build_report_page(benchmark::State& state) {
     state.SetLabel(std::string(reports::formName(form)));
 }
 BENCHMARK(Build_report_page)
-    ->DenseRange(0, 6)
+    ->DenseRange(0, 7)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMicrosecond);

@@ -151,7 +151,7 @@ TEST_F(ProjectFlowTest, a_missing_default_file_is_reported_and_the_form_stays_as
 }
 
 TEST_F(ProjectFlowTest, an_existing_file_opens_through_the_locked_dialog_and_recalculates) {
-    view.fileChoices.push_back(writeExampleFile("Chosen.QVR"));
+    view.fileChoices.push_back(write("Chosen.QVR"));
     form.command({"mnuOpenExistingFile"});
     EXPECT_EQ(usable(view.enabledWhenAsked), "");
     EXPECT_EQ(usable(view.enabledWhileLoading), "");
@@ -288,8 +288,8 @@ TEST(ReadKeyValueFile, a_folder_in_place_of_the_file_is_reported_and_changes_not
     s.model.state.CurrentFilePath = s.path("Crane.QVR");
     s.model.state.keyValueTable = {{"CustName", "Before"}};
     EXPECT_FALSE(s.steps.ReadKeyValueFile());
-    EXPECT_EQ(s.of("message "), Texts{"The file \"" + s.path("Crane.QVR") +
-                                      "\" could not be read: it is a folder, not a file."});
+    EXPECT_EQ(s.view.rest("message "), V{"The file \"" + s.path("Crane.QVR") +
+                                         "\" could not be read: it is a folder, not a file."});
     EXPECT_EQ(s.model.state.keyValueTable, (KeyValueTable{{"CustName", "Before"}}));
     EXPECT_FALSE(s.model.state.UserFileOpen || s.model.state.ProjectLoaded);
 }
@@ -332,12 +332,13 @@ TEST(LoadProjectIntoFields, sets_every_field_updating_each_duty_cycle_before_its
         EXPECT_EQ(p.model.record.get(f), project.get(f)) << fieldKey(f);
     }
     // The update's fifth step (the whole travel time, as no step was set yet), then the file's.
-    EXPECT_EQ(p.of("fifth DutyCycle"), (V{"Hoist(5)=30", "Hoist(5)=99", "Trolley(5)=30",
-                                          "Trolley(5)=21.5", "Bridge(5)=50", "Bridge(5)=45"}));
+    EXPECT_EQ(p.view.rest("fifth DutyCycle"),
+              (V{"Hoist(5)=30", "Hoist(5)=99", "Trolley(5)=30", "Trolley(5)=21.5", "Bridge(5)=50",
+                 "Bridge(5)=45"}));
     // No recalculation while the fields come in; one on the fields as loaded.
     EXPECT_FALSE(p.recalcOnDuringAWrite);
     EXPECT_TRUE(p.model.state.RecalcEnabled);
-    EXPECT_EQ(p.of("text lblSummaryTotal=").size(), 1u);
+    EXPECT_EQ(p.view.rest("text lblSummaryTotal=").size(), 1u);
 }
 
 TEST(LoadProjectIntoFields, keeps_a_print_font_of_the_menu_and_makes_any_other_the_default) {
@@ -349,7 +350,7 @@ TEST(LoadProjectIntoFields, keeps_a_print_font_of_the_menu_and_makes_any_other_t
         {"", "mnuFont(0) on"}};
     for (const auto& [lines, item] : cases) {
         const LoadedProject p(fonts + lines);
-        const auto checks = p.of("check ");
+        const auto checks = p.view.rest("check ");
         EXPECT_EQ(std::count_if(checks.begin(), checks.end(),
                                 [](const std::string& c) { return c.ends_with(" on"); }),
                   1);
@@ -389,8 +390,8 @@ TEST_F(WriteProjectFileTest, the_default_file_asks_for_a_name_once_then_saves_th
     model.record.set(Field::CustName, "Second save");
     EXPECT_TRUE(steps.WriteProjectFile());
 
-    EXPECT_EQ(of("input "), Texts{kNamePrompt});
-    EXPECT_EQ(of("text lblFileName="), Texts{path("Crane 7.QVR")});
+    EXPECT_EQ(view.rest("input "), V{kNamePrompt});
+    EXPECT_EQ(view.rest("text lblFileName="), V{path("Crane 7.QVR")});
     EXPECT_EQ(readBytes(path("Crane 7.QVR")), savedBytes());
     EXPECT_EQ(filesIn(folder.path()), (std::set<std::string>{"Crane 7.QVR", "Customer.ini"}));
     EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
@@ -409,8 +410,8 @@ TEST_F(WriteProjectFileTest, no_name_or_a_refused_one_writes_nothing_and_keeps_t
         view.textAnswers = {answer};
         model.state.UserFileOpen = true;
         EXPECT_FALSE(steps.WriteProjectFile()) << answer.value_or("(cancelled)");
-        EXPECT_EQ(of("message ").size(), answer && !answer->empty() ? 1u : 0u);
-        EXPECT_EQ(of("text lblFileName="), Texts{});
+        EXPECT_EQ(view.rest("message ").size(), answer && !answer->empty() ? 1u : 0u);
+        EXPECT_EQ(view.rest("text lblFileName="), V{});
         EXPECT_EQ(model.state.CurrentFilePath, path("Customer.ini"));
         EXPECT_FALSE(model.state.UserFileOpen);
     }
@@ -423,7 +424,7 @@ TEST_F(WriteProjectFileTest, a_name_holding_customer_ini_is_asked_for_again_at_t
     EXPECT_TRUE(steps.WriteProjectFile());
     EXPECT_EQ(readBytes(path("Customer.ini.QVR")), savedBytes());
     EXPECT_TRUE(steps.WriteProjectFile());
-    EXPECT_EQ(of("input ").size(), 2u);
+    EXPECT_EQ(view.rest("input ").size(), 2u);
     EXPECT_EQ(readBytes(path("Crane.QVR")), savedBytes());
     EXPECT_EQ(model.state.CurrentFilePath, path("Crane.QVR"));
     EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
@@ -435,9 +436,9 @@ TEST_F(WriteProjectFileTest, a_failed_write_is_reported_and_restores_path_and_fl
     model.state.CurrentFilePath = failing;
     model.state.FileChosen = true;
     EXPECT_FALSE(steps.WriteProjectFile());
-    EXPECT_EQ(of("message "), Texts{"The file \"" + failing +
-                                    "\" could not be saved: Not a directory. Nothing was "
-                                    "written; your work is still open."});
+    EXPECT_EQ(view.rest("message "), V{"The file \"" + failing +
+                                       "\" could not be saved: Not a directory. Nothing was "
+                                       "written; your work is still open."});
     EXPECT_EQ(model.state.CurrentFilePath, failing);
     EXPECT_FALSE(model.state.UserFileOpen || model.state.ProjectLoaded);
     EXPECT_TRUE(model.state.FileChosen);
@@ -448,7 +449,7 @@ TEST_F(WriteProjectFileTest, a_failed_write_is_reported_and_restores_path_and_fl
     model.state.CurrentFilePath = path("Customer.ini");
     view.textAnswers = {"Crane"};
     EXPECT_FALSE(steps.WriteProjectFile());
-    EXPECT_EQ(of("text lblFileName="), (Texts{path("Crane.QVR"), path("Customer.ini")}));
+    EXPECT_EQ(view.rest("text lblFileName="), (V{path("Crane.QVR"), path("Customer.ini")}));
     EXPECT_EQ(model.state.CurrentFilePath, path("Customer.ini"));
     EXPECT_FALSE(model.state.UserFileOpen || model.state.ProjectLoaded);
 }
@@ -465,7 +466,7 @@ TEST(ProjectFileRoundTrip, every_example_project_opens_and_saves_back_byte_ident
         fs::copy_file(entry.path(), copy);
         ASSERT_TRUE(s.open(copy));
         ASSERT_TRUE(s.steps.WriteProjectFile());
-        EXPECT_EQ(s.of("input "), Texts{});
+        EXPECT_EQ(s.view.rest("input "), V{});
         EXPECT_EQ(readBytes(copy), readBytes(entry.path())) << entry.path();
     }
     EXPECT_GE(seen, 3);

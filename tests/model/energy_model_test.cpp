@@ -1,6 +1,5 @@
 #include "model/energy_model.h"
 #include "model/number_text.h"
-
 #include "support/example_project.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +37,7 @@ protected:
     std::string summary;
 };
 
-TEST_F(EnergyModelTest, bridge_worked_example) {
+TEST_F(EnergyModelTest, bridge_worked_example_and_the_motions_without_motor_add_nothing) {
     test::removeMotor(record, Motion::Trolley);
     test::removeMotor(record, Motion::Hoist);
     record.set(Field::NumMotorBridge, "2");
@@ -52,6 +51,9 @@ TEST_F(EnergyModelTest, bridge_worked_example) {
     EXPECT_NEAR(b.QvrKwHrPerTurn, 4.050576, 1e-11);
     EXPECT_NEAR(b.SavingsKwHrPerTurn, 1.497484, 1e-11);
     EXPECT_EQ(summary, "$159.93");
+    const MotionEnergy& t = energy.results(Motion::Trolley);
+    EXPECT_EQ(t.DccpKwHrPerMove + t.QvrKwHrPerTurn + t.SavingsKwHrPerTurn, 0.0);
+    EXPECT_EQ(energy.results(Motion::Hoist).SavingsKwHrPerTurn, 0.0);
 }
 
 TEST_F(EnergyModelTest, hoist_worked_example_to_nine_decimals) {
@@ -68,15 +70,6 @@ TEST_F(EnergyModelTest, hoist_worked_example_to_nine_decimals) {
     EXPECT_NEAR(h.SavingsKwHrPerTurn, 3.613616812, 5e-9);
     // 3.613616812 kW-hr per turn x 3 x 356 x 0.10
     EXPECT_EQ(summary, "$385.93");
-}
-
-TEST_F(EnergyModelTest, a_motion_without_motor_adds_nothing) {
-    test::removeMotor(record, Motion::Trolley);
-    calcAll();
-    const MotionEnergy& t = energy.results(Motion::Trolley);
-    EXPECT_EQ(t.DccpKwHrPerMove, 0.0);
-    EXPECT_EQ(t.QvrKwHrPerTurn, 0.0);
-    EXPECT_EQ(t.SavingsKwHrPerTurn, 0.0);
 }
 
 TEST_F(EnergyModelTest, one_kw_hr_a_turn_at_one_dollar_is_1068_dollars_a_year) {

@@ -51,12 +51,11 @@ std::string savedValue(const fs::path& file, const char* key) {
                               key);
 }
 
-class ProjectFlowTest : public FormTest {
-protected:
-    std::string cannotRead(const fs::path& file, const char* reason) const {
-        return "The file \"" + file.string() + "\" could not be read: " + reason + ".";
-    }
-};
+std::string cannotRead(const fs::path& file, const char* reason) {
+    return "The file \"" + file.string() + "\" could not be read: " + reason + ".";
+}
+
+using ProjectFlowTest = FormTest;
 
 TEST_F(ProjectFlowTest, the_form_starts_on_the_first_help_page_with_the_frames_locked) {
     EXPECT_EQ(usable(view.enabled), kStart);
@@ -72,17 +71,15 @@ TEST_F(ProjectFlowTest, the_form_starts_on_the_first_help_page_with_the_frames_l
     // Before any project a recalculation shows nothing.
     form.realTimeSummary();
     EXPECT_EQ(view.linesStartingWith({"text lblSummary", "text lblSumary"}), V{});
-    form.command({"cmdClose"}); // nothing to save: nothing is asked
-    EXPECT_EQ(view.linesStartingWith({"ask", "end"}), V{"end"});
-}
-
-TEST_F(ProjectFlowTest, a_help_topic_shows_its_page_and_a_tab_its_frame) {
+    // A help topic shows its page, any other index the first; a tab shows its frame.
     form.listItemPicked({"cmbHelp"}, 4);
     EXPECT_EQ(view.texts["txtHelp"], ui::HelpBridge());
     form.listItemPicked({"cmbHelp"}, -1);
     EXPECT_EQ(view.texts["txtHelp"], ui::HelpGettingStarted());
     form.tabClicked(6);
     EXPECT_EQ(view.frameShown, 6);
+    form.command({"cmdClose"}); // nothing to save: nothing is asked
+    EXPECT_EQ(view.linesStartingWith({"ask", "end"}), V{"end"});
 }
 
 TEST_F(ProjectFlowTest, cancelling_the_name_or_the_dialog_leaves_new_existing_and_close_usable) {
@@ -170,9 +167,10 @@ TEST_F(ProjectFlowTest, an_existing_file_opens_through_the_locked_dialog_and_rec
 }
 
 TEST_F(ProjectFlowTest, an_unreadable_project_is_reported_and_nothing_changes) {
-    view.fileChoices.push_back((folder / "Missing.QVR").string());
+    fs::create_directory(folder / "Crane.QVR");
+    view.fileChoices.push_back((folder / "Crane.QVR").string());
     form.existingFile();
-    EXPECT_EQ(view.messages(), V{cannotRead(folder / "Missing.QVR", "No such file or directory")});
+    EXPECT_EQ(view.messages(), V{cannotRead(folder / "Crane.QVR", "it is a folder, not a file")});
     EXPECT_EQ(usable(view.enabled), kStart);
     EXPECT_EQ(form.model().state.CurrentFilePath, "");
     EXPECT_FALSE(form.model().state.FileChosen || form.projectOpen());
@@ -188,24 +186,17 @@ TEST_F(ProjectFlowTest, saving_writes_the_project_file_in_place_with_save_off_me
     EXPECT_EQ(savedValue(folder / "Example.QVR", "CustName"), "Renamed Steel");
 }
 
-TEST_F(ProjectFlowTest, closing_asks_to_save_with_the_commands_locked_and_yes_saves) {
+TEST_F(ProjectFlowTest, closing_asks_to_save_with_the_commands_locked_no_ends_and_yes_saves) {
     openProject();
+    const std::string before = readBytes(folder / "Example.QVR");
     typeOver(c(Field::CustName), "Saved On Exit");
-    view.yesNoAnswers.push_back(true);
+    view.yesNoAnswers = {false, true};
     form.close();
     EXPECT_EQ(view.linesStartingWith({"ask", "end"}), (V{"ask " + kSaveQuestion, "end"}));
     EXPECT_EQ(usable(view.enabledWhenAsked), kClosing);
-    EXPECT_EQ(savedValue(folder / "Example.QVR", "CustName"), "Saved On Exit");
-}
-
-TEST_F(ProjectFlowTest, no_ends_without_saving) {
-    openProject();
-    const std::string before = readBytes(folder / "Example.QVR");
-    typeOver(c(Field::CustName), "Not Saved");
-    view.yesNoAnswers.push_back(false);
-    form.close();
-    EXPECT_EQ(view.linesStartingWith({"end"}), V{"end"});
     EXPECT_EQ(readBytes(folder / "Example.QVR"), before);
+    form.close();
+    EXPECT_EQ(savedValue(folder / "Example.QVR", "CustName"), "Saved On Exit");
 }
 
 TEST_F(ProjectFlowTest, yes_with_a_save_that_fails_keeps_the_program_open) {
@@ -279,19 +270,6 @@ TEST(ReadKeyValueFile, reads_the_chosen_file_or_the_defaults_and_moves_the_flags
         EXPECT_EQ(s.model.state.UserFileOpen, userFile);
         EXPECT_TRUE(s.model.state.ProjectLoaded);
     }
-}
-
-TEST(ReadKeyValueFile, a_folder_in_place_of_the_file_is_reported_and_changes_nothing) {
-    FileSession s;
-    fs::create_directory(s.folder / "Crane.QVR");
-    s.model.state.FileChosen = true;
-    s.model.state.CurrentFilePath = s.path("Crane.QVR");
-    s.model.state.keyValueTable = {{"CustName", "Before"}};
-    EXPECT_FALSE(s.steps.ReadKeyValueFile());
-    EXPECT_EQ(s.view.rest("message "), V{"The file \"" + s.path("Crane.QVR") +
-                                         "\" could not be read: it is a folder, not a file."});
-    EXPECT_EQ(s.model.state.keyValueTable, (KeyValueTable{{"CustName", "Before"}}));
-    EXPECT_FALSE(s.model.state.UserFileOpen || s.model.state.ProjectLoaded);
 }
 
 // A complete project whose fifth steps differ from the travel time the duty-cycle update

@@ -173,45 +173,29 @@ TEST_F(SelectionListTest, only_the_trolley_motor_list_recalculates_when_left) {
 
 // ---- Splitting the item texts ------------------------------------------------------
 
-TEST(SplitAtFirstSpace, splits_at_the_first_space_or_changes_nothing) {
-    std::string text = "13 150.00 each";
-    std::string rest;
+TEST(ItemTexts, split_at_the_first_space_and_at_the_tildes_of_a_motor_or_change_nothing) {
+    std::string text = "13 150.00 each", rest = "kept";
     ui::SplitAtFirstSpace(text, rest);
-    EXPECT_EQ(text, "13");
-    EXPECT_EQ(rest, "150.00 each");
+    EXPECT_EQ(text + "|" + rest, "13|150.00 each");
     text = "7";
-    rest = "kept";
     ui::SplitAtFirstSpace(text, rest);
-    EXPECT_EQ(text, "7");
-    EXPECT_EQ(rest, "kept");
-}
-
-TEST(ParseMotorItem, splits_description_volts_amps_and_at_most_ten_characters_of_rest) {
+    EXPECT_EQ(text + "|" + rest, "7|150.00 each");
+    // Description, volts, amps and at most ten characters of the rest.
     std::string item = "Frame 818 Motor 200HP 1 Hour Rating ~ 230 ~ 763 ~ 7 ~ 23456789";
-    std::string volts, amps, rest;
+    std::string volts = "v", amps = "a";
     ASSERT_TRUE(ui::ParseMotorItem(item, volts, amps, rest));
-    EXPECT_EQ(item, "Frame 818 Motor 200HP 1 Hour Rating");
-    EXPECT_EQ(volts, "230");
-    EXPECT_EQ(amps, "763");
-    EXPECT_EQ(rest, "7 ~ 234567");
-}
-
-TEST(ParseMotorItem, an_item_without_tilde_changes_nothing) {
-    std::string item = "Custom motor", volts = "v", amps = "a", rest;
+    EXPECT_EQ(item + "|" + volts + "|" + amps + "|" + rest,
+              "Frame 818 Motor 200HP 1 Hour Rating|230|763|7 ~ 234567");
+    item = "Custom motor";
     EXPECT_TRUE(ui::ParseMotorItem(item, volts, amps, rest));
-    EXPECT_EQ(item, "Custom motor");
-    EXPECT_EQ(volts, "v");
-    EXPECT_EQ(amps, "a");
-}
-
-TEST(ParseMotorItem, an_item_that_cannot_be_split_is_refused_and_left_alone) {
+    EXPECT_EQ(item + "|" + volts + "|" + amps, "Custom motor|230|763");
+    // An item that cannot be split is refused and left alone.
     for (const char* bad : {"Frame ~ 230", "Frame ~ 230 ~ 100", "~ 230 ~ 100 ~ 2",
                             "F~ 230 ~ 100 ~ 2", "Frame ~~ 100 ~ 2", "Frame ~ 230 ~~ 2"}) {
-        std::string item = bad, volts = "v", amps = "a", rest = "r";
+        item = bad;
         EXPECT_FALSE(ui::ParseMotorItem(item, volts, amps, rest)) << bad;
-        EXPECT_EQ(item, bad);
-        EXPECT_EQ(volts, "v");
-        EXPECT_EQ(rest, "r");
+        EXPECT_EQ(item + "|" + volts + "|" + amps + "|" + rest,
+                  std::string(bad) + "|230|763|7 ~ 234567");
     }
 }
 

@@ -1,6 +1,5 @@
-#include "support/temp_folder.h"
-
 #include "files/reference_tables.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +28,7 @@ std::string brief(const files::TableProblem& p) {
     return "duty " + p.dutyType;
 }
 
-Texts briefs(const files::TableProblems& problems) {
-    Texts out;
+Texts briefs(const files::TableProblems& problems, Texts out = {}) {
     for (const auto& p : problems) {
         out.push_back(brief(p));
     }
@@ -40,9 +38,7 @@ Texts briefs(const files::TableProblems& problems) {
 Texts briefs(const files::ReferenceTables& tables) {
     Texts out;
     for (const auto& problems : tables.problems) {
-        for (const auto& line : briefs(problems)) {
-            out.push_back(line);
-        }
+        out = briefs(problems, out);
     }
     return out;
 }
@@ -138,9 +134,9 @@ TEST_F(ReferenceTablesTest, a_short_row_is_reported_with_file_and_line_and_left_
           "1 Hour Rating;804;10;x;38;230;2;x");
     const files::ReferenceTables read = files::LoadReferenceTables(folder.path());
     const files::SelectionLists& lists = read.lists;
-    EXPECT_EQ(briefs(read), (Texts{"short TipCosts.ini line 4: 4 of 5",
-                                   "short ShoeCost.ini line 4: 3 of 5",
-                                   "short MillMoto.ini line 4: 8 of 9"}));
+    EXPECT_EQ(briefs(read),
+              (Texts{"short TipCosts.ini line 4: 4 of 5", "short ShoeCost.ini line 4: 3 of 5",
+                     "short MillMoto.ini line 4: 8 of 9"}));
     EXPECT_EQ(lists.cmbHoistNemaSize.size(), 2u);
     EXPECT_EQ(lists.cmbBrakeSize.size(), 2u);
     EXPECT_EQ(lists.cmbTrolleyMotor.size(), 2u);

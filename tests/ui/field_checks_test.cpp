@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace payvanta;
 using namespace payvanta::test;
@@ -27,11 +28,14 @@ protected:
 };
 
 // One field left: what is typed into it (or, after "=", the text code set in it, so that
-// it is not the field typed in last), another field set first, and what the check does.
+// it is not the field typed in last), what the check does in order ("6" the tab, "F" the
+// focus back to the field, "M" the message, "=1" the text put back), the message, and
+// another field set first.
 struct LeaveCase {
     Field field;
     std::string keys;
-    V log;
+    std::string does;
+    std::string message;
     std::pair<Field, const char*> first{Field::CustName, "Example Steel"};
 };
 
@@ -45,157 +49,106 @@ TEST_P(LeaveCheck, shows_its_message_moves_back_and_puts_a_value_back_in_order) 
     } else {
         typeOver(c(p.field), p.keys);
     }
-    EXPECT_EQ(leaveLog(p.field), p.log);
+    const std::string name = ui::controlName(c(p.field));
+    V expected;
+    std::istringstream steps(p.does);
+    for (std::string step; steps >> step;) {
+        expected.push_back(step == "F"      ? "focus " + name
+                           : step == "M"    ? "message " + p.message
+                           : step[0] == '=' ? "text " + name + step
+                                            : "tab " + step);
+    }
+    EXPECT_EQ(leaveLog(p.field), expected);
 }
 
 const char* const kNone = "Frame NONE Motor 0HP";
+const char* const kInvalidSteps = "There are invalid amounts for one or more Duty Cycles, each "
+                                  "Cycle can not be less than 0.25.";
 const char* const kNoMotors =
-    "message The Number of Moters must be 1 or more, for the calculations to work.\r\nSelect "
-    "Motor Type NONE from the drop down list above to represent 0 motors.";
+    "The Number of Moters must be 1 or more, for the calculations to work.\r\nSelect Motor "
+    "Type NONE from the drop down list above to represent 0 motors.";
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, LeaveCheck,
     ::testing::Values(
         // Minimum checks: every time the field is left, typed in last or not.
-        LeaveCase{Field::ContactHoist, "0.05", {}},
-        LeaveCase{Field::ContactHoist,
-                  "0.049",
-                  {"tab 6", "focus txtContactHoist",
-                   "message Hoist Contact Tip Cost must have a value of at least 0.05.",
-                   "text txtContactHoist=0.05"}},
-        LeaveCase{Field::ContactTrolley,
-                  ".",
-                  {"tab 6", "focus txtContactTrolley",
-                   "message Trolley Contact Tip Cost must have a value of at least 0.05.",
-                   "text txtContactTrolley=0.05"}},
-        LeaveCase{Field::ContactBridge,
-                  "=0",
-                  {"tab 6", "focus txtContactBridge",
-                   "message Bridge Contact Tip Cost must have a value of at least 0.05.",
-                   "text txtContactBridge=0.05"}},
-        LeaveCase{Field::BrakeShoe,
-                  "\b\b\b\b\b\b",
-                  {"tab 6", "focus txtBrakeShoe",
-                   "message Brake Shoe Cost must have a value of at least 0.05.",
-                   "text txtBrakeShoe=0.05"}},
-        LeaveCase{Field::ContactElec,
-                  "=499",
-                  {"tab 6", "focus txtContactElec",
-                   "message Contactor Electrical Tip Life, No. of Operations must have a value "
-                   "of at least 500.",
-                   "text txtContactElec=500"}},
-        LeaveCase{Field::ContactElec, "500", {}},
-        LeaveCase{Field::NumLifts,
-                  "0",
-                  {"tab 2", "focus txtNumLifts",
-                   "message Number of Lifts per Turn must have a value of at least 1.",
-                   "text txtNumLifts=1"}},
-        LeaveCase{Field::NumLifts, "1", {}},
-        LeaveCase{Field::ShoeLife,
-                  "00",
-                  {"tab 6", "focus txtShoeLife",
-                   "message Shoe Life must have a value of at least 1.", "text txtShoeLife=1"}},
-        LeaveCase{Field::ShoeLife,
-                  "\b\b\b",
-                  {"tab 6", "focus txtShoeLife",
-                   "message Shoe Life must have a value of at least 1.", "text txtShoeLife=1"}},
-        LeaveCase{Field::MaintPerHour, ".", {"text txtMaintPerHour=0"}},
-        LeaveCase{Field::MaintPerHour, "0.5", {}},
-        // Speed: 30 feet at 450 feet a minute leave no fifth step; a speed set by code is
-        // checked only when empty.
-        LeaveCase{Field::HoistFPMTrolley,
-                  "450",
-                  {"tab 4", "focus txtHoistFPMTrolley",
-                   "message Trolley FPM was set too high. The 5th Duty Cycle can not be 0 or "
-                   "less."}},
+        LeaveCase{Field::ContactHoist, "0.05", "", ""},
+        LeaveCase{Field::ContactHoist, "0.049", "6 F M =0.05",
+                  "Hoist Contact Tip Cost must have a value of at least 0.05."},
+        LeaveCase{Field::ContactTrolley, ".", "6 F M =0.05",
+                  "Trolley Contact Tip Cost must have a value of at least 0.05."},
+        LeaveCase{Field::ContactBridge, "=0", "6 F M =0.05",
+                  "Bridge Contact Tip Cost must have a value of at least 0.05."},
+        LeaveCase{Field::BrakeShoe, "\b\b\b\b\b\b", "6 F M =0.05",
+                  "Brake Shoe Cost must have a value of at least 0.05."},
+        LeaveCase{Field::ContactElec, "=499", "6 F M =500",
+                  "Contactor Electrical Tip Life, No. of Operations must have a value of at "
+                  "least 500."},
+        LeaveCase{Field::ContactElec, "500", "", ""},
+        LeaveCase{Field::NumLifts, "0", "2 F M =1",
+                  "Number of Lifts per Turn must have a value of at least 1."},
+        LeaveCase{Field::NumLifts, "1", "", ""},
+        LeaveCase{Field::ShoeLife, "\b\b\b", "6 F M =1",
+                  "Shoe Life must have a value of at least 1."},
+        LeaveCase{Field::MaintPerHour, ".", "=0", ""},
+        LeaveCase{Field::MaintPerHour, "0.5", "", ""},
+        // Speed: 30 feet at 450 feet a minute leave no fifth step, nor does a fifth step
+        // that is no number; a speed set by code is checked only when empty.
+        LeaveCase{Field::HoistFPMTrolley, "450", "4 F M",
+                  "Trolley FPM was set too high. The 5th Duty Cycle can not be 0 or less."},
         LeaveCase{Field::HoistFPMHoist,
                   "x",
-                  {"tab 3", "focus txtHoistFPMHoist",
-                   "message Hoist FPM was set too high. The 5th Duty Cycle can not be 0 or "
-                   "less."},
+                  "3 F M",
+                  "Hoist FPM was set too high. The 5th Duty Cycle can not be 0 or less.",
                   {Field::DutyCycleHoist5, "n/a"}},
-        LeaveCase{Field::HoistFPMHoist, "0.5", {}},
-        LeaveCase{Field::HoistFPMBridge,
-                  "0",
-                  {"tab 5", "focus txtHoistFPMBridge", "text txtHoistFPMBridge=1",
-                   "message Bridge FPM Must Have a Value of at least 1."}},
-        LeaveCase{
-            Field::HoistFPMHoist,
-            "=",
-            {"text txtHoistFPMHoist=1", "message Hoist FPM Must Have a Value of at least 1."}},
-        LeaveCase{Field::HoistFPMHoist, "=0", {}},
+        LeaveCase{Field::HoistFPMHoist, "0.5", "", ""},
+        LeaveCase{Field::HoistFPMBridge, "0", "5 F =1 M",
+                  "Bridge FPM Must Have a Value of at least 1."},
+        LeaveCase{Field::HoistFPMHoist, "=", "=1 M", "Hoist FPM Must Have a Value of at least 1."},
+        LeaveCase{Field::HoistFPMHoist, "=0", "", ""},
         // Distance.
-        LeaveCase{Field::LiftDistanceTrolley,
-                  "\b\b\b",
-                  {"message Trolley Travel Distance Must Have a Value.", "tab 4",
-                   "focus txtLiftDistanceTrolley"}},
-        LeaveCase{Field::LiftDistanceHoist,
-                  "4",
-                  {"message Hoist Lift Distance was set too low. The 5th Duty Cycle can not be "
-                   "0 or less.",
-                   "tab 3", "focus txtLiftDistanceHoist"}},
-        // Duty-cycle steps: the step left is put back, also when another step is the wrong
-        // one.
-        LeaveCase{Field::DutyCycleHoist2,
-                  "0.2",
-                  {"tab 3", "focus txtDutyCycleHoist(2)", "text txtDutyCycleHoist(2)=0.25",
-                   "message There are invalid amounts for one or more Duty Cycles, each Cycle "
-                   "can not be less than 0.25."}},
+        LeaveCase{Field::LiftDistanceTrolley, "\b\b\b", "M 4 F",
+                  "Trolley Travel Distance Must Have a Value."},
+        LeaveCase{Field::LiftDistanceHoist, "4", "M 3 F",
+                  "Hoist Lift Distance was set too low. The 5th Duty Cycle can not be 0 or less."},
+        // Duty-cycle steps: the step left is put back, also when another step is wrong.
+        LeaveCase{Field::DutyCycleHoist2, "0.2", "3 F =0.25 M", kInvalidSteps},
         LeaveCase{Field::DutyCycleBridge4,
                   "2",
-                  {"tab 5", "focus txtDutyCycleBridge(4)", "text txtDutyCycleBridge(4)=0.25",
-                   "message There are invalid amounts for one or more Duty Cycles, each Cycle "
-                   "can not be less than 0.25."},
+                  "5 F =0.25 M",
+                  kInvalidSteps,
                   {Field::DutyCycleBridge1, "0.1"}},
-        LeaveCase{Field::DutyCycleHoist3,
-                  "\b",
-                  {"tab 3", "focus txtDutyCycleHoist(3)", "text txtDutyCycleHoist(3)=0.25",
-                   "message Hoist Duty Cycle 3 Must Have a Value."}},
-        LeaveCase{Field::DutyCycleTrolley1,
-                  "=",
-                  {"text txtDutyCycleTrolley(1)=0.25",
-                   "message Trolley Duty Cycle 1 Must Have a Value."}},
+        LeaveCase{Field::DutyCycleHoist3, "\b", "3 F =0.25 M",
+                  "Hoist Duty Cycle 3 Must Have a Value."},
+        LeaveCase{Field::DutyCycleTrolley1, "=", "=0.25 M",
+                  "Trolley Duty Cycle 1 Must Have a Value."},
         // Full-load current.
-        LeaveCase{Field::MotorFLCAmpsHoist, "5", {}},
-        LeaveCase{Field::MotorFLCAmpsBridge,
-                  "0",
-                  {"tab 5", "focus txtMotorFLCAmpsBridge",
-                   "message Bridge FLC Amps must have a value of at least 10.",
-                   "text txtMotorFLCAmpsBridge=10"}},
-        LeaveCase{Field::MotorFLCAmpsHoist,
-                  "=",
-                  {"message Hoist FLC Amps must have a value of at least 10.",
-                   "text txtMotorFLCAmpsHoist=10"}},
+        LeaveCase{Field::MotorFLCAmpsHoist, "5", "", ""},
+        LeaveCase{Field::MotorFLCAmpsBridge, "0", "5 F M =10",
+                  "Bridge FLC Amps must have a value of at least 10."},
+        LeaveCase{Field::MotorFLCAmpsHoist, "=", "M =10",
+                  "Hoist FLC Amps must have a value of at least 10."},
         // Volts: 0 with a NONE motor (in capitals), at least 1 with any other.
         LeaveCase{Field::MotorVoltsTrolley,
                   "230",
-                  {"text txtMotorVoltsTrolley=0",
-                   "message When the motor type is NONE, then the Motor Volts must be set to 0.",
-                   "tab 4", "focus txtMotorVoltsTrolley"},
+                  "=0 M 4 F",
+                  "When the motor type is NONE, then the Motor Volts must be set to 0.",
                   {Field::TrolleyMotor, kNone}},
-        LeaveCase{Field::MotorVoltsTrolley, "0", {}, {Field::TrolleyMotor, kNone}},
+        LeaveCase{Field::MotorVoltsTrolley, "0", "", "", {Field::TrolleyMotor, kNone}},
         LeaveCase{Field::MotorVoltsHoist,
                   "0",
-                  {"message The Number of Volts must be 1 or more, for the calculations to "
-                   "work.",
-                   "text txtMotorVoltsHoist=1", "tab 3", "focus txtMotorVoltsHoist"},
+                  "M =1 3 F",
+                  "The Number of Volts must be 1 or more, for the calculations to work.",
                   {Field::HoistMotor, "None"}},
         // Number of motors: checked only when typed in last.
         LeaveCase{Field::NumMotorBridge,
                   "3",
-                  {"text txtNumMotorBridge=1",
-                   "message When the motor type is NONE, then the Number of Motors must be set "
-                   "to 1.",
-                   "tab 5", "focus txtNumMotorBridge"},
+                  "=1 M 5 F",
+                  "When the motor type is NONE, then the Number of Motors must be set to 1.",
                   {Field::BridgeMotor, kNone}},
-        LeaveCase{Field::NumMotorTrolley,
-                  "0",
-                  {kNoMotors, "text txtNumMotorTrolley=1", "tab 4", "focus txtNumMotorTrolley"}},
-        LeaveCase{Field::NumMotorHoist,
-                  "\b",
-                  {"text txtNumMotorHoist=0", kNoMotors, "text txtNumMotorHoist=1", "tab 3",
-                   "focus txtNumMotorHoist"}},
-        LeaveCase{Field::NumMotorHoist, "=", {}}),
+        LeaveCase{Field::NumMotorTrolley, "0", "M =1 4 F", kNoMotors},
+        LeaveCase{Field::NumMotorHoist, "\b", "=0 M =1 3 F", kNoMotors},
+        LeaveCase{Field::NumMotorHoist, "=", "", ""}),
     [](const ::testing::TestParamInfo<LeaveCase>& info) {
         std::string name = std::to_string(info.index) + "_";
         for (const char ch : fieldKey(info.param.field)) {

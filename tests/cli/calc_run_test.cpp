@@ -131,17 +131,4 @@ TEST_F(RunCalc, each_file_is_computed_apart_and_missing_tables_are_reported_once
     EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 4) << messages;
 }
 
-TEST_F(RunCalc, a_german_locale_reads_german_numbers_and_shows_german_amounts) {
-    // The steel-mill example with a decimal comma in every number.
-    std::string german = test::readBytes(kSteelMill);
-    german = std::regex_replace(german, std::regex("= (-?[0-9]+)\\.([0-9]+)\r"), "= $1,$2\r");
-    test::writeBytes(folder / "Stahlwerk.QVR", german);
-    EXPECT_EQ(run({"--locale", "de_DE", "--json", (folder / "Stahlwerk.QVR").string()}), 0);
-    EXPECT_EQ(valuesOf(out.str(), "lblSummaryEnergy").at(0), "\"41.582,02 \u20AC\"");
-    EXPECT_EQ(valuesOf(out.str(), "lblSumaryMaintenance").at(0), "\"1.596,88 \u20AC\"");
-    EXPECT_EQ(valuesOf(out.str(), "lblSummaryInventory").at(0), "\"106.300,00 \u20AC\"");
-    EXPECT_EQ(valuesOf(out.str(), "lblSummaryTotal").at(0), "\"149.478,90 \u20AC\"");
-    EXPECT_EQ(valuesOf(out.str(), "MaintenanceSavingsTotal").at(0), "1596.8800000000001");
-}
-
 } // namespace

@@ -10,18 +10,6 @@ using namespace payvanta;
 
 namespace {
 
-TEST(ProjectRecord, names_the_per_motion_fields_by_motion) {
-    EXPECT_EQ(fieldKey(speedField(Motion::Trolley)), "HoistFPMTrolley");
-    EXPECT_EQ(fieldKey(distanceField(Motion::Bridge)), "LiftDistanceBridge");
-    EXPECT_EQ(fieldKey(dutyCycleField(Motion::Bridge, 5)), "DutyCycleBridge(5)");
-    EXPECT_EQ(fieldKey(nemaSizeField(Motion::Trolley)), "TrolleyNemaSize");
-    EXPECT_EQ(fieldKey(contactCostField(Motion::Bridge)), "ContactBridge");
-    EXPECT_EQ(motionOf(Field::MotorFLCAmpsTrolley), Motion::Trolley);
-    EXPECT_EQ(dutyCycleStepOf(Field::DutyCycleHoist3), 3);
-    EXPECT_FALSE(dutyCycleStepOf(Field::LiftDistanceHoist).has_value());
-    EXPECT_FALSE(motionOf(Field::ShoeLife).has_value());
-}
-
 TEST(ProjectRecord, keeps_texts_exactly_as_set_and_refuses_unknown_keys) {
     ProjectRecord r;
     EXPECT_TRUE(r.set("CustName", "  Acme\tSteel "));

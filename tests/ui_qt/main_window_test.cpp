@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -260,6 +261,8 @@ void MainWindowTest::
     // The key filter: a second point and letters never reach the field; Enter runs no check.
     QLineEdit* rate = edit(QStringLiteral("txtKwHrRate"));
     focusAndType(rate, QStringLiteral("1.2.3ab -"));
+    QApplication::clipboard()->setText(QStringLiteral("9x")); // a paste is a key it refuses
+    QTest::keyClick(rate, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(rate->text(), QStringLiteral("1.23"));
     QLineEdit* lifts = edit(QStringLiteral("txtNumLifts"));
     focusAndType(lifts, QStringLiteral("0"));

@@ -30,8 +30,7 @@ std::string brief(const files::TableProblem& p) {
     return "duty " + p.dutyType;
 }
 
-Texts briefs(const files::TableProblems& problems) {
-    Texts out;
+Texts briefs(const files::TableProblems& problems, Texts out = {}) {
     for (const auto& p : problems) {
         out.push_back(brief(p));
     }
@@ -41,9 +40,7 @@ Texts briefs(const files::TableProblems& problems) {
 Texts briefs(const files::ReferenceTables& tables) {
     Texts out;
     for (const auto& problems : tables.problems) {
-        for (const auto& line : briefs(problems)) {
-            out.push_back(line);
-        }
+        out = briefs(problems, out);
     }
     return out;
 }

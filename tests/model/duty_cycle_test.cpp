@@ -1,6 +1,9 @@
 #include "model/duty_cycle.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 using namespace payvanta;
 
@@ -8,14 +11,14 @@ namespace {
 
 class DutyCycleTest : public ::testing::Test {
 protected:
-    void motion(const char* distance, const char* speed, const char* s1, const char* s2,
-                const char* s3, const char* s4) {
-        record.set(Field::LiftDistanceHoist, distance);
-        record.set(Field::HoistFPMHoist, speed);
-        record.set(Field::DutyCycleHoist1, s1);
-        record.set(Field::DutyCycleHoist2, s2);
-        record.set(Field::DutyCycleHoist3, s3);
-        record.set(Field::DutyCycleHoist4, s4);
+    // Sets the hoist's distance, speed and first four steps.
+    void motion(const std::array<const char*, 6>& texts) {
+        const Field fields[] = {Field::LiftDistanceHoist, Field::HoistFPMHoist,
+                                Field::DutyCycleHoist1,   Field::DutyCycleHoist2,
+                                Field::DutyCycleHoist3,   Field::DutyCycleHoist4};
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            record.set(fields[i], texts[i]);
+        }
     }
     bool update() {
         duty.UpdateDutyCycle(Motion::Hoist, record, locale);
@@ -28,52 +31,29 @@ protected:
     LocaleConventions locale = LocaleConventions::unitedStates();
 };
 
-TEST_F(DutyCycleTest, fifth_step_is_what_remains_of_the_travel_time) {
-    motion("30", "60", "1", "1", "1", "1");
-    EXPECT_TRUE(update());
-    EXPECT_DOUBLE_EQ(duty.travelTime(Motion::Hoist), 30.0);
-    EXPECT_EQ(fifth(), "26");
-}
-
-TEST_F(DutyCycleTest, a_step_below_a_quarter_second_is_still_subtracted_but_refused) {
-    motion("30", "60", "1", "1", "0.2", "1");
-    EXPECT_FALSE(update());
-    EXPECT_EQ(fifth(), "26.8");
-}
-
-TEST_F(DutyCycleTest, a_quarter_second_itself_is_accepted) {
-    motion("30", "60", "0.25", "0.25", "0.25", "0.25");
-    EXPECT_TRUE(update());
-    EXPECT_EQ(fifth(), "29");
-}
-
-TEST_F(DutyCycleTest, a_step_that_is_not_a_number_is_neither_tested_nor_subtracted) {
-    motion("30", "60", ".", "abc", "", "1");
-    EXPECT_TRUE(update());
-    EXPECT_EQ(fifth(), "29");
-}
-
-TEST_F(DutyCycleTest, every_difference_passes_through_the_fields_text) {
-    // 30 / 7 x 60 seconds: each subtraction starts from the 15-digit text of the last.
-    motion("30", "7", "1", "1", "1", "1");
-    EXPECT_TRUE(update());
-    EXPECT_EQ(fifth(), "253.142857142857");
-}
-
-TEST_F(DutyCycleTest, steps_that_fill_the_travel_time_exactly_leave_zero_and_are_accepted) {
-    motion("30", "60", "7.5", "7.5", "7.5", "7.5");
-    EXPECT_TRUE(update());
-    EXPECT_EQ(fifth(), "0");
-}
-
-TEST_F(DutyCycleTest, steps_longer_than_the_travel_time_give_a_negative_fifth_step) {
-    motion("30", "60", "10", "10", "10", "10");
-    EXPECT_FALSE(update());
-    EXPECT_EQ(fifth(), "-10");
+TEST_F(DutyCycleTest, the_fifth_step_is_what_remains_of_the_travel_time) {
+    // Distance, speed, steps 1 to 4; whether every step is at least a quarter second; the
+    // fifth step. A step that is no number is neither tested nor subtracted; each
+    // difference passes through the field's 15-digit text.
+    const std::tuple<std::array<const char*, 6>, bool, const char*> cases[] = {
+        {{"30", "60", "1", "1", "1", "1"}, true, "26"},
+        {{"30", "60", "1", "1", "0.2", "1"}, false, "26.8"},
+        {{"30", "60", "0.25", "0.25", "0.25", "0.25"}, true, "29"},
+        {{"30", "60", ".", "abc", "", "1"}, true, "29"},
+        {{"30", "7", "1", "1", "1", "1"}, true, "253.142857142857"},
+        {{"30", "60", "7.5", "7.5", "7.5", "7.5"}, true, "0"},
+        {{"30", "60", "10", "10", "10", "10"}, false, "-10"},
+    };
+    for (const auto& [texts, accepted, expected] : cases) {
+        motion(texts);
+        EXPECT_EQ(update(), accepted) << expected;
+        EXPECT_EQ(fifth(), expected);
+    }
+    EXPECT_DOUBLE_EQ(duty.travelTime(Motion::Hoist), 30.0); // 30 feet at 60 feet a minute
 }
 
 TEST_F(DutyCycleTest, no_distance_no_speed_or_zero_distance_changes_nothing) {
-    motion("30", "60", "1", "1", "1", "1");
+    motion({"30", "60", "1", "1", "1", "1"});
     update();
     for (const auto& [distance, speed] : std::vector<std::pair<const char*, const char*>>{
              {"", "60"}, {"30", ""}, {"0", "60"}, {"-5", "60"}, {"30", "0"}, {"30", "fast"}}) {
@@ -86,20 +66,17 @@ TEST_F(DutyCycleTest, no_distance_no_speed_or_zero_distance_changes_nothing) {
     }
 }
 
-TEST_F(DutyCycleTest, completing_before_any_update_writes_minus_the_sum_of_the_steps) {
-    motion("30", "60", "1", "1", "1", "1");
+TEST_F(DutyCycleTest, before_any_update_the_fifth_step_is_minus_the_steps_and_motions_keep_apart) {
+    motion({"30", "60", "1", "1", "1", "1"});
     EXPECT_FALSE(duty.CompleteDutyCycle(Motion::Hoist, record, locale));
     EXPECT_EQ(fifth(), "-4");
-}
-
-TEST_F(DutyCycleTest, motions_keep_their_own_travel_time) {
     record.set(Field::LiftDistanceTrolley, "100");
     record.set(Field::HoistFPMTrolley, "200");
     duty.UpdateDutyCycle(Motion::Trolley, record, locale);
     EXPECT_DOUBLE_EQ(duty.travelTime(Motion::Trolley), 30.0);
     EXPECT_DOUBLE_EQ(duty.travelTime(Motion::Hoist), 0.0);
     EXPECT_EQ(record.get(Field::DutyCycleTrolley5), "30");
-    EXPECT_EQ(fifth(), "");
+    EXPECT_EQ(fifth(), "-4");
 }
 
 } // namespace

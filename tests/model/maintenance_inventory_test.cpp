@@ -1,10 +1,11 @@
 #include "model/inventory_model.h"
 #include "model/maintenance_model.h"
 #include "model/number_text.h"
-
 #include "support/example_project.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 using namespace payvanta;
 
@@ -37,60 +38,40 @@ protected:
     std::string inventoryText;
 };
 
-TEST_F(PartsModelsTest, worked_examples_give_336_50_and_529_00) {
-    run();
-    EXPECT_DOUBLE_EQ(maintenance.MaintenanceSavingsTotal, 336.5);
-    EXPECT_EQ(maintenanceText, "$336.50");
-    EXPECT_DOUBLE_EQ(inventory.InventorySavingsTotal, 529.0);
-    EXPECT_EQ(inventoryText, "$529.00");
-}
-
-TEST_F(PartsModelsTest, a_change_out_rate_of_0_45_rounds_up_as_the_user_sees_it) {
-    // Trolley: 12 / ((9600 / 12) / 30) is 0.44999999999999996 in binary, 0.45 on screen.
-    record.set(Field::NumLifts, "1");
-    record.set(Field::ContactElec, "9600");
-    record.set(Field::MotorVoltsHoist, "230");
-    run();
-    EXPECT_EQ(maintenanceText, "$351.50");
-    EXPECT_EQ(inventoryText, "$565.00");
-}
-
-TEST_F(PartsModelsTest, a_hoist_without_motor_counts_neither_tips_nor_brake_shoes) {
-    test::removeMotor(record, Motion::Hoist);
-    run();
-    EXPECT_EQ(maintenanceText, "$60.00");
-    EXPECT_EQ(inventoryText, "$144.00");
-}
-
-TEST_F(PartsModelsTest, a_travel_motion_without_motor_adds_nothing) {
-    test::removeMotor(record, Motion::Trolley);
-    run();
-    EXPECT_EQ(maintenanceText, "$306.50");
-    EXPECT_EQ(inventoryText, "$457.00");
-}
-
-TEST_F(PartsModelsTest, two_hoist_motors_double_tips_and_shoe_parts_but_not_shoe_labour) {
-    record.set(Field::NumMotorHoist, "2");
-    run();
-    EXPECT_EQ(maintenanceText, "$413.00"); // 2 x 76.50 + 30 + 30 + 200
-    EXPECT_EQ(inventoryText, "$914.00");   // 2 x 385 + 72 + 72
-}
-
-TEST_F(PartsModelsTest, rates_below_0_05_a_year_round_to_nothing) {
-    // Tip life so long that every tip rate rounds to 0.0.
-    record.set(Field::ContactElec, "100000000");
-    run();
-    EXPECT_EQ(maintenanceText, "$200.00");
-    EXPECT_EQ(inventoryText, "$160.00");
-}
-
-TEST_F(PartsModelsTest, each_amount_is_rounded_to_cents_before_it_is_added) {
-    // Labour 33.333: hoist 33.333 x 1.7 x 0.9 = 50.99949 -> 51.00; trolley and bridge
-    // 33.333 x 1.5 x 0.4 = 19.9998 -> 20.00; shoes 66.666 x 2 = 133.332 -> 133.33.
-    record.set(Field::MaintPerHour, "33.333");
-    run();
+TEST_F(PartsModelsTest, each_amount_is_rounded_to_cents_before_the_yearly_sums_are_added) {
+    using Edits = std::vector<std::pair<Field, const char*>>;
+    const Edits noHoistMotor{{Field::HoistMotor, "Frame NONE Motor 0HP"},
+                             {Field::MotorVoltsHoist, "0"}};
+    const std::tuple<Edits, const char*, const char*> cases[] = {
+        // The worked examples.
+        {{}, "$336.50", "$529.00"},
+        // Trolley: 12 / ((9600 / 12) / 30) is 0.44999999999999996 in binary, 0.45 on
+        // screen, and rounds up as the user sees it.
+        {{{Field::NumLifts, "1"}, {Field::ContactElec, "9600"}}, "$351.50", "$565.00"},
+        // A hoist without motor counts neither tips nor brake shoes.
+        {noHoistMotor, "$60.00", "$144.00"},
+        {{{Field::TrolleyMotor, "Frame NONE Motor 0HP"}, {Field::MotorVoltsTrolley, "0"}},
+         "$306.50",
+         "$457.00"},
+        // Two hoist motors double tips and shoe parts (2 x 385 + 72 + 72), not the shoe
+        // labour (2 x 76.50 + 30 + 30 + 200).
+        {{{Field::NumMotorHoist, "2"}}, "$413.00", "$914.00"},
+        // Tip rates below 0.05 a year round to nothing.
+        {{{Field::ContactElec, "100000000"}}, "$200.00", "$160.00"},
+        // Labour 33.333: hoist 33.333 x 1.7 x 0.9 = 50.99949 -> 51.00; trolley and bridge
+        // 33.333 x 1.5 x 0.4 = 19.9998 -> 20.00; shoes 66.666 x 2 = 133.332 -> 133.33.
+        {{{Field::MaintPerHour, "33.333"}}, "$224.33", "$529.00"},
+    };
+    for (const auto& [edits, maintenanceAmount, inventoryAmount] : cases) {
+        SetUp();
+        for (const auto& [field, text] : edits) {
+            record.set(field, text);
+        }
+        run();
+        EXPECT_EQ(maintenanceText, maintenanceAmount) << inventoryAmount;
+        EXPECT_EQ(inventoryText, inventoryAmount) << maintenanceAmount;
+    }
     EXPECT_DOUBLE_EQ(maintenance.MaintenanceSavingsTotal, 51.0 + 20.0 + 20.0 + 133.33);
-    EXPECT_EQ(maintenanceText, "$224.33");
 }
 
 TEST_F(PartsModelsTest, an_unreadable_field_keeps_the_previous_text) {

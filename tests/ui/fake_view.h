@@ -6,7 +6,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace payvanta::test {
@@ -16,14 +15,14 @@ namespace payvanta::test {
 // a question nobody answered fails the test.
 class FakeView final : public ui::MainFormView {
 public:
-    // Log lines: "text txtNumLifts=1", "text txtDutyCycleHoist(5)=26", "message ...",
-    // "ask ...", "input ...", "choose", "tab 6", "frame 6", "focus txtShoeLife",
-    // "enable cmdNewFile on", "check mnuFont(2) on", "font cmbStateKw Courier New",
-    // "progress 25", "progress shown", "progress hidden", "beep", "items cmbStateKw 52",
-    // "report 0", "end".
+    // Log lines: "text txtNumLifts=1", "message ...", "ask ...", "input ...", "choose",
+    // "tab 6", "frame 6", "focus txtShoeLife", "enable cmdNewFile on", "check mnuFont(2) on",
+    // "font cmbStateKw Courier New", "progress 25", "progress shown", "progress hidden",
+    // "beep", "items cmbStateKw 52", "report EnergySavings", "save pdf Summary.pdf",
+    // "status ...", "end".
     std::vector<std::string> log;
 
-    std::deque<bool> yesNoAnswers;
+    std::deque<std::optional<bool>> yesNoAnswers;
     std::deque<std::optional<std::string>> textAnswers;
     std::deque<std::optional<std::string>> fileChoices;
     std::deque<std::optional<std::string>> pdfChoices;
@@ -45,29 +44,44 @@ public:
 
     // The log lines that begin with any of the prefixes, in order.
     std::vector<std::string> linesStartingWith(std::initializer_list<std::string> prefixes) const;
-    // The messages shown, in order.
-    std::vector<std::string> messages() const;
+    // The rest of the log lines that begin with the prefix, in order.
+    std::vector<std::string> rest(std::string_view prefix) const;
+    std::vector<std::string> messages() const { return rest("message "); }
     void clearLog() { log.clear(); }
 
     void setText(ui::ControlRef control, std::string_view text) override;
     void setListItems(std::string_view list, const std::vector<std::string>& items) override;
-    void showMessage(std::string_view text) override;
-    bool askYesNo(std::string_view question) override;
-    std::optional<std::string> askText(std::string_view prompt) override;
-    std::optional<std::string> chooseProjectFile() override;
-    void selectTab(int tabIndex) override;
+    void showMessage(std::string_view text) override { add("message ", text); }
+    bool askYesNo(std::string_view question) override {
+        return next(yesNoAnswers, "ask ", question).value_or(false);
+    }
+    std::optional<std::string> askText(std::string_view prompt) override {
+        return next(textAnswers, "input ", prompt);
+    }
+    std::optional<std::string> chooseProjectFile() override {
+        return next(fileChoices, "choose", "");
+    }
+    void selectTab(int tabIndex) override { add("tab ", std::to_string(tabIndex)); }
     void showFrame(int frameIndex) override;
-    void setFocus(ui::ControlRef control) override;
+    void setFocus(ui::ControlRef control) override { add("focus ", ui::controlName(control)); }
     void setEnabled(ui::ControlRef control, bool enabled) override;
     void setChecked(ui::ControlRef menuItem, bool checked) override;
     void setFont(ui::ControlRef control, std::string_view fontName) override;
     void setProgressVisible(bool visible) override;
     void setProgress(int value) override;
-    void beep() override;
+    void beep() override { add("beep", ""); }
     void showReport(const reports::ReportPage& page) override;
-    std::optional<std::string> choosePdfFile(std::string_view suggestedName) override;
-    void showStatus(std::string_view text) override;
-    void endProgram() override;
+    std::optional<std::string> choosePdfFile(std::string_view suggestedName) override {
+        return next(pdfChoices, "save pdf ", suggestedName);
+    }
+    void showStatus(std::string_view text) override { add("status ", text); }
+    void endProgram() override { add("end", ""); }
+
+private:
+    void add(std::string_view what, std::string_view text);
+    // Logs the question and takes its answer from the queue; none there fails the test.
+    template <typename Answer>
+    Answer next(std::deque<Answer>& answers, std::string_view what, std::string_view question);
 };
 
 } // namespace payvanta::test

@@ -7,11 +7,8 @@
 
 #include <set>
 #include <string>
-#include <vector>
 
 namespace payvanta::test {
-
-using Texts = std::vector<std::string>;
 
 // The files and folders under a folder, by their path relative to it.
 inline std::set<std::string> filesIn(const std::filesystem::path& folder) {
@@ -38,18 +35,6 @@ struct FileSession {
         }
         steps.LoadProjectIntoFields();
         return true;
-    }
-
-    // The rest of the log lines that begin with the prefix ("progress ", "message ",
-    // "input ", "text lblFileName="), in order.
-    Texts of(std::string_view prefix) const {
-        Texts texts;
-        for (const auto& line : view.log) {
-            if (line.starts_with(prefix)) {
-                texts.push_back(line.substr(prefix.size()));
-            }
-        }
-        return texts;
     }
 
     TempFolder folder;

@@ -14,20 +14,7 @@ FormTest::FormTest(LocaleConventions locale)
     form.load();
 }
 
-void FormTest::fillExample(ProjectRecord& record) {
-    fillCompleteProject(record);
-}
-
-void FormTest::openRecord(const ProjectRecord& record) {
-    const auto path = folder / "Example.QVR";
-    writeBytes(path, files::encodeProjectFile(files::projectFileText(record, LocaleConventions::unitedStates())));
-    ASSERT_TRUE(form.openProjectFile(path.string()));
-    view.clearLog();
-}
-
-std::string FormTest::writeExampleFile(const char* name) const {
-    ProjectRecord record;
-    fillExample(record);
+std::string FormTest::write(const char* name, ProjectRecord record) const {
     const auto path = folder / name;
     writeBytes(path, files::encodeProjectFile(files::projectFileText(record, LocaleConventions::unitedStates())));
     return path.string();
@@ -38,34 +25,21 @@ std::string FormTest::controlText(ui::ControlRef control) const {
     return it == view.texts.end() ? std::string() : it->second;
 }
 
-void FormTest::press(ui::ControlRef control, char key, bool replaceAll) {
-    const int kept = form.keyPressed(control, static_cast<unsigned char>(key));
-    if (kept == 0) {
-        return;
-    }
-    const auto field = ui::fieldOf(control);
-    std::string now = replaceAll ? std::string() : (field ? text(*field) : controlText(control));
-    if (kept == 8) {
-        if (!now.empty()) {
-            now.pop_back();
+void FormTest::press(ui::ControlRef control, std::string_view keys, bool replaceAll) {
+    for (const char key : keys) {
+        const int kept = form.keyPressed(control, static_cast<unsigned char>(key));
+        if (kept != 0) {
+            const auto field = ui::fieldOf(control);
+            std::string now =
+                replaceAll ? std::string() : (field ? text(*field) : controlText(control));
+            if (kept != 8) {
+                now.push_back(static_cast<char>(kept));
+            } else if (!now.empty()) {
+                now.pop_back();
+            }
+            form.textChanged(control, now);
         }
-    } else {
-        now.push_back(static_cast<char>(kept));
-    }
-    form.textChanged(control, now);
-}
-
-void FormTest::type(ui::ControlRef control, std::string_view keys) {
-    for (const char k : keys) {
-        press(control, k, false);
-    }
-}
-
-void FormTest::typeOver(ui::ControlRef control, std::string_view keys) {
-    bool first = true;
-    for (const char k : keys) {
-        press(control, k, first);
-        first = false;
+        replaceAll = false;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "fake_view.h"
 #include "model/project_record.h"
+#include "support/example_project.h"
 #include "support/temp_folder.h"
 #include "ui/main_form.h"
 
@@ -17,25 +18,30 @@ class FormTest : public ::testing::Test {
 protected:
     explicit FormTest(LocaleConventions locale = LocaleConventions::unitedStates());
 
-    // Writes a project file with the values of fillCompleteProject (changed by edit) and
+    // Writes the example project (fillCompleteProject, changed by edit) as Example.QVR and
     // opens it as the file selection dialog would; then clears the log.
     template <typename Edit> void openProject(Edit&& edit) {
         ProjectRecord record;
-        fillExample(record);
+        fillCompleteProject(record);
         edit(record);
-        openRecord(record);
+        ASSERT_TRUE(form.openProjectFile(write("Example.QVR", record)));
+        view.clearLog();
     }
     void openProject() {
         openProject([](ProjectRecord&) {});
     }
-    // Writes the example project into the program folder; its path.
-    std::string writeExampleFile(const char* name) const;
+    // Writes the record, by default the example project, into the program folder; its path.
+    std::string write(const char* name, ProjectRecord record = example()) const;
+    static ProjectRecord example() {
+        ProjectRecord record;
+        fillCompleteProject(record);
+        return record;
+    }
 
     // Presses the keys one after the other in the control, each landing at the end of
-    // its text ("\b" is backspace).
-    void type(ui::ControlRef control, std::string_view keys);
-    // Selects the whole text of the control, then types the keys.
-    void typeOver(ui::ControlRef control, std::string_view keys);
+    // its text ("\b" is backspace); typeOver selects the whole text first.
+    void type(ui::ControlRef control, std::string_view keys) { press(control, keys, false); }
+    void typeOver(ui::ControlRef control, std::string_view keys) { press(control, keys, true); }
     void leave(ui::ControlRef control) { form.controlLeft(control); }
 
     const std::string& text(Field field) const { return form.model().record.get(field); }
@@ -48,9 +54,7 @@ protected:
     ui::MainForm form;
 
 private:
-    static void fillExample(ProjectRecord& record);
-    void openRecord(const ProjectRecord& record);
-    void press(ui::ControlRef control, char key, bool replaceAll);
+    void press(ui::ControlRef control, std::string_view keys, bool replaceAll);
 };
 
 } // namespace payvanta::test

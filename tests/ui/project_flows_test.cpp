@@ -1,337 +1,514 @@
-#include "form_fixture.h"
-
+#include "file_session.h"
 #include "files/key_value_file.h"
+#include "files/project_file_layout.h"
 #include "files/text_encoding.h"
+#include "form_fixture.h"
+#include "model/number_text.h"
+#include "support/example_project.h"
+#include "ui/help_pages.h"
+#include "ui/ui_texts.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <optional>
+#include <set>
+#include <tuple>
 
 using namespace payvanta;
 using namespace payvanta::test;
 using V = std::vector<std::string>;
+namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kNamePrompt =
-    "Please enter the name of the new file. NOTE: The .QVR file extention will be added for you.";
+const std::string kNamePrompt = "Please enter the name of the new file. NOTE: The .QVR file "
+                                "extention will be added for you.";
+const std::string kSaveQuestion = "Would you like to save your work?";
 
-class ProjectFlowTest : public FormTest {
-protected:
-    bool on(const std::string& control) const { return view.enabled.at(control); }
-    // The commands of each state, as the window shows them.
-    void expectStartState() const {
-        for (const char* c : {"cmdNewFile", "cmdExistingFile", "mnuOpenNewFile",
-                              "mnuOpenExistingFile", "cmdClose", "TabStrip1", "cmdPrintHelp",
-                              "mnuPrinterFonts"}) {
-            EXPECT_TRUE(on(c)) << c;
-        }
-        for (const char* c : {"cmdSaveExcel", "cmdPrintAll", "cmdPrintSummary", "mnuView",
-                              "mnuSaveData", "mnuPrintSummary", "mnuPrintAll"}) {
-            EXPECT_FALSE(on(c)) << c;
+// Of the controls that tell the states of the form apart, the ones that are on.
+std::string usable(const std::map<std::string, bool>& enabled) {
+    std::string names;
+    for (const char* c : {"cmdNewFile", "cmdExistingFile", "cmdClose", "TabStrip1", "cmdPrintHelp",
+                          "mnuPrinterFonts", "cmdSaveExcel", "mnuView", "Frame1(2)"}) {
+        if (enabled.at(c)) {
+            names += std::string(names.empty() ? "" : " ") + c;
         }
     }
-    void expectProjectOpenState() const {
-        for (const char* c : {"cmdClose", "cmdSaveExcel", "cmdPrintAll", "cmdPrintSummary",
-                              "cmdPrintHelp", "TabStrip1", "mnuView", "mnuPrinterFonts",
-                              "mnuSaveData", "mnuPrintSummary", "mnuPrintAll", "Frame1(1)",
-                              "Frame1(2)", "Frame1(3)", "Frame1(4)", "Frame1(5)"}) {
-            EXPECT_TRUE(on(c)) << c;
-        }
-        for (const char* c : {"cmdNewFile", "cmdExistingFile", "mnuOpenNewFile",
-                              "mnuOpenExistingFile"}) {
-            EXPECT_FALSE(on(c)) << c;
-        }
-    }
-    // Cancelled or refused: New, Existing and Close usable; the rest waits for a project.
-    void expectCancelledState() const {
-        for (const char* c : {"cmdNewFile", "cmdExistingFile", "cmdClose"}) {
-            EXPECT_TRUE(on(c)) << c;
-        }
-        for (const char* c : {"TabStrip1", "cmdPrintHelp", "mnuPrinterFonts", "cmdSaveExcel"}) {
-            EXPECT_FALSE(on(c)) << c;
-        }
-    }
-    std::string projectPath(const char* name) const { return (folder / name).string(); }
-};
+    return names;
+}
 
-TEST_F(ProjectFlowTest, the_form_starts_with_the_first_help_page_and_locked_frames) {
-    expectStartState();
+const std::string kStart = "cmdNewFile cmdExistingFile cmdClose TabStrip1 cmdPrintHelp "
+                           "mnuPrinterFonts";
+const std::string kProjectOpen = "cmdClose TabStrip1 cmdPrintHelp mnuPrinterFonts cmdSaveExcel "
+                                 "mnuView Frame1(2)";
+// The name question or the file dialog was cancelled, or the name refused.
+const std::string kCancelled = "cmdNewFile cmdExistingFile cmdClose";
+// Closing, while the save question is open: only the data-entry frames stay as they were.
+const std::string kClosing = "Frame1(2)";
+
+std::string savedValue(const fs::path& file, const char* key) {
+    return files::LookupValue(files::parseKeyValueText(encoding::decodeFileText(readBytes(file))),
+                              key);
+}
+
+std::string cannotRead(const fs::path& file, const char* reason) {
+    return "The file \"" + file.string() + "\" could not be read: " + reason + ".";
+}
+
+using ProjectFlowTest = FormTest;
+
+TEST_F(ProjectFlowTest, the_form_starts_on_the_first_help_page_with_the_frames_locked) {
+    EXPECT_EQ(usable(view.enabled), kStart);
+    EXPECT_TRUE(view.enabled.at("Frame1(1)")); // the help frame holds no project data
+    EXPECT_FALSE(view.enabled.at("Frame1(6)"));
     EXPECT_EQ(view.frameShown, 1);
     EXPECT_EQ(view.texts["cmbHelp"], "Getting Started");
-    EXPECT_EQ(view.texts["txtHelp"].substr(0, 22), "     Getting Started\r\n");
     EXPECT_EQ(view.listItems["cmbHelp"].size(), 7u);
-    // The help frame is usable; every data frame waits for a project.
-    EXPECT_TRUE(on("Frame1(1)"));
-    for (const char* frame : {"Frame1(2)", "Frame1(3)", "Frame1(4)", "Frame1(5)", "Frame1(6)"}) {
-        EXPECT_FALSE(on(frame)) << frame;
-    }
+    EXPECT_EQ(view.texts["txtHelp"], ui::HelpGettingStarted());
+    EXPECT_FALSE(view.progressVisible);
     const auto& s = form.model().state;
     EXPECT_FALSE(s.ProjectLoaded || s.UserFileOpen || s.FileChosen || s.RecalcEnabled);
-}
-
-TEST_F(ProjectFlowTest, a_help_topic_shows_its_page) {
-    form.listItemPicked({"cmbHelp"}, 4);
-    EXPECT_EQ(view.texts["txtHelp"].substr(0, 15), "     Bridge Tab");
-    form.listItemPicked({"cmbHelp"}, 0);
-    EXPECT_EQ(view.texts["txtHelp"].substr(0, 20), "     Getting Started");
-}
-
-TEST_F(ProjectFlowTest, before_any_project_a_recalculation_changes_nothing) {
+    // Before any project a recalculation shows nothing.
     form.realTimeSummary();
     EXPECT_EQ(view.linesStartingWith({"text lblSummary", "text lblSumary"}), V{});
+    // A help topic shows its page, any other index the first; a tab shows its frame.
+    form.listItemPicked({"cmbHelp"}, 4);
+    EXPECT_EQ(view.texts["txtHelp"], ui::HelpBridge());
+    form.listItemPicked({"cmbHelp"}, -1);
+    EXPECT_EQ(view.texts["txtHelp"], ui::HelpGettingStarted());
+    form.tabClicked(6);
+    EXPECT_EQ(view.frameShown, 6);
+    form.command({"cmdClose"}); // nothing to save: nothing is asked
+    EXPECT_EQ(view.linesStartingWith({"ask", "end"}), V{"end"});
 }
 
-TEST_F(ProjectFlowTest, cancelling_the_new_file_name_leaves_new_existing_and_close_usable) {
-    view.textAnswers.push_back(std::nullopt);
-    form.newFile();
-    EXPECT_EQ(view.linesStartingWith({"input"}), V{std::string("input ") + kNamePrompt});
-    expectCancelledState();
-    view.textAnswers.push_back("");
-    form.newFile();
-    expectCancelledState();
+TEST_F(ProjectFlowTest, cancelling_the_name_or_the_dialog_leaves_new_existing_and_close_usable) {
+    // Cancelled, no name, a name that cannot be a file name (with a message), the dialog.
+    for (const auto& answer : {std::optional<std::string>(), std::optional<std::string>(""),
+                               std::optional<std::string>("plant/crane")}) {
+        view.clearLog();
+        view.textAnswers.push_back(answer);
+        form.newFile();
+        EXPECT_EQ(view.linesStartingWith({"input"}), V{"input " + kNamePrompt});
+        EXPECT_EQ(view.messages().size(), answer && !answer->empty() ? 1u : 0u);
+        EXPECT_EQ(usable(view.enabled), kCancelled);
+    }
+    EXPECT_NE(view.messages().at(0).find("plant/crane"), std::string::npos);
+    view.fileChoices.push_back(std::nullopt);
+    form.existingFile();
+    EXPECT_EQ(usable(view.enabled), kCancelled);
     EXPECT_EQ(form.model().state.CurrentFilePath, "");
-}
-
-TEST_F(ProjectFlowTest, a_name_that_cannot_be_a_file_name_is_refused_with_a_message) {
-    view.textAnswers.push_back("plant/crane");
-    form.newFile();
-    ASSERT_EQ(view.messages().size(), 1u);
-    EXPECT_NE(view.messages()[0].find("plant/crane"), std::string::npos);
-    expectCancelledState();
     EXPECT_FALSE(form.projectOpen());
 }
 
-TEST_F(ProjectFlowTest, a_new_file_loads_the_defaults_and_writes_nothing_until_saved) {
+TEST_F(ProjectFlowTest, a_new_file_loads_the_defaults_with_progress_and_writes_only_when_saved) {
     view.textAnswers.push_back("Mill 7");
     form.newFile();
-    const std::string path = projectPath("Mill 7.QVR");
+    const std::string path = (folder / "Mill 7.QVR").string();
     const auto& s = form.model().state;
     EXPECT_EQ(s.CurrentFilePath, path);
     EXPECT_EQ(view.texts["lblFileName"], path);
-    EXPECT_TRUE(s.UserFileOpen);
-    EXPECT_TRUE(s.FileChosen);
-    EXPECT_TRUE(s.ProjectLoaded);
-    EXPECT_TRUE(s.RecalcEnabled);
-    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(s.UserFileOpen && s.FileChosen && s.ProjectLoaded && s.RecalcEnabled);
     EXPECT_EQ(text(Field::cmbStateKw), "PA");
     EXPECT_EQ(text(Field::ContactElec), "100000");
-    EXPECT_NE(view.texts["lblSummaryTotal"], "");
-    expectProjectOpenState();
-    EXPECT_EQ(view.linesStartingWith({"beep"}).size(), 1u);
-    EXPECT_FALSE(view.progressVisible);
-    EXPECT_EQ(view.progressValues.back(), 100);
-
-    form.saveData(); // writes without asking
-    EXPECT_TRUE(std::filesystem::exists(path));
-}
-
-TEST_F(ProjectFlowTest, loading_runs_exactly_one_recalculation_after_the_last_field) {
-    view.textAnswers.push_back("Mill 7");
-    form.newFile();
-    // The summary is written once, after every field is in place.
-    EXPECT_EQ(view.linesStartingWith({"text lblSummaryTotal"}).size(), 1u);
+    EXPECT_EQ(usable(view.enabled), kProjectOpen);
+    // Every command is off while loading; the progress bar shows until the beep.
+    EXPECT_EQ(usable(view.enabledWhileLoading), "");
+    EXPECT_EQ(view.linesStartingWith({"progress shown", "progress hidden", "beep"}),
+              (V{"progress hidden", "progress shown", "beep", "progress hidden"}));
+    // The tables, the default file read twice, the fields, the set-up.
+    EXPECT_EQ(view.progressValues, (std::vector<int>{60, 70, 1,  4,  7,  10, 15, 25, 1,  4,
+                                                     7,  10, 15, 25, 30, 35, 40, 45, 50, 100}));
+    // One recalculation, after the last field.
     const auto texts = view.linesStartingWith({"text txt", "text cmb", "text lblSummaryTotal"});
-    EXPECT_EQ(texts.back().rfind("text lblSummaryTotal", 0), 0u);
-}
+    EXPECT_EQ(view.linesStartingWith({"text lblSummaryTotal"}), V{texts.back()});
+    EXPECT_NE(view.texts["lblSummaryTotal"], "");
 
-TEST_F(ProjectFlowTest, the_load_shows_its_progress) {
-    view.textAnswers.push_back("Mill 7");
-    form.newFile();
-    // Tables (60, 70), the default file read twice, the fields, then the set-up.
-    EXPECT_EQ(view.progressValues, (std::vector<int>{60, 70, 1, 4, 7, 10, 15, 25, 1, 4, 7, 10,
-                                                     15, 25, 30, 35, 40, 45, 50, 100}));
-}
-
-TEST_F(ProjectFlowTest, while_loading_every_command_is_disabled_and_the_progress_shows) {
-    view.textAnswers.push_back("Mill 7");
-    form.newFile();
-    for (const char* c : {"cmdNewFile", "cmdExistingFile", "cmdSaveExcel", "cmdPrintAll",
-                          "cmdPrintSummary", "cmdPrintHelp", "cmdClose", "TabStrip1", "mnuView",
-                          "mnuPrinterFonts", "mnuSaveData", "mnuPrintSummary", "mnuPrintAll",
-                          "mnuOpenNewFile", "mnuOpenExistingFile"}) {
-        EXPECT_FALSE(view.enabledWhileLoading.at(c)) << c;
-    }
-    const auto shown = view.linesStartingWith({"progress shown", "progress hidden", "beep"});
-    EXPECT_EQ(shown, (V{"progress hidden", "progress shown", "beep", "progress hidden"}));
-}
-
-TEST_F(ProjectFlowTest, closing_locks_the_commands_before_it_asks) {
-    openProject();
-    view.yesNoAnswers.push_back(false);
-    form.close();
-    EXPECT_EQ(view.linesStartingWith({"ask"}), V{"ask Would you like to save your work?"});
-    EXPECT_FALSE(view.enabledWhenAsked.at("cmdClose"));
-    EXPECT_FALSE(view.enabledWhenAsked.at("cmdSaveExcel"));
+    EXPECT_FALSE(fs::exists(path));
+    form.saveData(); // without asking
+    EXPECT_TRUE(fs::exists(path));
 }
 
 TEST_F(ProjectFlowTest, a_missing_default_file_is_reported_and_the_form_stays_as_it_was) {
-    std::filesystem::remove(folder / "Customer.ini");
+    fs::remove(folder / "Customer.ini");
     view.textAnswers.push_back("Mill 7");
     form.newFile();
-    ASSERT_EQ(view.messages().size(), 1u);
-    EXPECT_NE(view.messages()[0].find("Customer.ini"), std::string::npos);
-    EXPECT_NE(view.messages()[0].find("No such file or directory"), std::string::npos);
-    expectStartState();
+    EXPECT_EQ(view.messages(), V{cannotRead(folder / "Customer.ini", "No such file or directory")});
+    EXPECT_EQ(usable(view.enabled), kStart);
     EXPECT_EQ(form.model().state.CurrentFilePath, "");
     EXPECT_EQ(view.texts["lblFileName"], "");
     EXPECT_FALSE(form.model().state.ProjectLoaded);
     EXPECT_FALSE(view.progressVisible);
-    // The user can put the file back and try again.
+    // The user can put the file back and try again; the lists are filled once.
     copyShippedData(folder.path());
     view.textAnswers.push_back("Mill 7");
     form.newFile();
     EXPECT_TRUE(form.projectOpen());
-    EXPECT_EQ(view.listItems["cmbStateKw"].size(), 52u); // the lists were filled once
+    EXPECT_EQ(view.linesStartingWith({"items cmbStateKw"}), V{"items cmbStateKw 52"});
 }
 
-TEST_F(ProjectFlowTest, an_existing_file_chosen_in_the_dialog_opens_and_recalculates) {
-    openProject(); // writes Example.QVR and opens it like the dialog's OK
-    expectProjectOpenState();
+TEST_F(ProjectFlowTest, an_existing_file_opens_through_the_locked_dialog_and_recalculates) {
+    view.fileChoices.push_back(write("Chosen.QVR"));
+    form.command({"mnuOpenExistingFile"});
+    EXPECT_EQ(usable(view.enabledWhenAsked), "");
+    EXPECT_EQ(usable(view.enabledWhileLoading), "");
+    EXPECT_EQ(usable(view.enabled), kProjectOpen);
     const auto& s = form.model().state;
-    EXPECT_EQ(s.CurrentFilePath, projectPath("Example.QVR"));
+    EXPECT_EQ(s.CurrentFilePath, (folder / "Chosen.QVR").string());
+    EXPECT_EQ(view.texts["lblFileName"], s.CurrentFilePath);
     EXPECT_TRUE(s.UserFileOpen && s.FileChosen && s.ProjectLoaded && s.RecalcEnabled);
-    EXPECT_EQ(text(Field::CustName), "Example Steel");
     EXPECT_EQ(view.texts["txtCustName"], "Example Steel");
     EXPECT_EQ(form.model().summary.lblSumaryMaintenance, "$208.50");
-}
-
-TEST_F(ProjectFlowTest, the_existing_file_command_locks_the_commands_then_asks_the_dialog) {
-    view.fileChoices.push_back(writeExampleFile("Chosen.QVR"));
-    view.clearLog();
-    form.command({"mnuOpenExistingFile"});
-    // Locked before the dialog and while loading; with the project open only Close is back.
-    EXPECT_FALSE(view.enabledWhenAsked.at("cmdClose"));
-    EXPECT_FALSE(view.enabledWhenAsked.at("cmdNewFile"));
-    EXPECT_FALSE(view.enabledWhileLoading.at("cmdClose"));
-    EXPECT_TRUE(view.enabled.at("cmdClose"));
-    EXPECT_FALSE(view.enabled.at("cmdNewFile"));
-    EXPECT_TRUE(form.projectOpen());
-    EXPECT_EQ(view.texts["lblFileName"], projectPath("Chosen.QVR"));
-}
-
-TEST_F(ProjectFlowTest, cancelling_the_file_dialog_restores_new_existing_and_close) {
-    view.fileChoices.push_back(std::nullopt);
+    // One project per run.
+    form.newFile();
     form.existingFile();
-    EXPECT_EQ(view.linesStartingWith({"choose"}), V{"choose"});
-    expectCancelledState();
+    EXPECT_FALSE(form.openProjectFile((folder / "Chosen.QVR").string()));
+    EXPECT_EQ(view.linesStartingWith({"input", "choose"}), V{"choose"});
 }
 
 TEST_F(ProjectFlowTest, an_unreadable_project_is_reported_and_nothing_changes) {
-    const std::string path = projectPath("Missing.QVR");
-    view.fileChoices.push_back(path);
+    fs::create_directory(folder / "Crane.QVR");
+    view.fileChoices.push_back((folder / "Crane.QVR").string());
     form.existingFile();
-    ASSERT_EQ(view.messages().size(), 1u);
-    EXPECT_NE(view.messages()[0].find(path), std::string::npos);
-    expectStartState();
+    EXPECT_EQ(view.messages(), V{cannotRead(folder / "Crane.QVR", "it is a folder, not a file")});
+    EXPECT_EQ(usable(view.enabled), kStart);
     EXPECT_EQ(form.model().state.CurrentFilePath, "");
-    EXPECT_FALSE(form.model().state.FileChosen);
-    EXPECT_FALSE(form.projectOpen());
+    EXPECT_FALSE(form.model().state.FileChosen || form.projectOpen());
 }
 
-TEST_F(ProjectFlowTest, a_second_project_can_never_be_opened) {
-    openProject();
-    const std::string before = form.model().state.CurrentFilePath;
-    form.newFile();
-    form.existingFile();
-    EXPECT_FALSE(form.openProjectFile(projectPath("Example.QVR")));
-    EXPECT_EQ(form.model().state.CurrentFilePath, before);
-    EXPECT_EQ(view.linesStartingWith({"input", "choose"}), V{});
-}
-
-TEST_F(ProjectFlowTest, saving_writes_the_project_file_in_place) {
+TEST_F(ProjectFlowTest, saving_writes_the_project_file_in_place_with_save_off_meanwhile) {
     openProject();
     typeOver(c(Field::CustName), "Renamed Steel");
     view.clearLog();
     form.command({"cmdSaveExcel"});
-    EXPECT_EQ(view.linesStartingWith({"enable cmdSaveExcel"}),
+    EXPECT_EQ(view.linesStartingWith({"enable", "input"}),
               (V{"enable cmdSaveExcel off", "enable cmdSaveExcel on"}));
-    const auto table = files::parseKeyValueText(
-        encoding::decodeFileText(readBytes(folder / "Example.QVR")));
-    EXPECT_EQ(files::LookupValue(table, "CustName"), "Renamed Steel");
+    EXPECT_EQ(savedValue(folder / "Example.QVR", "CustName"), "Renamed Steel");
 }
 
-TEST_F(ProjectFlowTest, closing_before_any_project_asks_nothing) {
-    form.command({"cmdClose"});
-    EXPECT_EQ(view.linesStartingWith({"ask", "end"}), V{"end"});
-}
-
-TEST_F(ProjectFlowTest, closing_an_open_project_asks_to_save_and_yes_saves) {
-    openProject();
-    typeOver(c(Field::CustName), "Saved On Exit");
-    view.yesNoAnswers.push_back(true);
-    form.close();
-    EXPECT_EQ(view.linesStartingWith({"ask", "end"}),
-              (V{"ask Would you like to save your work?", "end"}));
-    const auto table = files::parseKeyValueText(
-        encoding::decodeFileText(readBytes(folder / "Example.QVR")));
-    EXPECT_EQ(files::LookupValue(table, "CustName"), "Saved On Exit");
-}
-
-TEST_F(ProjectFlowTest, no_ends_without_saving) {
+TEST_F(ProjectFlowTest, closing_asks_to_save_with_the_commands_locked_no_ends_and_yes_saves) {
     openProject();
     const std::string before = readBytes(folder / "Example.QVR");
-    typeOver(c(Field::CustName), "Not Saved");
-    view.yesNoAnswers.push_back(false);
+    typeOver(c(Field::CustName), "Saved On Exit");
+    view.yesNoAnswers = {false, true};
     form.close();
-    EXPECT_EQ(view.linesStartingWith({"end"}), V{"end"});
+    EXPECT_EQ(view.linesStartingWith({"ask", "end"}), (V{"ask " + kSaveQuestion, "end"}));
+    EXPECT_EQ(usable(view.enabledWhenAsked), kClosing);
     EXPECT_EQ(readBytes(folder / "Example.QVR"), before);
+    form.close();
+    EXPECT_EQ(savedValue(folder / "Example.QVR", "CustName"), "Saved On Exit");
 }
 
 TEST_F(ProjectFlowTest, yes_with_a_save_that_fails_keeps_the_program_open) {
     view.textAnswers.push_back("Mill 7");
     form.newFile();
-    // The folder is gone: the new file cannot be written.
-    std::filesystem::remove_all(folder.path());
+    fs::remove_all(folder.path()); // the new file cannot be written
     view.clearLog();
     view.yesNoAnswers.push_back(true);
     form.close();
     EXPECT_EQ(view.linesStartingWith({"end"}), V{});
     ASSERT_EQ(view.messages().size(), 1u);
     EXPECT_NE(view.messages()[0].find("could not be saved"), std::string::npos);
-    expectProjectOpenState();
-    std::filesystem::create_directories(folder.path());
+    EXPECT_EQ(usable(view.enabled), kProjectOpen);
+    fs::create_directories(folder.path());
 }
 
-TEST_F(ProjectFlowTest, the_view_menu_recalculates_before_it_shows_a_report) {
-    openProject();
-    form.model().record.set(Field::KwHrRate, "0.3");
-    form.command({"mnuEnergy"});
-    const auto lines = view.linesStartingWith({"text lblSummaryEnergy", "report"});
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "report EnergySavings");
-}
-
-TEST_F(ProjectFlowTest, opening_the_view_menu_moves_the_focus_to_save_only_when_it_is_usable) {
-    form.viewMenuOpened();
+TEST_F(ProjectFlowTest, the_view_menu_leaves_the_field_for_save_and_recalculates_before_a_report) {
+    form.viewMenuOpened(); // Save Data is off: the focus stays
     EXPECT_EQ(view.linesStartingWith({"focus"}), V{});
     openProject();
     form.viewMenuOpened();
-    EXPECT_EQ(view.linesStartingWith({"focus"}), V{"focus cmdSaveExcel"});
+    form.model().record.set(Field::KwHrRate, "0.3");
+    form.command({"mnuEnergy"});
+    EXPECT_EQ(
+        view.linesStartingWith({"focus", "text lblSummaryEnergy", "report"}),
+        (V{"focus cmdSaveExcel", "text lblSummaryEnergy=" + form.model().summary.lblSummaryEnergy,
+           "report EnergySavings"}));
 }
 
-TEST_F(ProjectFlowTest, a_print_font_choice_checks_one_item_and_is_saved) {
+TEST_F(ProjectFlowTest, a_print_font_choice_or_a_loaded_one_checks_one_item) {
     openProject();
     form.command({"mnuFont", 3});
-    EXPECT_EQ(view.checked["mnuFont(3)"], true);
-    for (int i = 0; i < 11; ++i) {
-        if (i != 3) {
-            EXPECT_FALSE(view.checked["mnuFont(" + std::to_string(i) + ")"]) << i;
-        }
-    }
     EXPECT_EQ(form.model().record.printFontName(), "Arial");
     EXPECT_EQ(form.model().record.printFontSize(), 10);
+    for (int i = 0; i < 11; ++i) {
+        EXPECT_EQ(view.checked["mnuFont(" + std::to_string(i) + ")"], i == 3) << i;
+    }
 }
 
-TEST_F(ProjectFlowTest, a_loaded_print_font_is_checked) {
-    openProject([](ProjectRecord& r) { r.setPrintFont("Times New Roman", 8); });
-    EXPECT_TRUE(view.checked["mnuFont(7)"]);
-    EXPECT_FALSE(view.checked["mnuFont(0)"]);
+// ---- The file steps on their own ----------------------------------------------------
+
+TEST(ReadKeyValueFile, reads_the_chosen_file_or_the_defaults_and_moves_the_flags) {
+    // Chosen or not, the current path (none yet, or a new project keeping its name), and
+    // whether the file is the user's.
+    const std::tuple<bool, std::string, bool> cases[] = {
+        {false, "", false},
+        {false, "New.QVR", true},
+        {true, "Crane.QVR", true},
+        {true, "MyCustomer.ini2.QVR", false},
+        {true, "Customer.ini old/Crane.QVR", false},
+        {true, "customer.ini.QVR", true},
+    };
+    for (const auto& [chosen, path, userFile] : cases) {
+        SCOPED_TRACE(path);
+        FileSession s;
+        writeBytes(s.folder / "Customer.ini", "\xEF\xBB\xBF"
+                                              "CustName = Default\r\n");
+        if (!path.empty()) {
+            fs::create_directories((s.folder / path).parent_path());
+            writeBytes(s.folder / path, "* comment\r\nCustName = Crane \xBD\r\n");
+            s.model.state.CurrentFilePath = s.path(path);
+        }
+        s.model.state.FileChosen = chosen;
+        s.model.state.keyValueTable = {{"Old", "1"}};
+
+        ASSERT_TRUE(s.steps.ReadKeyValueFile());
+        EXPECT_EQ(s.model.state.keyValueTable,
+                  (KeyValueTable{{"CustName", chosen ? "Crane \u00BD" : "Default"}}));
+        EXPECT_EQ(s.model.state.CurrentFilePath, s.path(path.empty() ? "Customer.ini" : path));
+        EXPECT_EQ(s.model.state.FileChosen, chosen);
+        EXPECT_EQ(s.model.state.UserFileOpen, userFile);
+        EXPECT_TRUE(s.model.state.ProjectLoaded);
+    }
 }
 
-TEST_F(ProjectFlowTest, a_tab_click_shows_its_frame) {
-    form.tabClicked(6);
-    EXPECT_EQ(view.frameShown, 6);
+// A complete project whose fifth steps differ from the travel time the duty-cycle update
+// leaves in them (hoist and trolley 30 s, bridge 50 s), so it shows which one stays.
+ProjectRecord completeProject() {
+    ProjectRecord r;
+    fillCompleteProject(r);
+    r.set(Field::LiftDistanceBridge, "50");
+    r.set(Field::NumLifts, "1,000"); // loaded as it stands
+    r.set(Field::DutyCycleHoist5, "99");
+    r.set(Field::DutyCycleTrolley5, "21.5");
+    r.set(Field::DutyCycleBridge5, "45");
+    return r;
+}
+
+// Opens the project file text as the chosen file in a fresh session, as an earlier
+// project left it (recalculation on), logging every write of a fifth step.
+struct LoadedProject : FileSession {
+    explicit LoadedProject(const std::string& text) {
+        writeBytes(folder / "Crane.QVR", text);
+        model.state.RecalcEnabled = true;
+        model.record.setChangeObserver([this](Field f) {
+            if (dutyCycleStepOf(f) == 5) {
+                view.log.push_back("fifth " + std::string(fieldKey(f)) + "=" + model.record.get(f));
+            }
+            recalcOnDuringAWrite |= model.state.RecalcEnabled;
+        });
+        EXPECT_TRUE(open(path("Crane.QVR")));
+        model.record.setChangeObserver(nullptr);
+    }
+    bool recalcOnDuringAWrite = false;
+};
+
+TEST(LoadProjectIntoFields, sets_every_field_updating_each_duty_cycle_before_its_steps) {
+    const ProjectRecord project = completeProject();
+    const LoadedProject p(files::projectFileText(project, LocaleConventions::unitedStates()));
+    for (const Field f : allFields()) {
+        EXPECT_EQ(p.model.record.get(f), project.get(f)) << fieldKey(f);
+    }
+    // The update's fifth step (the whole travel time, as no step was set yet), then the file's.
+    EXPECT_EQ(p.view.rest("fifth DutyCycle"),
+              (V{"Hoist(5)=30", "Hoist(5)=99", "Trolley(5)=30", "Trolley(5)=21.5", "Bridge(5)=50",
+                 "Bridge(5)=45"}));
+    // No recalculation while the fields come in; one on the fields as loaded.
+    EXPECT_FALSE(p.recalcOnDuringAWrite);
+    EXPECT_TRUE(p.model.state.RecalcEnabled);
+    EXPECT_EQ(p.view.rest("text lblSummaryTotal=").size(), 1u);
+}
+
+TEST(LoadProjectIntoFields, keeps_a_print_font_of_the_menu_and_makes_any_other_the_default) {
+    const std::string body = files::projectFileText(completeProject(), LocaleConventions::unitedStates());
+    const std::string fonts = body.substr(0, body.find("PrintFontName"));
+    const std::pair<std::string, std::string> cases[] = {
+        {"PrintFontName = Times New Roman\r\nPrintFontSize = 7\r\n", "mnuFont(6) on"},
+        {"PrintFontName = Arial\r\nPrintFontSize = 65544\r\n", "mnuFont(0) on"}, // 8 if wrapped
+        {"", "mnuFont(0) on"}};
+    for (const auto& [lines, item] : cases) {
+        const LoadedProject p(fonts + lines);
+        const auto checks = p.view.rest("check ");
+        EXPECT_EQ(std::count_if(checks.begin(), checks.end(),
+                                [](const std::string& c) { return c.ends_with(" on"); }),
+                  1);
+        EXPECT_EQ(checks.back(), item) << lines;
+    }
+}
+
+TEST(LoadProjectIntoFields, a_file_without_settings_leaves_zero_in_every_field) {
+    const LoadedProject p("* nothing but a comment\r\n");
+    for (const Field f : allFields()) {
+        if (f != Field::PrintFontName && f != Field::PrintFontSize) {
+            EXPECT_EQ(p.model.record.get(f), "0") << fieldKey(f);
+        }
+    }
+}
+
+constexpr std::string_view kDefaults = "CustName = Default\r\n";
+
+TEST(ProjectFileLocales, a_project_reads_alike_in_every_locale_and_back_as_it_was_saved) {
+    const std::array locales{LocaleConventions::unitedStates(), LocaleConventions::german()};
+    std::array<std::string, 2> savedBytes;
+    for (std::size_t i = 0; i < locales.size(); ++i) {
+        FileSession s(locales[i]);
+        fs::copy_file(std::string(PAYVANTA_DATA_DIR) + "/examples/steel-mill-ladle-crane.QVR",
+                      s.folder / "Mill.QVR");
+        ASSERT_TRUE(s.open(s.path("Mill.QVR")));
+        EXPECT_EQ(s.model.record.get(Field::KwHrRate), i == 0 ? "0.0824" : "0,0824");
+        EXPECT_EQ(numbers::parse(s.model.summary.lblSummaryTotal, locales[i]), 149478.90);
+        s.model.record.businessCase().set(CaseInput::DiscountRate, i == 0 ? "7.5" : "7,5");
+        s.model.record.businessCase().set(CaseInput::Co2Source, "eGRID 1,5");
+        ASSERT_TRUE(s.steps.WriteProjectFile());
+        savedBytes[i] = readBytes(s.path("Mill.QVR"));
+
+        FileSession again(locales[i]);
+        ASSERT_TRUE(again.open(s.path("Mill.QVR")));
+        for (const Field f : allFields()) {
+            EXPECT_EQ(again.model.record.get(f), s.model.record.get(f)) << fieldKey(f);
+        }
+        EXPECT_EQ(again.model.record.businessCase(), s.model.record.businessCase());
+    }
+    EXPECT_EQ(savedBytes[1], savedBytes[0]); // whichever locale saved it
+}
+
+TEST(LoadTables, many_bad_rows_of_a_table_give_a_few_messages_and_a_count) {
+    FileSession s;
+    copyShippedData(s.folder.path());
+    std::string rows;
+    for (int i = 0; i < 1000; ++i) {
+        rows += "2;50\r\n";
+    }
+    writeBytes(s.folder / "TipCosts.ini", rows);
+    s.steps.loadTables();
+    const V messages = s.view.messages();
+    ASSERT_EQ(messages.size(), files::kRowProblemsTold + 1);
+    EXPECT_EQ(messages[4], "Line 5 of TipCosts.ini has 2 fields where 5 fields are needed; the "
+                           "row is left out.");
+    EXPECT_EQ(messages[5], "TipCosts.ini has 995 more rows that cannot be read; they are left "
+                           "out too.");
+}
+
+// A complete project whose current file is the default file, as after starting a new
+// project without a name.
+class WriteProjectFileTest : public ::testing::Test, public FileSession {
+protected:
+    WriteProjectFileTest() {
+        writeBytes(folder / "Customer.ini", kDefaults);
+        fillCompleteProject(model.record);
+        model.state.CurrentFilePath = path("Customer.ini");
+    }
+
+    std::string savedBytes() const {
+        return files::encodeProjectFile(files::projectFileText(model.record, model.locale()));
+    }
+};
+
+TEST_F(WriteProjectFileTest, the_default_file_asks_for_a_name_once_then_saves_there) {
+    view.textAnswers = {"Crane 7"};
+    EXPECT_TRUE(steps.WriteProjectFile());
+    model.record.set(Field::CustName, "Second save");
+    EXPECT_TRUE(steps.WriteProjectFile());
+
+    EXPECT_EQ(view.rest("input "), V{kNamePrompt});
+    EXPECT_EQ(view.rest("text lblFileName="), V{path("Crane 7.QVR")});
+    EXPECT_EQ(readBytes(path("Crane 7.QVR")), savedBytes());
+    EXPECT_EQ(filesIn(folder.path()), (std::set<std::string>{"Crane 7.QVR", "Customer.ini"}));
+    EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
+    EXPECT_EQ(model.state.CurrentFilePath, path("Crane 7.QVR"));
+    EXPECT_TRUE(model.state.UserFileOpen && model.state.ProjectLoaded);
+}
+
+TEST_F(WriteProjectFileTest, no_name_or_a_refused_one_writes_nothing_and_keeps_the_default_file) {
+    const std::optional<std::string> answers[] = {
+        std::nullopt,  "",        "sub/Crane", "sub/../Crane",
+        "sub\\Crane",  "C:Crane", "Crane*",    "Crane?",
+        "Crane \"7\"", "<Crane>", "Crane|7",   "Crane\t7",
+        "Crane\r\n7",  ".",       "..",        std::string(241, 'x')};
+    fs::create_directory(folder / "sub");
+    for (const auto& answer : answers) {
+        view.clearLog();
+        view.textAnswers = {answer};
+        model.state.UserFileOpen = true;
+        EXPECT_FALSE(steps.WriteProjectFile()) << answer.value_or("(cancelled)");
+        EXPECT_EQ(view.rest("message ").size(), answer && !answer->empty() ? 1u : 0u);
+        EXPECT_EQ(view.rest("text lblFileName="), V{});
+        EXPECT_EQ(model.state.CurrentFilePath, path("Customer.ini"));
+        EXPECT_FALSE(model.state.UserFileOpen);
+    }
+    EXPECT_EQ(filesIn(folder.path()), (std::set<std::string>{"Customer.ini", "sub"}));
+    EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
+    EXPECT_EQ(ui::texts::cannotUseName(".", *files::newFileNameProblem(".")),
+              "The name \".\" cannot be used for a file: it holds nothing but dots. Please choose "
+              "a name made of letters, digits and spaces.");
+    // The longest name taken: the save's temporary copy beside it still has a name.
+    view.textAnswers = {std::string(240, 'x')};
+    EXPECT_TRUE(steps.WriteProjectFile());
+}
+
+TEST_F(WriteProjectFileTest, a_name_holding_customer_ini_is_asked_for_again_at_the_next_save) {
+    view.textAnswers = {"Customer.ini", "Crane"};
+    EXPECT_TRUE(steps.WriteProjectFile());
+    EXPECT_EQ(readBytes(path("Customer.ini.QVR")), savedBytes());
+    EXPECT_TRUE(steps.WriteProjectFile());
+    EXPECT_EQ(view.rest("input ").size(), 2u);
+    EXPECT_EQ(readBytes(path("Crane.QVR")), savedBytes());
+    EXPECT_EQ(model.state.CurrentFilePath, path("Crane.QVR"));
+    EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
+}
+
+TEST_F(WriteProjectFileTest, a_failed_write_is_reported_and_restores_path_and_flags) {
+    writeBytes(folder / "plain", "a file, not a folder");
+    const std::string failing = path("plain/Crane.QVR");
+    model.state.CurrentFilePath = failing;
+    model.state.FileChosen = true;
+    EXPECT_FALSE(steps.WriteProjectFile());
+    EXPECT_EQ(view.rest("message "), V{"The file \"" + failing +
+                                       "\" could not be saved: Not a directory. Nothing was "
+                                       "written; your work is still open."});
+    EXPECT_EQ(model.state.CurrentFilePath, failing);
+    EXPECT_FALSE(model.state.UserFileOpen || model.state.ProjectLoaded);
+    EXPECT_TRUE(model.state.FileChosen);
+
+    // Under a new name, the default file is current and shown again.
+    view.clearLog();
+    fs::create_directory(folder / "Crane.QVR");
+    model.state.CurrentFilePath = path("Customer.ini");
+    view.textAnswers = {"Crane"};
+    EXPECT_FALSE(steps.WriteProjectFile());
+    EXPECT_EQ(view.rest("text lblFileName="), (V{path("Crane.QVR"), path("Customer.ini")}));
+    EXPECT_EQ(model.state.CurrentFilePath, path("Customer.ini"));
+    EXPECT_FALSE(model.state.UserFileOpen || model.state.ProjectLoaded);
+}
+
+TEST(ProjectFileRoundTrip, every_example_project_opens_and_saves_back_byte_identical) {
+    int seen = 0;
+    for (const auto& entry : fs::directory_iterator(fs::path(PAYVANTA_DATA_DIR) / "examples")) {
+        if (entry.path().extension() != ".QVR") {
+            continue;
+        }
+        ++seen;
+        FileSession s;
+        const std::string copy = s.path(entry.path().filename().string());
+        fs::copy_file(entry.path(), copy);
+        ASSERT_TRUE(s.open(copy));
+        ASSERT_TRUE(s.steps.WriteProjectFile());
+        EXPECT_EQ(s.view.rest("input "), V{});
+        EXPECT_EQ(readBytes(copy), readBytes(entry.path())) << entry.path();
+
+        // A business case entered is saved with the project and comes back with it,
+        // changing none of the savings.
+        s.model.record.businessCase().set(CaseInput::Rebate, "2,500.50");
+        s.model.record.businessCase().set(CaseInput::ProjectLife, "12");
+        ASSERT_TRUE(s.steps.WriteProjectFile());
+        FileSession again;
+        ASSERT_TRUE(again.open(copy));
+        EXPECT_EQ(again.model.record.businessCase(), s.model.record.businessCase());
+        EXPECT_EQ(again.model.summary.lblSummaryTotal, s.model.summary.lblSummaryTotal);
+    }
+    EXPECT_GE(seen, 3);
 }
 
 } // namespace

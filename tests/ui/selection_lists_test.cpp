@@ -1,5 +1,4 @@
 #include "form_fixture.h"
-
 #include "ui/selection_picks.h"
 
 #include <gtest/gtest.h>
@@ -14,16 +13,14 @@ namespace {
 class SelectionListTest : public FormTest {
 protected:
     void SetUp() override {
-        writeBytes(folder / "MillMoto.ini",
-                   "\xBD Hour Rating;802;50;37.3;180;230;2;TENV;4\r\n"
-                   "\xBD Hour Rating;803;10;7.5;38;230;7;TENV;\r\n"
-                   "1 Hour Rating;NONE;0;0;1;0;1;-;\r\n"
-                   "1 Hour Rating;804;10;7.5;38;230;2;TENV;13\r\n");
+        writeBytes(folder / "MillMoto.ini", "\xBD Hour Rating;802;50;37.3;180;230;2;TENV;4\r\n"
+                                            "\xBD Hour Rating;803;10;7.5;38;230;7;TENV;\r\n"
+                                            "1 Hour Rating;NONE;0;0;1;0;1;-;\r\n"
+                                            "1 Hour Rating;804;10;7.5;38;230;2;TENV;13\r\n");
         writeBytes(folder / "TipCosts.ini", "1;25;1;x;200.00\r\n2;50;1;x;300.00\r\n"
                                             "3;100;1;x;450.00\r\n4;150;1;x;500.00\r\n"
                                             "5;300;1;x;750.00\r\n");
-        writeBytes(folder / "ShoeCost.ini",
-                   "4;4;2;x;120.00\r\n13;13;2;x;150.00\r\n8;8;2;x;\r\n");
+        writeBytes(folder / "ShoeCost.ini", "4;4;2;x;120.00\r\n13;13;2;x;150.00\r\n8;8;2;x;\r\n");
         writeBytes(folder / "UtilRate.ini", "PA;0.0712\r\nNew York;0.0687\r\n");
         openProject([](ProjectRecord& r) {
             r.set(Field::HoistNemaSize, "1");
@@ -76,34 +73,24 @@ TEST_F(SelectionListTest, picking_a_motor_fills_brake_nema_description_volts_and
     EXPECT_EQ(text(Field::NumMotorHoist), "1");
 }
 
-TEST_F(SelectionListTest, a_motor_without_brake_and_with_an_unknown_nema_size_fills_only_volts_and_amps) {
+TEST_F(SelectionListTest, a_motor_fills_only_what_its_item_names_and_moves_the_summary) {
+    const std::string before = form.model().summary.lblSummaryTotal;
+    // No brake, NEMA size 7 not in the tip list: volts and amps only.
     pick(Field::HoistMotor, "Frame 803 Motor 10HP \u00BD Hour Rating ~ 230 ~ 38 ~ 7");
-    EXPECT_EQ(text(Field::MotorFLCAmpsHoist), "38");
-    EXPECT_EQ(text(Field::HoistNemaSize), "1");
-    EXPECT_EQ(text(Field::ContactHoist), "25");
-    EXPECT_EQ(text(Field::BrakeSize), "13");
-    EXPECT_EQ(text(Field::BrakeShoe), "40");
-}
-
-TEST_F(SelectionListTest, a_travel_motor_with_a_brake_size_sets_the_brake_too) {
+    EXPECT_EQ(writes(), (V{"cmbHoistMotor=Frame 803 Motor 10HP \u00BD Hour Rating ~ 230 ~ 38 ~ 7",
+                           "cmbHoistMotor=Frame 803 Motor 10HP \u00BD Hour Rating",
+                           "txtMotorVoltsHoist=230", "txtMotorFLCAmpsHoist=38"}));
+    EXPECT_NE(form.model().summary.lblSummaryTotal, before);
+    EXPECT_EQ(view.texts["lblSummaryTotal"], form.model().summary.lblSummaryTotal);
+    // A travel motor with a brake size sets the brake too; NONE takes one motor.
     pick(Field::BridgeMotor, "Frame 804 Motor 10HP 1 Hour Rating ~ 230 ~ 38 ~ 2 ~ 13");
     EXPECT_EQ(text(Field::BridgeNemaSize), "2");
     EXPECT_EQ(text(Field::ContactBridge), "300.00");
     EXPECT_EQ(text(Field::BrakeShoe), "150.00");
-}
-
-TEST_F(SelectionListTest, a_none_motor_sets_one_motor) {
     form.model().record.set(Field::NumMotorTrolley, "3");
     pick(Field::TrolleyMotor, "Frame NONE Motor 0HP 1 Hour Rating ~ 0 ~ 1 ~ 1");
     EXPECT_EQ(text(Field::MotorVoltsTrolley), "0");
     EXPECT_EQ(text(Field::NumMotorTrolley), "1");
-}
-
-TEST_F(SelectionListTest, a_motor_pick_moves_the_summary) {
-    const std::string before = form.model().summary.lblSummaryTotal;
-    pick(Field::HoistMotor, kHoist802);
-    EXPECT_NE(form.model().summary.lblSummaryTotal, before);
-    EXPECT_EQ(view.texts["lblSummaryTotal"], form.model().summary.lblSummaryTotal);
 }
 
 TEST_F(SelectionListTest, picking_a_size_fills_its_cost_and_an_empty_cost_empties_it) {
@@ -117,20 +104,14 @@ TEST_F(SelectionListTest, picking_a_size_fills_its_cost_and_an_empty_cost_emptie
     EXPECT_EQ(text(Field::ContactTrolley), "750.00");
 }
 
-TEST_F(SelectionListTest, picking_a_state_fills_the_rate_which_counts_from_the_next_recalculation) {
+TEST_F(SelectionListTest, a_state_fills_the_rate_which_counts_from_the_next_recalculation) {
     const std::string before = form.model().summary.lblSummaryEnergy;
-    pick(Field::cmbStateKw, "PA 0.0712");
-    EXPECT_EQ(text(Field::cmbStateKw), "PA");
-    EXPECT_EQ(text(Field::KwHrRate), "0.0712");
+    pick(Field::cmbStateKw, "New York 0.0687"); // a state in words keeps its name whole
+    EXPECT_EQ(text(Field::cmbStateKw), "New York");
+    EXPECT_EQ(text(Field::KwHrRate), "0.0687");
     EXPECT_EQ(form.model().summary.lblSummaryEnergy, before);
     leave(c(Field::KwHrRate));
     EXPECT_NE(form.model().summary.lblSummaryEnergy, before);
-}
-
-TEST_F(SelectionListTest, a_state_written_in_words_keeps_its_name_whole) {
-    pick(Field::cmbStateKw, "New York 0.0687");
-    EXPECT_EQ(text(Field::cmbStateKw), "New York");
-    EXPECT_EQ(text(Field::KwHrRate), "0.0687");
 }
 
 TEST_F(SelectionListTest, the_open_state_list_shows_a_fixed_pitch_font) {
@@ -143,13 +124,10 @@ TEST_F(SelectionListTest, the_open_state_list_shows_a_fixed_pitch_font) {
                  "font cmbStateKw Courier New", "font cmbStateKw MS Sans Serif"}));
 }
 
-TEST_F(SelectionListTest, no_item_selected_does_nothing) {
+TEST_F(SelectionListTest, no_item_selected_does_nothing_and_a_size_takes_digits_only) {
     form.listItemPicked(c(Field::HoistMotor), -1);
     form.listItemPicked(c(Field::BrakeSize), 99);
     EXPECT_EQ(writes(), V{});
-}
-
-TEST_F(SelectionListTest, size_lists_take_digits_only) {
     typeOver(c(Field::HoistNemaSize), "1.a2");
     EXPECT_EQ(text(Field::HoistNemaSize), "12");
 }
@@ -195,45 +173,29 @@ TEST_F(SelectionListTest, only_the_trolley_motor_list_recalculates_when_left) {
 
 // ---- Splitting the item texts ------------------------------------------------------
 
-TEST(SplitAtFirstSpace, splits_at_the_first_space_or_changes_nothing) {
-    std::string text = "13 150.00 each";
-    std::string rest;
+TEST(ItemTexts, split_at_the_first_space_and_at_the_tildes_of_a_motor_or_change_nothing) {
+    std::string text = "13 150.00 each", rest = "kept";
     ui::SplitAtFirstSpace(text, rest);
-    EXPECT_EQ(text, "13");
-    EXPECT_EQ(rest, "150.00 each");
+    EXPECT_EQ(text + "|" + rest, "13|150.00 each");
     text = "7";
-    rest = "kept";
     ui::SplitAtFirstSpace(text, rest);
-    EXPECT_EQ(text, "7");
-    EXPECT_EQ(rest, "kept");
-}
-
-TEST(ParseMotorItem, splits_description_volts_amps_and_at_most_ten_characters_of_rest) {
+    EXPECT_EQ(text + "|" + rest, "7|150.00 each");
+    // Description, volts, amps and at most ten characters of the rest.
     std::string item = "Frame 818 Motor 200HP 1 Hour Rating ~ 230 ~ 763 ~ 7 ~ 23456789";
-    std::string volts, amps, rest;
+    std::string volts = "v", amps = "a";
     ASSERT_TRUE(ui::ParseMotorItem(item, volts, amps, rest));
-    EXPECT_EQ(item, "Frame 818 Motor 200HP 1 Hour Rating");
-    EXPECT_EQ(volts, "230");
-    EXPECT_EQ(amps, "763");
-    EXPECT_EQ(rest, "7 ~ 234567");
-}
-
-TEST(ParseMotorItem, an_item_without_tilde_changes_nothing) {
-    std::string item = "Custom motor", volts = "v", amps = "a", rest;
+    EXPECT_EQ(item + "|" + volts + "|" + amps + "|" + rest,
+              "Frame 818 Motor 200HP 1 Hour Rating|230|763|7 ~ 234567");
+    item = "Custom motor";
     EXPECT_TRUE(ui::ParseMotorItem(item, volts, amps, rest));
-    EXPECT_EQ(item, "Custom motor");
-    EXPECT_EQ(volts, "v");
-    EXPECT_EQ(amps, "a");
-}
-
-TEST(ParseMotorItem, an_item_that_cannot_be_split_is_refused_and_left_alone) {
+    EXPECT_EQ(item + "|" + volts + "|" + amps, "Custom motor|230|763");
+    // An item that cannot be split is refused and left alone.
     for (const char* bad : {"Frame ~ 230", "Frame ~ 230 ~ 100", "~ 230 ~ 100 ~ 2",
                             "F~ 230 ~ 100 ~ 2", "Frame ~~ 100 ~ 2", "Frame ~ 230 ~~ 2"}) {
-        std::string item = bad, volts = "v", amps = "a", rest = "r";
+        item = bad;
         EXPECT_FALSE(ui::ParseMotorItem(item, volts, amps, rest)) << bad;
-        EXPECT_EQ(item, bad);
-        EXPECT_EQ(volts, "v");
-        EXPECT_EQ(rest, "r");
+        EXPECT_EQ(item + "|" + volts + "|" + amps + "|" + rest,
+                  std::string(bad) + "|230|763|7 ~ 234567");
     }
 }
 

@@ -12,21 +12,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 using payvanta::test::ExpectedModal;
-using payvanta::test::expectThat;
 using payvanta::test::ModalWatchdog;
 using payvanta::ui::qt::FileSelectDialog;
 using payvanta::ui::qt::selectedFilePath;
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes = "Customer=Mill 7\r\n") {
+void writeFile(const QString& path) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    file.write("Customer=Mill 7\r\n");
 }
 
 QStringList texts(const QListWidget* list) {
@@ -42,20 +43,17 @@ QListWidgetItem* itemNamed(const QListWidget* list, const QString& text) {
     return found.isEmpty() ? nullptr : found.first();
 }
 
-void click(QListWidget* list, const QString& text) {
+void click(QListWidget* list, const QString& text, bool twice = false) {
     QListWidgetItem* item = itemNamed(list, text);
     QVERIFY2(item != nullptr, qPrintable(text));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
-
-void doubleClick(QListWidget* list, const QString& text) {
-    QListWidgetItem* item = itemNamed(list, text);
-    QVERIFY2(item != nullptr, qPrintable(text));
-    // What a mouse sends: a click, then the second press as a double click, then its release.
+    // A double click is what a mouse sends: a click, the second press as a double click,
+    // then its release.
     const QPoint centre = list->visualItemRect(item).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
+    if (twice) {
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
+    }
 }
 
 } // namespace
@@ -67,25 +65,22 @@ private slots:
     void init();
     void cleanup();
 
-    void the_dialog_shows_its_captions_and_controls_data();
-    void the_dialog_shows_its_captions_and_controls();
-    void ok_cannot_be_pressed_before_a_file_is_clicked();
-    void a_file_click_shows_the_folder_a_separator_and_the_name();
-    void project_files_are_listed_whatever_the_case_of_their_extension();
+    void the_dialog_shows_its_captions_beside_their_controls();
+    void project_files_of_any_case_are_listed_and_ok_waits_for_a_click_on_one();
     void the_lists_start_at_the_working_folder_when_no_folder_is_given();
     void a_double_click_enters_a_folder_and_enter_on_the_parent_entry_goes_back();
     void enter_in_the_folder_list_does_not_press_ok();
     void the_drive_of_the_folder_is_shown_and_choosing_a_drive_moves_to_its_root();
     void a_file_in_a_root_folder_gets_a_doubled_separator_and_still_opens();
-    void ok_accepts_the_dialog_with_the_selected_file();
-    void cancel_rejects_the_dialog();
-    void a_double_click_on_a_file_accepts_it();
+    void ok_or_a_double_click_accepts_the_file_and_cancel_rejects();
 
 private:
     FileSelectDialog* openDialog(const QString& folder);
     template <typename T> T* child(const char* name) const {
         return dialog_->findChild<T*>(QString::fromLatin1(name));
     }
+    // Runs the dialog modally, `drive` clicking in it; its result.
+    int exec(const std::function<void(QDialog&)>& drive);
 
     std::unique_ptr<QTemporaryDir> root_;
     QString rootPath_;
@@ -126,54 +121,45 @@ FileSelectDialog* FileSelectDialogTest::openDialog(const QString& folder) {
     return dialog_.get();
 }
 
-void FileSelectDialogTest::the_dialog_shows_its_captions_and_controls_data() {
-    QTest::addColumn<QString>("captionName");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("controlName");
-    QTest::newRow("drives") << "lblDriveSelect"
-                            << "Drive Select"
-                            << "Drive1";
-    QTest::newRow("folders") << "lblDirectorySelect"
-                             << "Directory Select"
-                             << "Dir1";
-    QTest::newRow("files") << "lblFileSelect"
-                           << "File Select"
-                           << "File1";
-    QTest::newRow("selected file") << "lblSelectedFileCaption"
-                                   << "Selected File"
-                                   << "lblSelectedFile";
+int FileSelectDialogTest::exec(const std::function<void(QDialog&)>& drive) {
+    dialog_ = std::make_unique<FileSelectDialog>(rootPath_);
+    ExpectedModal driver([&drive](QDialog& shown, QString&) { drive(shown); });
+    const int result = dialog_->exec();
+    if (!driver.failures().isEmpty()) {
+        qWarning("%s", qPrintable(driver.failures()));
+        return -1;
+    }
+    return result;
 }
 
-void FileSelectDialogTest::the_dialog_shows_its_captions_and_controls() {
-    QFETCH(QString, captionName);
-    QFETCH(QString, caption);
-    QFETCH(QString, controlName);
+void FileSelectDialogTest::the_dialog_shows_its_captions_beside_their_controls() {
     openDialog(rootPath_);
     QCOMPARE(dialog_->objectName(), QStringLiteral("frmFileSelect"));
     QCOMPARE(dialog_->windowTitle(), QStringLiteral("File Select"));
-
-    auto* label = dialog_->findChild<QLabel*>(captionName);
-    QVERIFY(label != nullptr);
-    QCOMPARE(label->text(), caption);
-    auto* control = dialog_->findChild<QWidget*>(controlName);
-    QVERIFY(control != nullptr);
-    QCOMPARE(label->buddy(), control);
-    QVERIFY(control->isVisible());
-
-    QVERIFY(child<QComboBox>("Drive1") != nullptr);
-    QVERIFY(child<QListWidget>("Dir1") != nullptr);
-    QVERIFY(child<QListWidget>("File1") != nullptr);
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"lblDriveSelect", "Drive Select", "Drive1"},
+        {"lblDirectorySelect", "Directory Select", "Dir1"},
+        {"lblFileSelect", "File Select", "File1"},
+        {"lblSelectedFileCaption", "Selected File", "lblSelectedFile"}};
+    for (const auto& [captionName, caption, controlName] : rows) {
+        auto* label = child<QLabel>(captionName);
+        QVERIFY2(label != nullptr, captionName);
+        QCOMPARE(label->text(), QString::fromLatin1(caption));
+        QCOMPARE(label->buddy(), child<QWidget>(controlName));
+        QVERIFY(label->buddy()->isVisible());
+    }
+    QVERIFY(qobject_cast<QComboBox*>(child<QWidget>("Drive1")) != nullptr);
     QCOMPARE(child<QLabel>("lblSelectedFile")->text(), QString());
     QCOMPARE(child<QPushButton>("cmdOK")->text(), QStringLiteral("OK"));
     QCOMPARE(child<QPushButton>("cmdCancel")->text(), QStringLiteral("Cancel"));
 }
 
-void FileSelectDialogTest::ok_cannot_be_pressed_before_a_file_is_clicked() {
+void FileSelectDialogTest::project_files_of_any_case_are_listed_and_ok_waits_for_a_click_on_one() {
     openDialog(rootPath_);
     auto* ok = child<QPushButton>("cmdOK");
     auto* files = child<QListWidget>("File1");
-    QVERIFY(!ok->isEnabled());
-
+    QCOMPARE(texts(files), (QStringList{QStringLiteral("a.qvr"), QStringLiteral("B.QVR"),
+                                        QStringLiteral("c.Qvr")}));
     // Taking the focus makes a file current, but nobody picked it.
     files->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(files->hasFocus());
@@ -181,28 +167,12 @@ void FileSelectDialogTest::ok_cannot_be_pressed_before_a_file_is_clicked() {
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(dialog_->isVisible());
 
-    click(files, QStringLiteral("c.Qvr"));
-    QVERIFY(ok->isEnabled());
-}
-
-void FileSelectDialogTest::a_file_click_shows_the_folder_a_separator_and_the_name() {
-    openDialog(rootPath_);
-    auto* files = child<QListWidget>("File1");
     click(files, QStringLiteral("B.QVR"));
-    const QString expected = rootPath_ + QStringLiteral("/B.QVR");
-    QCOMPARE(child<QLabel>("lblSelectedFile")->text(), expected);
-    QCOMPARE(dialog_->selectedFile(), expected);
-
-    // The arrow keys pick a file as well.
-    QTest::keyClick(files, Qt::Key_Down);
+    QVERIFY(ok->isEnabled());
+    QCOMPARE(child<QLabel>("lblSelectedFile")->text(), rootPath_ + QStringLiteral("/B.QVR"));
+    QCOMPARE(dialog_->selectedFile(), rootPath_ + QStringLiteral("/B.QVR"));
+    QTest::keyClick(files, Qt::Key_Down); // the arrow keys pick a file as well
     QCOMPARE(dialog_->selectedFile(), rootPath_ + QStringLiteral("/c.Qvr"));
-}
-
-void FileSelectDialogTest::project_files_are_listed_whatever_the_case_of_their_extension() {
-    openDialog(rootPath_);
-    QCOMPARE(
-        texts(child<QListWidget>("File1")),
-        (QStringList{QStringLiteral("a.qvr"), QStringLiteral("B.QVR"), QStringLiteral("c.Qvr")}));
 }
 
 void FileSelectDialogTest::the_lists_start_at_the_working_folder_when_no_folder_is_given() {
@@ -223,11 +193,10 @@ void FileSelectDialogTest::
              (QStringList{rootPath_, QStringLiteral(".."), QStringLiteral("archive"),
                           QStringLiteral("folder.qvr"), QStringLiteral("Projects")}));
 
-    doubleClick(folders, QStringLiteral("Projects"));
+    click(folders, QStringLiteral("Projects"), true);
     QCOMPARE(folders->item(0)->text(), rootPath_ + QStringLiteral("/Projects"));
     QCOMPARE(texts(files), QStringList{QStringLiteral("mill.QVR")});
     click(files, QStringLiteral("mill.QVR"));
-    QCOMPARE(dialog_->selectedFile(), rootPath_ + QStringLiteral("/Projects/mill.QVR"));
 
     folders->setCurrentItem(itemNamed(folders, QStringLiteral("..")));
     QTest::keyClick(folders, Qt::Key_Return);
@@ -276,7 +245,6 @@ void FileSelectDialogTest::
 void FileSelectDialogTest::a_file_in_a_root_folder_gets_a_doubled_separator_and_still_opens() {
     QCOMPARE(selectedFilePath(QStringLiteral("/"), QStringLiteral("Mill 7.QVR")),
              QStringLiteral("//Mill 7.QVR"));
-
     // A root-level name seen through the doubled separator: our file, reached from "/".
     const QString relative = QDir::root().relativeFilePath(rootPath_ + QStringLiteral("/a.qvr"));
     const QString doubled = selectedFilePath(QDir::rootPath(), relative);
@@ -290,44 +258,24 @@ void FileSelectDialogTest::a_file_in_a_root_folder_gets_a_doubled_separator_and_
     QCOMPARE(QString::fromStdString(firstLine), QStringLiteral("Customer=Mill 7\r"));
 }
 
-void FileSelectDialogTest::ok_accepts_the_dialog_with_the_selected_file() {
-    FileSelectDialog dialog(rootPath_);
-    ExpectedModal driver([](QDialog& shown, QString& failures) {
-        auto* files = shown.findChild<QListWidget*>(QStringLiteral("File1"));
-        auto* ok = shown.findChild<QPushButton*>(QStringLiteral("cmdOK"));
-        expectThat(files != nullptr && ok != nullptr, QStringLiteral("controls missing"), failures);
-        if (!failures.isEmpty()) {
-            return;
-        }
-        click(files, QStringLiteral("a.qvr"));
-        expectThat(ok->isEnabled(), QStringLiteral("OK stayed disabled"), failures);
-        QTest::mouseClick(ok, Qt::LeftButton);
-    });
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures()));
-    QCOMPARE(dialog.selectedFile(), rootPath_ + QStringLiteral("/a.qvr"));
-}
-
-void FileSelectDialogTest::cancel_rejects_the_dialog() {
-    FileSelectDialog dialog(rootPath_);
-    ExpectedModal driver([](QDialog& shown, QString&) {
-        QTest::mouseClick(shown.findChild<QPushButton*>(QStringLiteral("cmdCancel")),
-                          Qt::LeftButton);
-    });
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures()));
-    QCOMPARE(dialog.selectedFile(), QString());
-}
-
-void FileSelectDialogTest::a_double_click_on_a_file_accepts_it() {
-    FileSelectDialog dialog(rootPath_);
-    ExpectedModal driver([](QDialog& shown, QString&) {
-        doubleClick(shown.findChild<QListWidget*>(QStringLiteral("File1")),
-                    QStringLiteral("c.Qvr"));
-    });
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures()));
-    QCOMPARE(dialog.selectedFile(), rootPath_ + QStringLiteral("/c.Qvr"));
+void FileSelectDialogTest::ok_or_a_double_click_accepts_the_file_and_cancel_rejects() {
+    const auto button = [](QDialog& d, const char* name) {
+        QTest::mouseClick(d.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    };
+    const auto files = [](QDialog& d) {
+        return d.findChild<QListWidget*>(QStringLiteral("File1"));
+    };
+    QCOMPARE(exec([&](QDialog& d) {
+                 click(files(d), QStringLiteral("a.qvr"));
+                 button(d, "cmdOK");
+             }),
+             int(QDialog::Accepted));
+    QCOMPARE(dialog_->selectedFile(), rootPath_ + QStringLiteral("/a.qvr"));
+    QCOMPARE(exec([&](QDialog& d) { click(files(d), QStringLiteral("c.Qvr"), true); }),
+             int(QDialog::Accepted));
+    QCOMPARE(dialog_->selectedFile(), rootPath_ + QStringLiteral("/c.Qvr"));
+    QCOMPARE(exec([&](QDialog& d) { button(d, "cmdCancel"); }), int(QDialog::Rejected));
+    QCOMPARE(dialog_->selectedFile(), QString());
 }
 
 PAYVANTA_QTEST_MAIN(FileSelectDialogTest)

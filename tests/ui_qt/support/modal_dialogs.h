@@ -2,13 +2,12 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QObject>
 #include <QPointer>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <utility>
 
 namespace payvanta::test {
 
@@ -18,14 +17,9 @@ namespace payvanta::test {
 class ModalWatchdog : public QObject {
 public:
     explicit ModalWatchdog(std::chrono::milliseconds patience = std::chrono::seconds(2));
-
-    // One line per dialog closed since the last call, naming its caption and object name.
-    QStringList takeStrays();
+    QStringList takeStrays() { return std::exchange(strays_, {}); }
 
 private:
-    void check();
-
-    std::chrono::milliseconds patience_;
     QTimer timer_;
     QPointer<QWidget> seen_;
     QElapsedTimer seenFor_;
@@ -42,21 +36,19 @@ public:
 
     explicit ExpectedModal(Drive drive,
                            std::chrono::milliseconds patience = std::chrono::seconds(5));
-
-    QString failures() const;
+    QString failures() const {
+        return driven_ ? failures_ : failures_ + "the expected modal dialog did not appear; ";
+    }
 
 private:
-    void poll();
-
-    Drive drive_;
     QTimer timer_;
-    QElapsedTimer waited_;
-    std::chrono::milliseconds patience_;
     QString failures_;
     bool driven_ = false;
 };
 
 // Appends `message` to `failures` unless `condition` holds; for use inside a Drive.
-void expectThat(bool condition, const QString& message, QString& failures);
+inline void expectThat(bool condition, const QString& message, QString& failures) {
+    failures += condition ? QString() : message + QStringLiteral("; ");
+}
 
 } // namespace payvanta::test

@@ -215,7 +215,10 @@ void Print_all_to_pdf(benchmark::State& state) {
         state.SkipWithError("the pages were not printed");
     }
 }
-BENCHMARK(Print_all_to_pdf)->Repetitions(10)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(Print_all_to_pdf)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

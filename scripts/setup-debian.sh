@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs, only when missing, every Debian package that building, testing, packaging
-# (dpkg-shlibdeps, file) and running Payvanta needs, and clang with its libFuzzer for the
-# second build and the fuzz targets of .ci/run. Safe to run again: it does nothing when
-# all are present.
+# (dpkg-shlibdeps, file) and running Payvanta needs; clang with its libFuzzer for the
+# second build and the fuzz targets of .ci/run, and clang-format for its format check.
+# Safe to run again: it does nothing when all are present.
 set -euo pipefail
 
 packages=(
@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation poppler-utils xvfb xauth
   dpkg-dev file appstream desktop-file-utils shared-mime-info
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
 )
 
 missing=()

@@ -3,8 +3,8 @@
 // screenshots DATA_FOLDER PROJECT.QVR OUT_FOLDER.
 // Run it under xvfb-run, and once more with QT_SCALE_FACTOR=2 for the 200 % view.
 
-#include "reports/qt/report_window.h"
 #include "reports/qt/font_substitutes.h"
+#include "reports/qt/report_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
 
@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
         report.show();
         QApplication::processEvents();
         const auto name = reports::formName(form);
-        report.grab().save(out.filePath(QStringLiteral("report-%1.png")
-                                            .arg(QLatin1String(name.data(), name.size()))));
+        report.grab().save(out.filePath(
+            QStringLiteral("report-%1.png").arg(QLatin1String(name.data(), name.size()))));
     }
     return 0;
 }

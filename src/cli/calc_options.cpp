@@ -50,11 +50,10 @@ std::optional<reports::ReportForm> reportNamed(std::string_view name) {
         }
         return out;
     };
-    for (const auto form :
-         {reports::ReportForm::Savings, reports::ReportForm::EnergySavings,
-          reports::ReportForm::Maintenance, reports::ReportForm::Inventory,
-          reports::ReportForm::Hoist, reports::ReportForm::Trolley, reports::ReportForm::Bridge,
-          reports::ReportForm::BusinessCase}) {
+    for (const auto form : {reports::ReportForm::Savings, reports::ReportForm::EnergySavings,
+                            reports::ReportForm::Maintenance, reports::ReportForm::Inventory,
+                            reports::ReportForm::Hoist, reports::ReportForm::Trolley,
+                            reports::ReportForm::Bridge, reports::ReportForm::BusinessCase}) {
         if (lower(reports::formName(form)) == lower(name)) {
             return form;
         }

@@ -1,13 +1,11 @@
 #include "calc_run.h"
 
 #include "business_case_output.h"
-#include "json_report.h"
-
-#include "stderr_view.h"
-
 #include "files/reference_tables.h"
+#include "json_report.h"
 #include "model/number_text.h"
 #include "reports/page_text.h"
+#include "stderr_view.h"
 #include "ui/main_form.h"
 
 #include <memory>
@@ -107,13 +105,12 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
             const std::filesystem::path file =
                 options.pdf ? *options.pdf : *options.pdfFolder / (stem.string() + ".pdf");
             // One report page when one is named, else the seven pages of Print All.
-            const std::string job = options.report
-                                        ? std::string(reports::formName(*options.report))
-                                        : std::string("Print All");
-            const auto pages = options.report
-                                   ? std::vector<reports::PrintPage>{form->printedReport(
-                                         *options.report)}
-                                   : form->allReportPages();
+            const std::string job = options.report ? std::string(reports::formName(*options.report))
+                                                   : std::string("Print All");
+            const auto pages =
+                options.report
+                    ? std::vector<reports::PrintPage>{form->printedReport(*options.report)}
+                    : form->allReportPages();
             const auto failure =
                 pdf ? pdf(pages, file, stem.string() + " - " + job)
                     : std::optional<std::string>("this program cannot write PDF files");

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "calc_options.h"
-
 #include "reports/print_page.h"
 
 #include <filesystem>

@@ -7,7 +7,6 @@
 
 #include <QGuiApplication>
 #include <QHashFunctions>
-
 #include <filesystem>
 #include <iostream>
 #include <memory>

@@ -18,8 +18,7 @@ struct Failure {
 };
 
 // What a reader gives back: the value read, or the failure that kept it from being read.
-template <typename T>
-class Result {
+template <typename T> class Result {
 public:
     Result(T value) : value_(std::move(value)) {}
     Result(Failure failure) : value_(std::move(failure)) {}

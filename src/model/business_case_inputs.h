@@ -32,7 +32,9 @@ inline constexpr std::array<CaseInput, kCaseInputCount> kCaseInputs{
 };
 
 // Every input but the source of the CO2 factor is a number.
-constexpr bool isNumberInput(CaseInput input) { return input != CaseInput::Co2Source; }
+constexpr bool isNumberInput(CaseInput input) {
+    return input != CaseInput::Co2Source;
+}
 
 // The key of an input in the project file: "DriveCost", "ProjectLife", "Co2Factor", ...
 std::string_view caseInputKey(CaseInput input);

@@ -30,7 +30,8 @@ void DutyCycle::UpdateDutyCycle(Motion m, ProjectRecord& record, const LocaleCon
     CompleteDutyCycle(m, record, locale);
 }
 
-bool DutyCycle::CompleteDutyCycle(Motion m, ProjectRecord& record, const LocaleConventions& locale) {
+bool DutyCycle::CompleteDutyCycle(Motion m, ProjectRecord& record,
+                                  const LocaleConventions& locale) {
     bool acceptable = true;
     const Field fifth = dutyCycleField(m, 5);
     record.set(fifth, numbers::plain(travelTime_[static_cast<std::size_t>(m)], locale));

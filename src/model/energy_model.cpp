@@ -45,8 +45,8 @@ bool EnergyModel::CalcBridgeEnergy(const ProjectRecord& record, const LocaleConv
 }
 
 bool EnergyModel::CalcTrolleyEnergy(const ProjectRecord& record, const LocaleConventions& locale) {
-    return calcTravelEnergy(Motion::Trolley, factors_.DccpFactorTrolley,
-                            factors_.QvrFactorTrolley, record, locale);
+    return calcTravelEnergy(Motion::Trolley, factors_.DccpFactorTrolley, factors_.QvrFactorTrolley,
+                            record, locale);
 }
 
 bool EnergyModel::calcTravelEnergy(Motion m, const SpeedPointFactors& dccp,
@@ -61,12 +61,12 @@ bool EnergyModel::calcTravelEnergy(Motion m, const SpeedPointFactors& dccp,
         for (int i = 1; i <= 5; ++i) {
             const auto k = static_cast<std::size_t>(i - 1);
             const Field step = dutyCycleField(m, i);
-            r.DccpKwHrPerMove = add(
-                r.DccpKwHrPerMove,
-                div(mul(num(step), mul(mul(p, dccp[k]), kTravelFactor)), kSecondsPerHour));
-            r.QvrKwHrPerMove = add(
-                r.QvrKwHrPerMove,
-                div(mul(num(step), mul(mul(p, qvr[k]), kTravelFactor)), kSecondsPerHour));
+            r.DccpKwHrPerMove =
+                add(r.DccpKwHrPerMove,
+                    div(mul(num(step), mul(mul(p, dccp[k]), kTravelFactor)), kSecondsPerHour));
+            r.QvrKwHrPerMove =
+                add(r.QvrKwHrPerMove,
+                    div(mul(num(step), mul(mul(p, qvr[k]), kTravelFactor)), kSecondsPerHour));
         }
         const double motorsPerCycle = mul(num(numMotorField(m)), kTravelFactor);
         r.DccpKwHrPerCycle = mul(motorsPerCycle, r.DccpKwHrPerMove);
@@ -95,14 +95,18 @@ bool EnergyModel::CalcHoistEnergy(const ProjectRecord& record, const LocaleConve
         for (int i = 1; i <= 5; ++i) {
             const auto k = static_cast<std::size_t>(i - 1);
             const Field step = dutyCycleField(Motion::Hoist, i);
-            r.DccpKwHrHoisting = add(r.DccpKwHrHoisting,
-                                     div(mul(num(step), mul(p, f.DccpFactorHoist[k])), kSecondsPerHour));
-            r.QvrKwHrHoisting = add(r.QvrKwHrHoisting,
-                                    div(mul(num(step), mul(p, f.QvrFactorHoist[k])), kSecondsPerHour));
-            r.DccpKwHrLowering = add(r.DccpKwHrLowering,
-                                     div(mul(num(step), mul(p, f.DccpFactorLower[k])), kSecondsPerHour));
-            r.QvrKwHrLowering = add(r.QvrKwHrLowering,
-                                    div(mul(num(step), mul(p, f.QvrFactorLower[k])), kSecondsPerHour));
+            r.DccpKwHrHoisting =
+                add(r.DccpKwHrHoisting,
+                    div(mul(num(step), mul(p, f.DccpFactorHoist[k])), kSecondsPerHour));
+            r.QvrKwHrHoisting =
+                add(r.QvrKwHrHoisting,
+                    div(mul(num(step), mul(p, f.QvrFactorHoist[k])), kSecondsPerHour));
+            r.DccpKwHrLowering =
+                add(r.DccpKwHrLowering,
+                    div(mul(num(step), mul(p, f.DccpFactorLower[k])), kSecondsPerHour));
+            r.QvrKwHrLowering =
+                add(r.QvrKwHrLowering,
+                    div(mul(num(step), mul(p, f.QvrFactorLower[k])), kSecondsPerHour));
         }
         r.DccpKwHrPerCycle =
             mul(num(Field::NumMotorHoist), add(r.DccpKwHrLowering, r.DccpKwHrHoisting));
@@ -121,9 +125,9 @@ bool EnergyModel::CalcHoistEnergy(const ProjectRecord& record, const LocaleConve
 void EnergyModel::updateYearlySavings(const ProjectRecord& record,
                                       const LocaleConventions& locale) {
     const Reader num(record, locale);
-    const double savingsPerTurn =
-        add(add(results(Motion::Bridge).SavingsKwHrPerTurn, results(Motion::Hoist).SavingsKwHrPerTurn),
-            results(Motion::Trolley).SavingsKwHrPerTurn);
+    const double savingsPerTurn = add(
+        add(results(Motion::Bridge).SavingsKwHrPerTurn, results(Motion::Hoist).SavingsKwHrPerTurn),
+        results(Motion::Trolley).SavingsKwHrPerTurn);
     yearlySavings_ =
         mul(num(Field::KwHrRate), mul(mul(savingsPerTurn, kTurnsPerDay), kDaysPerYear));
 }

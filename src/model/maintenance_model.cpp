@@ -21,21 +21,23 @@ bool MaintenanceModel::UpdateMaintenanceSavings(const ProjectRecord& record,
             Motion motion;
             double hours;
         };
-        for (const TipLabour t : {TipLabour{Motion::Hoist, hoursHoist},
-                                  TipLabour{Motion::Trolley, hoursTrolley},
-                                  TipLabour{Motion::Bridge, hoursBridge}}) {
+        for (const TipLabour t :
+             {TipLabour{Motion::Hoist, hoursHoist}, TipLabour{Motion::Trolley, hoursTrolley},
+              TipLabour{Motion::Bridge, hoursBridge}}) {
             if (num(motorVoltsField(t.motion)) != 0) {
                 const double perMotor =
                     mul(mul(num(Field::MaintPerHour), t.hours), changes.of(t.motion));
-                MaintenanceSavingsTotal = add(
-                    MaintenanceSavingsTotal, roundTo(2, mul(num(numMotorField(t.motion)), perMotor)));
+                MaintenanceSavingsTotal =
+                    add(MaintenanceSavingsTotal,
+                        roundTo(2, mul(num(numMotorField(t.motion)), perMotor)));
             }
         }
         // Brake shoes belong to the hoist; a change-out takes two hours of labour, counted
         // once, whatever the number of hoist motors.
         if (num(Field::MotorVoltsHoist) != 0) {
             const double rate = add(num(Field::MaintPerHour), num(Field::MaintPerHour));
-            MaintenanceSavingsTotal = add(MaintenanceSavingsTotal, roundTo(2, mul(rate, changes.shoes)));
+            MaintenanceSavingsTotal =
+                add(MaintenanceSavingsTotal, roundTo(2, mul(rate, changes.shoes)));
         }
         return true;
     } catch (const CalcStop&) {

@@ -15,8 +15,7 @@ using calc::mul;
 using Index = PageBuilder::Index;
 
 enum Group { kHoist, kTrolley, kBridge, kTotals, kGroups };
-constexpr std::array<std::string_view, kGroups> kGroupNames{"Hoist", "Trolley", "Bridge",
-                                                            "Totals"};
+constexpr std::array<std::string_view, kGroups> kGroupNames{"Hoist", "Trolley", "Bridge", "Totals"};
 
 constexpr int kRows = 7;
 // The rows, top to bottom: their label and the names their cells are made of.
@@ -34,8 +33,15 @@ constexpr std::array<Row, kRows> kRowsOfTable{{
     {"Savings per Cycle =", "Label1", "txtSavingsPerCycle"},
     {"Savings per Year =", "Label7", "txtSavingsPerYear"},
 }};
-enum RowIndex { kDccpCycle, kDccpTurn, kQvrCycle, kQvrTurn, kSavingsTurn, kSavingsCycle,
-                kSavingsYear };
+enum RowIndex {
+    kDccpCycle,
+    kDccpTurn,
+    kQvrCycle,
+    kQvrTurn,
+    kSavingsTurn,
+    kSavingsCycle,
+    kSavingsYear
+};
 
 // The kW-hr cells of the hoist are named "...KwHrHoist", those of the other groups below
 // the first row "...HoistKwHrTrolley": the names are fixed, so kept on purpose.
@@ -84,11 +90,16 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     p.setPrintFontSizeCap(8);
 
     // The company's name is spelled so on this page since it was drawn; kept on purpose.
-    const Heading heading =
-        layOutHeading(p, "Energy Savings Analysis Summary",
-                      {{3240, 0, 5250, 1125}, {"Label31", "Label30", "Label32"},
-                       "Corvnix Payvanta", {3165, 1200, 3015}, {8400, 1200, 2175},
-                       {"lblCustomer", "Label12"}, {720, 2280, 900}, {1680, 2280, 4815}, 2640});
+    const Heading heading = layOutHeading(p, "Energy Savings Analysis Summary",
+                                          {{3240, 0, 5250, 1125},
+                                           {"Label31", "Label30", "Label32"},
+                                           "Corvnix Payvanta",
+                                           {3165, 1200, 3015},
+                                           {8400, 1200, 2175},
+                                           {"lblCustomer", "Label12"},
+                                           {720, 2280, 900},
+                                           {1680, 2280, 4815},
+                                           2640});
     p.label("lblKwHrRate", "KW-HR Rate:", 720, 3120, 1215);
     const Index rate = p.field("txtKwHrRate", 2040, 3120, 1215, Align::Left);
 
@@ -122,8 +133,8 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     p.rule("Line2", 6360, 3600, 0, 2400);
     p.rule("Line3", 8640, 3600, 0, 2400);
     p.label("Label8", "Annual Energy Savings Estimate =", 6480, 6240, 3015);
-    const Index annual = p.field("txtAnnualEnergySavingsEstimate", 9720, 6240, 1215,
-                                 Align::Right, 285);
+    const Index annual =
+        p.field("txtAnnualEnergySavingsEstimate", 9720, 6240, 1215, Align::Right, 285);
     const Index page = p.field("lblPage", 4853, 6600, 1335, Align::Center);
 
     // The fields, in the order the page computes them.
@@ -143,9 +154,8 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     for (const Group g : {kBridge, kTrolley, kHoist}) {
         const auto figures = modelFigures(model.energy.results(static_cast<Motion>(g)));
         for (int r = 0; r < 5; ++r) {
-            p.set(cellAt(kwHr, r, g), [&] {
-                return p.format(figures[static_cast<std::size_t>(r)], "##,##0.000");
-            });
+            p.set(cellAt(kwHr, r, g),
+                  [&] { return p.format(figures[static_cast<std::size_t>(r)], "##,##0.000"); });
         }
         // A "cycle" of savings here is one day of the model's three turns.
         p.set(cellAt(kwHr, kSavingsCycle, g), [&] {
@@ -162,9 +172,10 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     for (int r = 0; r < 5; ++r) {
         const auto i = static_cast<std::size_t>(r);
         p.set(cellAt(kwHr, r, kTotals), [&] {
-            return p.format(calc::add(calc::add(motion(Motion::Bridge)[i], motion(Motion::Hoist)[i]),
-                                      motion(Motion::Trolley)[i]),
-                            "##,##0.000");
+            return p.format(
+                calc::add(calc::add(motion(Motion::Bridge)[i], motion(Motion::Hoist)[i]),
+                          motion(Motion::Trolley)[i]),
+                "##,##0.000");
         });
     }
     for (const int r : {kSavingsCycle, kSavingsYear}) {
@@ -179,9 +190,9 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     // The amount of the main form's energy summary, computed in the same order.
     p.set(annual, [&] {
         const calc::Reader num(record, p.locale());
-        const double perTurn =
-            calc::add(calc::add(motion(Motion::Bridge)[kSavingsTurn], motion(Motion::Hoist)[kSavingsTurn]),
-                      motion(Motion::Trolley)[kSavingsTurn]);
+        const double perTurn = calc::add(
+            calc::add(motion(Motion::Bridge)[kSavingsTurn], motion(Motion::Hoist)[kSavingsTurn]),
+            motion(Motion::Trolley)[kSavingsTurn]);
         return p.format(mul(num(Field::KwHrRate), mul(mul(perTurn, EnergyModel::kTurnsPerDay),
                                                       EnergyModel::kDaysPerYear)),
                         "Currency");

@@ -1,12 +1,11 @@
 // The inventory page: the unit cost of each motion's contact tips and of the hoist brake
 // shoes, what the DCCP control consumes of them a year, and the model's yearly total.
 
+#include "model/change_outs.h"
+#include "model/inventory_model.h"
 #include "page_builder.h"
 #include "page_heading.h"
 #include "report_builders.h"
-
-#include "model/change_outs.h"
-#include "model/inventory_model.h"
 
 #include <array>
 #include <optional>
@@ -28,11 +27,16 @@ ReportPage buildInventory(const ReportInputs& in) {
     PageBuilder p(layout, ReportForm::Inventory, "Inventory Savings", 8580, 6120, model.locale());
     p.setPrintFontSizeCap(9);
 
-    const Heading heading =
-        layOutHeading(p, "Inventory Savings",
-                      {{1800, 0, 5250, 1125}, {"Label14", "Label13", "Label15"},
-                       "Corvanix Payvanta", {2325, 1365, 3015}, {6360, 1440, 1935, 495},
-                       {"lblCustomer", "Label16"}, {480, 2520, 900}, {1440, 2520, 4815}, 2880});
+    const Heading heading = layOutHeading(p, "Inventory Savings",
+                                          {{1800, 0, 5250, 1125},
+                                           {"Label14", "Label13", "Label15"},
+                                           "Corvanix Payvanta",
+                                           {2325, 1365, 3015},
+                                           {6360, 1440, 1935, 495},
+                                           {"lblCustomer", "Label16"},
+                                           {480, 2520, 900},
+                                           {1440, 2520, 4815},
+                                           2880});
 
     p.label("Label3", "Costs", 1680, 3480, 3255, Align::Center);
     p.label("Label2", "Annual Costs", 5160, 3480, 3135, Align::Center);
@@ -112,8 +116,7 @@ ReportPage buildInventory(const ReportInputs& in) {
         if (!changes) {
             throw calc::CalcStop{};
         }
-        return p.format(mul(add(p.shown(shoeCost), p.shown(shoeCost)), changes->shoes),
-                        "Currency");
+        return p.format(mul(add(p.shown(shoeCost), p.shown(shoeCost)), changes->shoes), "Currency");
     });
     // A motion without a motor still shows its tips, but adds nothing to its total.
     for (std::size_t r = 0; r < kRows.size(); ++r) {

@@ -3,11 +3,10 @@
 // column computes from the one before it as displayed, so the rows differ a little from
 // the model, whose total the page closes with.
 
+#include "model/maintenance_model.h"
 #include "page_builder.h"
 #include "page_heading.h"
 #include "report_builders.h"
-
-#include "model/maintenance_model.h"
 
 #include <array>
 
@@ -39,12 +38,14 @@ constexpr std::array<TableRow, 5> kTableRows{{
     {"Hoist", "lblMotionHoist", "Hoist", {true, true, true, true, true, true, true, true}},
     {"Trolley", "lblMotionTrolley", "Trolley", {true, true, true, true, true, true, true, true}},
     {"Bridge", "lblMotionBridge", "Bridge", {true, true, true, true, true, true, true, true}},
-    {"Contactor Totals", "lblContactorTotals", "Contactor",
+    {"Contactor Totals",
+     "lblContactorTotals",
+     "Contactor",
      {false, true, true, true, false, false, false, true}},
     {"Brake", "lblBrake", "Brake", {false, false, false, true, true, true, true, true}},
 }};
 constexpr std::array<std::string_view, kColumns> kCellNames{
-    "txtMoves", "txtCycleTurn", "txtCycleDay", "txtTipChange",
+    "txtMoves",         "txtCycleTurn",       "txtCycleDay",      "txtTipChange",
     "txtChangeOutDays", "txtChangeOutMonths", "txtChangeOutYear", "txtCost"};
 
 } // namespace
@@ -57,11 +58,16 @@ ReportPage buildMaintenance(const ReportInputs& in) {
                   model.locale());
     p.setPrintFontSizeCap(10);
 
-    const Heading heading =
-        layOutHeading(p, "Maintenance Labor Savings",
-                      {{2400, 0, 5250, 1125}, {"Label31", "Label30", "Label32"},
-                       "Corvanix Payvanta", {3360, 1320, 3015}, {6600, 1320, 3135},
-                       {"Label1", "Label34"}, {240, 2160, 2295}, {2640, 2160, 4815}, 2520});
+    const Heading heading = layOutHeading(p, "Maintenance Labor Savings",
+                                          {{2400, 0, 5250, 1125},
+                                           {"Label31", "Label30", "Label32"},
+                                           "Corvanix Payvanta",
+                                           {3360, 1320, 3015},
+                                           {6600, 1320, 3135},
+                                           {"Label1", "Label34"},
+                                           {240, 2160, 2295},
+                                           {2640, 2160, 4815},
+                                           2520});
     p.label("Label5", "Number of Lifts per Turn =", 240, 2880, 2295);
     // "Trun" in the name is fixed; kept on purpose.
     const Index lifts = p.field("txtNumLiftsPerTrun", 2640, 2880, 1215);
@@ -136,9 +142,8 @@ ReportPage buildMaintenance(const ReportInputs& in) {
     }
     p.set(at(kContactor, kCycleTurn), [&] { return columnTotal(kCycleTurn); });
     for (std::size_t r = 0; r < 3; ++r) {
-        p.set(at(r, kCycleDay), [&] {
-            return p.plain(mul(p.shown(at(r, kCycleTurn)), EnergyModel::kTurnsPerDay));
-        });
+        p.set(at(r, kCycleDay),
+              [&] { return p.plain(mul(p.shown(at(r, kCycleTurn)), EnergyModel::kTurnsPerDay)); });
     }
     p.set(at(kContactor, kCycleDay), [&] { return columnTotal(kCycleDay); });
     for (std::size_t r = 0; r < 3; ++r) {
@@ -159,10 +164,12 @@ ReportPage buildMaintenance(const ReportInputs& in) {
     }
     p.set(at(kBrake, kDays), [&] { return p.format(p.shown(brakeLife), "##,##0.0"); });
     for (const std::size_t r : {0u, 1u, 2u, 4u}) {
-        p.set(at(r, kMonths), [&] { return p.format(div(p.shown(at(r, kDays)), 30), "##,##0.00"); });
+        p.set(at(r, kMonths),
+              [&] { return p.format(div(p.shown(at(r, kDays)), 30), "##,##0.00"); });
     }
     for (const std::size_t r : {0u, 1u, 2u, 4u}) {
-        p.set(at(r, kYears), [&] { return p.format(div(12, p.shown(at(r, kMonths))), "##,##0.00"); });
+        p.set(at(r, kYears),
+              [&] { return p.format(div(12, p.shown(at(r, kMonths))), "##,##0.00"); });
     }
     for (std::size_t r = 0; r < 3; ++r) {
         const Motion m = kOrder[r];
@@ -170,10 +177,10 @@ ReportPage buildMaintenance(const ReportInputs& in) {
             if (num(motorVoltsField(m)) == 0) {
                 return p.format(0, "Currency");
             }
-            return p.format(mul(mul(mul(p.shown(rate), p.shown(at(r, kTipChange))),
-                                    p.shown(at(r, kYears))),
-                                num(numMotorField(m))),
-                            "Currency");
+            return p.format(
+                mul(mul(mul(p.shown(rate), p.shown(at(r, kTipChange))), p.shown(at(r, kYears))),
+                    num(numMotorField(m))),
+                "Currency");
         });
     }
     p.set(at(kContactor, kCost), [&] {
@@ -186,9 +193,9 @@ ReportPage buildMaintenance(const ReportInputs& in) {
         if (num(Field::MotorVoltsHoist) == 0) {
             return p.format(0, "Currency");
         }
-        return p.format(mul(mul(p.shown(rate), p.shown(at(kBrake, kTipChange))),
-                            p.shown(at(kBrake, kYears))),
-                        "Currency");
+        return p.format(
+            mul(mul(p.shown(rate), p.shown(at(kBrake, kTipChange))), p.shown(at(kBrake, kYears))),
+            "Currency");
     });
     // The model's total, which is not the sum of the cost column.
     p.set(total, [&] { return p.format(model.maintenance.MaintenanceSavingsTotal, "Currency"); });

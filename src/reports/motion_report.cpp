@@ -29,7 +29,7 @@ constexpr int kWide = 1260; // the KW-Sec columns hold plain products
 
 // The columns of a speed-point table, after its own copy of the step times.
 enum Col { kCopy, kDccpKw, kDccpKwSec, kDccpKwHr, kQvrKw, kQvrKwSec, kQvrKwHr, kSaved, kCols };
-constexpr std::array<int, kCols> kWidths{kStepWidth, kNarrow, kWide, kNarrow,
+constexpr std::array<int, kCols> kWidths{kStepWidth, kNarrow, kWide,   kNarrow,
                                          kNarrow,    kWide,   kNarrow, kNarrow};
 
 int leftOf(int col) {
@@ -77,12 +77,12 @@ void layOutTable(PageBuilder& p, Table& t, std::string_view title, int top) {
     }};
     for (int c = 0; c < kCols; ++c) {
         const auto& h = headings[static_cast<std::size_t>(c)];
-        p.label(h.first, std::string(h.second), leftOf(c), head, kWidths[static_cast<std::size_t>(c)],
-                Align::Right);
+        p.label(h.first, std::string(h.second), leftOf(c), head,
+                kWidths[static_cast<std::size_t>(c)], Align::Right);
     }
     const std::array<std::string_view, kCols> names{
-        "txtDutyCycleB", "txtDccpActualKW", "txtDccpKWSec", "txtDccpKWHR",
-        "txtQvrActualKW", "txtQvrKWSec", "txtQvrKWHR", "txtKWSavedPerStep"};
+        "txtDutyCycleB",  "txtDccpActualKW", "txtDccpKWSec", "txtDccpKWHR",
+        "txtQvrActualKW", "txtQvrKWSec",     "txtQvrKWHR",   "txtKWSavedPerStep"};
     for (int i = 1; i <= 6; ++i) {
         const int rowTop = head + kRow * i;
         for (int c = 0; c < kCols; ++c) {
@@ -104,8 +104,8 @@ void speedColumn(PageBuilder& p, std::string_view suffix, int head) {
     p.label("lblSpeed" + std::string(suffix), "Speed", kSpeedLeft, head, kSpeedWidth,
             Align::Center);
     for (int i = 1; i <= 5; ++i) {
-        p.label(element("lblSpeedPoint", suffix, i), std::to_string(i), kSpeedLeft,
-                head + kRow * i, kSpeedWidth, Align::Center);
+        p.label(element("lblSpeedPoint", suffix, i), std::to_string(i), kSpeedLeft, head + kRow * i,
+                kSpeedWidth, Align::Center);
     }
     p.label("lblTotal" + std::string(suffix), "Total", kSpeedLeft, head + kRow * 6,
             kStepLeft + kStepWidth - kSpeedLeft);
@@ -123,10 +123,12 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     const int secondTableTop = tableTop + 9 * kRow + 225;
     const int summaryTop = (hoist ? secondTableTop : tableTop) + 9 * kRow + 345;
     const int pageTop = summaryTop + 6 * kRow + 480;
-    const ReportForm form =
-        hoist ? ReportForm::Hoist : (m == Motion::Trolley ? ReportForm::Trolley : ReportForm::Bridge);
+    const ReportForm form = hoist
+                                ? ReportForm::Hoist
+                                : (m == Motion::Trolley ? ReportForm::Trolley : ReportForm::Bridge);
     static std::array<PageLayout, 3> layouts;
-    PageBuilder p(layouts[static_cast<std::size_t>(m)], form, title, kPageWidth, pageTop + 2 * kRow + 120, model.locale());
+    PageBuilder p(layouts[static_cast<std::size_t>(m)], form, title, kPageWidth,
+                  pageTop + 2 * kRow + 120, model.locale());
     p.setPrintFontSizeCap(hoist ? 8 : 10);
 
     p.picture("Image1", (kPageWidth - 5250) / 2, 0, 5250, 1125);
@@ -158,23 +160,23 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     const Index kw = rated("lblRated100KW", "Rated KW:", "txtRated100KW", 3120);
 
     p.at(p.label("lblCalculations", "Calculations", 240, 3600, 2400)).bold = true;
-    const auto calculation = [&](std::string labelName, std::string caption,
-                                 std::string fieldName, int top) {
+    const auto calculation = [&](std::string labelName, std::string caption, std::string fieldName,
+                                 int top) {
         p.label(std::move(labelName), std::move(caption), 240, top, 3600);
         return p.field(std::move(fieldName), 3960, top, 1500);
     };
-    const Index cycles = calculation("lblNumCyclePerTurn", "Number of Cycles per Turn =",
-                                     "txtNumCyclePerTurn", 3840);
-    const Index speed = calculation(
-        "lblTravelFPM",
-        hoist ? "Hoist Speed in Feet per Minute =" : "Travel Speed in Feet per Minute =",
-        "txtTravelFPM", 4080);
+    const Index cycles = calculation("lblNumCyclePerTurn",
+                                     "Number of Cycles per Turn =", "txtNumCyclePerTurn", 3840);
+    const Index speed = calculation("lblTravelFPM",
+                                    hoist ? "Hoist Speed in Feet per Minute ="
+                                          : "Travel Speed in Feet per Minute =",
+                                    "txtTravelFPM", 4080);
     const Index distance =
         calculation("lblMoveDistance", "Move Distance in Feet =", "txtMoveDistance", 4320);
     const Index minutes = calculation("lblMinCycleTimeMinutes", "Minimum Cycle Time in Minutes",
                                       "txtMinCycleTimeMinutes", 4560);
-    const Index seconds = calculation("lblMinCycleTimeSeconds", "Cycle Time in Seconds =",
-                                      "txtMinCycleTimeSeconds", 4800);
+    const Index seconds = calculation("lblMinCycleTimeSeconds",
+                                      "Cycle Time in Seconds =", "txtMinCycleTimeSeconds", 4800);
 
     // The step times the page starts with, beside the first table.
     const int head = tableTop + 2 * kRow;
@@ -197,8 +199,11 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
         speedColumn(p, "L", secondTableTop + 2 * kRow);
     } else {
         const bool trolley = m == Motion::Trolley;
-        tables[0] = {"", trolley ? &f.DccpFactorTrolley : &f.DccpFactorBridge,
-                     trolley ? &f.QvrFactorTrolley : &f.QvrFactorBridge, 2, {}};
+        tables[0] = {"",
+                     trolley ? &f.DccpFactorTrolley : &f.DccpFactorBridge,
+                     trolley ? &f.QvrFactorTrolley : &f.QvrFactorBridge,
+                     2,
+                     {}};
         layOutTable(p, tables[0], "Travel", tableTop);
     }
 
@@ -214,8 +219,8 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     std::array<Index, 5> summary{};
     for (std::size_t i = 0; i < summaryRows.size(); ++i) {
         const int top = summaryTop + 240 * static_cast<int>(i + 1);
-        p.label("lbl" + std::string(summaryRows[i].second).substr(3), std::string(summaryRows[i].first),
-                240, top, 2880);
+        p.label("lbl" + std::string(summaryRows[i].second).substr(3),
+                std::string(summaryRows[i].first), 240, top, 2880);
         summary[i] = p.field(std::string(summaryRows[i].second), 3240, top, 1200);
     }
     const Index page = p.field("lblPage", (kPageWidth - 1335) / 2, pageTop, 1335, Align::Center);
@@ -227,8 +232,8 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
                           "txtMinCycleTimeMinutes"});
     } else {
         p.keepDesignFont({"lblPage", "lblDutyCycle2", "lblKWSec1", "lblKWSec2",
-                          "lblMinCycleTimeMinutes", "txtDutyCycleB", "txtDccpKWSec",
-                          "txtQvrKWSec", "txtMinCycleTimeMinutes"});
+                          "lblMinCycleTimeMinutes", "txtDutyCycleB", "txtDccpKWSec", "txtQvrKWSec",
+                          "txtMinCycleTimeMinutes"});
     }
 
     // The fields, in the order the page computes them.
@@ -281,18 +286,17 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
             p.set(c[kSaved], [&] {
                 return p.format(sub(p.shown(c[kDccpKw]), p.shown(c[kQvrKw])), "Standard");
             });
-            p.set(c[kDccpKwSec], [&] { return p.plain(mul(p.shown(c[kCopy]), p.shown(c[kDccpKw]))); });
-            p.set(c[kDccpKwHr], [&] {
-                return p.format(div(p.shown(c[kDccpKwSec]), 3600.0), "0.0000");
-            });
+            p.set(c[kDccpKwSec],
+                  [&] { return p.plain(mul(p.shown(c[kCopy]), p.shown(c[kDccpKw]))); });
+            p.set(c[kDccpKwHr],
+                  [&] { return p.format(div(p.shown(c[kDccpKwSec]), 3600.0), "0.0000"); });
             p.set(c[kQvrKwSec], [&] {
                 const double value = mul(p.shown(c[kCopy]), p.shown(c[kQvrKw]));
                 // The lowering table shows the drive's KW-Sec to four decimals.
                 return tb.suffix == "L" ? p.format(value, "0.0000") : p.plain(value);
             });
-            p.set(c[kQvrKwHr], [&] {
-                return p.format(div(p.shown(c[kQvrKwSec]), 3600.0), "0.0000");
-            });
+            p.set(c[kQvrKwHr],
+                  [&] { return p.format(div(p.shown(c[kQvrKwSec]), 3600.0), "0.0000"); });
         }
     }
     const MotionEnergy& e = model.energy.results(m);

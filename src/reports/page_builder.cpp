@@ -7,8 +7,8 @@
 
 namespace payvanta::reports {
 
-PageBuilder::PageBuilder(PageLayout& layout, ReportForm form, std::string_view caption,
-                         int width, int height, const LocaleConventions& locale)
+PageBuilder::PageBuilder(PageLayout& layout, ReportForm form, std::string_view caption, int width,
+                         int height, const LocaleConventions& locale)
     : layout_(layout), laying_(layout.guard_), locale_(locale) {
     if (layout_.page_) {
         page_ = *layout_.page_;
@@ -110,8 +110,8 @@ void PageBuilder::picture(std::string_view name, int left, int top, int width, i
     add(name, ItemKind::Picture, {}, left, top, width, height);
 }
 
-void PageBuilder::button(std::string_view name, std::string_view text, int left, int top,
-                         int width, int height) {
+void PageBuilder::button(std::string_view name, std::string_view text, int left, int top, int width,
+                         int height) {
     add(name, ItemKind::Button, text, left, top, width, height, Align::Center);
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "report_page.h"
-
 #include "model/calc_steps.h"
 #include "model/locale_conventions.h"
 #include "model/number_text.h"
+#include "report_page.h"
 
 #include <cstddef>
 #include <initializer_list>
@@ -67,8 +66,7 @@ public:
     // A value field, empty until set.
     Index field(std::string_view name, int left, int top, int width, Align align = Align::Right,
                 int height = kRowHeight);
-    Index field(const ElementName& name, int left, int top, int width,
-                Align align = Align::Right);
+    Index field(const ElementName& name, int left, int top, int width, Align align = Align::Right);
     void rule(std::string_view name, int left, int top, int width, int height);
     void frame(std::string_view name, int left, int top, int width, int height);
     void picture(std::string_view name, int left, int top, int width, int height);
@@ -86,8 +84,7 @@ public:
     // Sets the field's text to what compute returns. A value that cannot be read or
     // computed (an empty field, a text that is not a number, a division by zero, an
     // overflow) leaves the field empty; the other fields are still computed.
-    template <typename Compute>
-    void set(Index i, Compute&& compute) {
+    template <typename Compute> void set(Index i, Compute&& compute) {
         try {
             page_.items[i].text = compute();
         } catch (const calc::CalcStop&) {

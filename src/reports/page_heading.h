@@ -1,8 +1,7 @@
 #pragma once
 
-#include "page_builder.h"
-
 #include "model/savings_model.h"
+#include "page_builder.h"
 
 #include <array>
 #include <string>

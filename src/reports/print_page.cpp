@@ -33,16 +33,16 @@ constexpr std::array<SummarySettings, 10> kSummarySettings{{
 constexpr SummarySettings kOtherFont{"", 0, 2000, 70};
 
 // The fixed places of the summary (P1 to P10 and P13), in twips.
-constexpr int kHeadingLeft = 4200;   // P1
-constexpr int kHeadingTop = 1700;    // P2
-constexpr int kCustomerLabel = 3000; // P3
-constexpr int kCustomerTop = 3000;   // P4
-constexpr int kCustomerLeft = 4500;  // P5
-constexpr int kRowHeight = 250;      // P6
-constexpr int kSummaryLabels = 3500; // P7
-constexpr int kSummaryTop = 4000;    // P8
-constexpr int kAmounts = 6000;       // P9
-constexpr int kAmountsTop = 4000;    // P10
+constexpr int kHeadingLeft = 4200;      // P1
+constexpr int kHeadingTop = 1700;       // P2
+constexpr int kCustomerLabel = 3000;    // P3
+constexpr int kCustomerTop = 3000;      // P4
+constexpr int kCustomerLeft = 4500;     // P5
+constexpr int kRowHeight = 250;         // P6
+constexpr int kSummaryLabels = 3500;    // P7
+constexpr int kSummaryTop = 4000;       // P8
+constexpr int kAmounts = 6000;          // P9
+constexpr int kAmountsTop = 4000;       // P10
 constexpr int kOpportunitiesTop = 6500; // P13
 
 constexpr int kLogoLeft = 3500;
@@ -169,8 +169,8 @@ PrintPage printedSummary(const ReportPage& savings, const PrintFont& printFont) 
     items.push_back(text(kHeadingLeft, std::nullopt, savings.text("Label30"), plain));
     items.push_back(text(kHeadingLeft, std::nullopt, savings.text("Label32"), plain));
     items.push_back(text(kCustomerLabel, kCustomerTop, "Customer:", plain));
-    items.push_back(text(kCustomerLeft, kCustomerTop, savings.text("txtCustomer"), plain,
-                         "txtCustomer"));
+    items.push_back(
+        text(kCustomerLeft, kCustomerTop, savings.text("txtCustomer"), plain, "txtCustomer"));
     items.push_back(text(kCustomerLabel, kCustomerTop + kRowHeight, "Project:", plain));
     items.push_back(text(kCustomerLeft, kCustomerTop + kRowHeight, savings.text("txtProject"),
                          plain, "txtProject"));
@@ -179,14 +179,18 @@ PrintPage printedSummary(const ReportPage& savings, const PrintFont& printFont) 
     // The amounts end about where the total ends: each character fewer moves an amount
     // right by the width of one.
     const std::string& total = savings.text("txtTotal");
-    const std::array<std::pair<std::string_view, std::string_view>, 3> rows{{
-        {"Energy", "txtEnergy"}, {"Maintenance Labor", "txtMaintenance"}, {"Inventory", "txtInventory"}}};
+    const std::array<std::pair<std::string_view, std::string_view>, 3> rows{
+        {{"Energy", "txtEnergy"},
+         {"Maintenance Labor", "txtMaintenance"},
+         {"Inventory", "txtInventory"}}};
     int k = 2;
     for (const auto& [label, amountName] : rows) {
         const std::string& amount = savings.text(amountName);
-        const int shift = (static_cast<int>(characters(total)) - static_cast<int>(characters(amount))) *
-                          settings.characterWidth;
-        items.push_back(text(kSummaryLabels, kSummaryTop + k * kRowHeight, std::string(label), plain));
+        const int shift =
+            (static_cast<int>(characters(total)) - static_cast<int>(characters(amount))) *
+            settings.characterWidth;
+        items.push_back(
+            text(kSummaryLabels, kSummaryTop + k * kRowHeight, std::string(label), plain));
         items.push_back(text(kAmounts + shift, kAmountsTop + k * kRowHeight, amount, plain,
                              std::string(amountName)));
         ++k;
@@ -215,8 +219,8 @@ PrintPage printedText(const std::string& value, const PrintFont& font) {
     PrintPage out;
     bool first = true;
     for (const std::string_view line : linesOf(value)) {
-        out.items.push_back(text(kLeft, first ? std::optional<int>(0) : std::nullopt,
-                                 std::string(line), font));
+        out.items.push_back(
+            text(kLeft, first ? std::optional<int>(0) : std::nullopt, std::string(line), font));
         first = false;
     }
     return out;

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "model/savings_model.h"
 #include "report_clock.h"
 #include "report_page.h"
-
-#include "model/savings_model.h"
 
 namespace payvanta::reports {
 

@@ -11,14 +11,19 @@ namespace payvanta::reports {
 ReportPage buildSavings(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     static PageLayout layout;
-    PageBuilder p(layout, ReportForm::Savings, "Savings Analysis Summary", kSavingsWidth, kSavingsHeight,
-                  model.locale());
+    PageBuilder p(layout, ReportForm::Savings, "Savings Analysis Summary", kSavingsWidth,
+                  kSavingsHeight, model.locale());
 
-    const Heading heading = layOutHeading(
-        p, "Savings Analysis Summary",
-        {{1725, 240, kSavingsLogoWidth, kSavingsLogoHeight}, {"Label31", "Label30", "Label32"},
-         "Corvanix Payvanta", {2715, 960, 3015}, {6000, 960, 1935}, {"Label1", "Label9"},
-         {480, 1800, 900}, {1440, 1800, 4815}, 2040});
+    const Heading heading = layOutHeading(p, "Savings Analysis Summary",
+                                          {{1725, 240, kSavingsLogoWidth, kSavingsLogoHeight},
+                                           {"Label31", "Label30", "Label32"},
+                                           "Corvanix Payvanta",
+                                           {2715, 960, 3015},
+                                           {6000, 960, 1935},
+                                           {"Label1", "Label9"},
+                                           {480, 1800, 900},
+                                           {1440, 1800, 4815},
+                                           2040});
     p.label("Label8", "Annual Summary", 2160, 2400, 1575);
     p.label("Label7", "Estimated Savings", 3840, 2400, 1575);
     p.label("Label6", "Energy", 2160, 2760, 1575);

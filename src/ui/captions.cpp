@@ -16,8 +16,9 @@ using namespace std::string_view_literals;
         {{"txtDutyCycle" #M, 1}, "Duty Cycle Time, 1st", ""},                                      \
         {{"txtDutyCycle" #M, 2}, "Duty Cycle Time, 2nd", ""},                                      \
         {{"txtDutyCycle" #M, 3}, "Duty Cycle Time, 3rd", ""},                                      \
-        {{"txtDutyCycle" #M, 4}, "Duty Cycle Time, 4th", ""},                                      \
-        {{"txtDutyCycle" #M, 5}, "Duty Cycle Time, 5th", ""}
+        {{"txtDutyCycle" #M, 4}, "Duty Cycle Time, 4th", ""}, {                                    \
+        {"txtDutyCycle" #M, 5}, "Duty Cycle Time, 5th", ""                                         \
+    }
 
 constexpr ControlCaption kCaptions[] = {
     {{ctl::frmMain}, "Payvanta", ""},
@@ -105,7 +106,8 @@ constexpr ControlCaption kCaptions[] = {
     {{ctl::cmdExistingFile}, "Existing File", "Opens an Existing Payvanta File."},
     {{ctl::cmdSaveExcel}, "Save Data", "Saves Data to the Current Payvanta File"},
     {{ctl::cmdPrintSummary}, "Print Summary", "Prints Only the Cost Savings Summary."},
-    {{ctl::cmdPrintAll}, "Print All",
+    {{ctl::cmdPrintAll},
+     "Print All",
      "Prints the Cost Savings Summary Along With Supporting Information."},
     {{ctl::cmdPrintHelp}, "Print Help", ""},
     {{ctl::cmdRealTimeSummary}, "Real Time Summary", ""},
@@ -122,7 +124,8 @@ constexpr ControlCaption kBusinessCaseCaptions[] = {
     {{"txtCaseRebate"}, "Rebate", "A utility rebate or incentive; taken off the cost."},
     {{"txtCaseProjectLife"}, "Project Life, Years", "Whole years from 1 to 100. Empty: 15."},
     {{"txtCaseDiscountRate"}, "Discount Rate, %", "For the net present value. Empty: 8 %."},
-    {{"txtCaseCo2Factor"}, "CO2 Factor, lb per kWh",
+    {{"txtCaseCo2Factor"},
+     "CO2 Factor, lb per kWh",
      "Empty: 0.81, the U.S. average of 2023 (EIA). A state or eGRID subregion rate fits a "
      "plant better."},
     {{"txtCaseCo2Source"}, "Source of the Factor", "Printed beneath the CO2 figures."},

@@ -9,10 +9,9 @@ namespace {
 // Control names by field, in field order. The duty-cycle boxes are the arrays
 // txtDutyCycleHoist(1..5) and so on.
 constexpr std::array<std::string_view, kFieldCount> kControlNames{
-    "txtCustName",          "txtProjName",          "cmbStateKw",         "txtKwHrRate",
-    "txtNumLifts",          "txtMaintPerHour",      "txtContactElec",     "txtContactMech",
-    "cmbHoistNemaSize",     "txtContactHoist",      "cmbTrolleyNemaSize", "txtContactTrolley",
-    "cmbBridgeNemaSize",    "txtContactBridge",     "cmbBrakeSize",       "txtBrakeShoe",
+    "txtCustName", "txtProjName", "cmbStateKw", "txtKwHrRate", "txtNumLifts", "txtMaintPerHour",
+    "txtContactElec", "txtContactMech", "cmbHoistNemaSize", "txtContactHoist", "cmbTrolleyNemaSize",
+    "txtContactTrolley", "cmbBridgeNemaSize", "txtContactBridge", "cmbBrakeSize", "txtBrakeShoe",
     "txtShoeLife",
     // Hoist
     "cmbHoistMotor", "txtNumMotorHoist", "txtMotorVoltsHoist", "txtMotorFLCAmpsHoist",
@@ -57,9 +56,9 @@ std::optional<Field> fieldOf(ControlRef control) {
 
 ControlRef controlOf(CaseInput input) {
     static constexpr std::array<std::string_view, kCaseInputCount> kNames{
-        "txtCaseDriveCost",   "txtCaseInstallationCost", "txtCaseEngineeringCost",
-        "txtCaseRebate",      "txtCaseProjectLife",      "txtCaseDiscountRate",
-        "txtCaseCo2Factor",   "txtCaseCo2Source"};
+        "txtCaseDriveCost", "txtCaseInstallationCost", "txtCaseEngineeringCost",
+        "txtCaseRebate",    "txtCaseProjectLife",      "txtCaseDiscountRate",
+        "txtCaseCo2Factor", "txtCaseCo2Source"};
     return {kNames[static_cast<std::size_t>(input)]};
 }
 

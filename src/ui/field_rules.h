@@ -18,7 +18,7 @@ enum class ChangeReaction {
     Current,     // full-load current: duty cycle, then recalculate
     Speed,
     Distance,
-    Step,        // duty-cycle steps 1 to 4; step 5 does nothing
+    Step, // duty-cycle steps 1 to 4; step 5 does nothing
 };
 
 // What is checked when the user leaves a field.

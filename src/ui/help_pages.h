@@ -8,8 +8,8 @@ namespace payvanta::ui {
 
 // The topics of the help list cmbHelp, top to bottom.
 inline constexpr std::array<std::string_view, 7> kHelpTopics{
-    "Getting Started", "Project Information", "Hoist",          "Trolley",
-    "Bridge",          "Inventory Costs",     "Saving and Printing",
+    "Getting Started", "Project Information", "Hoist", "Trolley", "Bridge",
+    "Inventory Costs", "Saving and Printing",
 };
 
 // Each page is its lines joined by the line break, with no break after the last line.

@@ -1,7 +1,6 @@
 #include "main_form.h"
 
 #include "help_pages.h"
-
 #include "reports/report_builders.h"
 
 namespace payvanta::ui {

@@ -5,10 +5,9 @@
 #include "main_form_view.h"
 #include "print_runs.h"
 #include "project_flows.h"
-#include "selection_picks.h"
-
 #include "reports/report_clock.h"
 #include "reports/report_page.h"
+#include "selection_picks.h"
 
 #include <filesystem>
 #include <string>

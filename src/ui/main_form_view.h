@@ -1,7 +1,6 @@
 #pragma once
 
 #include "controls.h"
-
 #include "reports/report_page.h"
 
 #include <optional>

@@ -1,9 +1,8 @@
 #include "print_runs.h"
 
 #include "help_pages.h"
-#include "ui_texts.h"
-
 #include "reports/report_builders.h"
+#include "ui_texts.h"
 
 #include <filesystem>
 
@@ -14,10 +13,9 @@ namespace {
 using reports::ReportForm;
 
 // The order of Print All.
-constexpr ReportForm kAllPages[] = {ReportForm::Savings,     ReportForm::EnergySavings,
-                                    ReportForm::Maintenance, ReportForm::Inventory,
-                                    ReportForm::Hoist,       ReportForm::Trolley,
-                                    ReportForm::Bridge};
+constexpr ReportForm kAllPages[] = {
+    ReportForm::Savings, ReportForm::EnergySavings, ReportForm::Maintenance, ReportForm::Inventory,
+    ReportForm::Hoist,   ReportForm::Trolley,       ReportForm::Bridge};
 
 } // namespace
 
@@ -39,8 +37,7 @@ std::vector<reports::PrintPage> PrintRuns::allReportPages() {
     const reports::PrintFont font = printFont();
     int number = 1;
     for (const ReportForm form : kAllPages) {
-        const reports::ReportPage p =
-            page(form, "Page " + std::to_string(number) + " of 7");
+        const reports::ReportPage p = page(form, "Page " + std::to_string(number) + " of 7");
         // The first page is the summary drawn directly, which prints no page label.
         pages.push_back(number == 1 ? reports::printedSummary(p, font)
                                     : reports::printedForm(p, font));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "form_context.h"
-
 #include "reports/print_target.h"
 #include "reports/report_clock.h"
 #include "reports/report_page.h"

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "form_context.h"
-
 #include "files/reference_tables.h"
+#include "form_context.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,9 +1,8 @@
 #include "project_flows.h"
 
 #include "help_pages.h"
-#include "ui_texts.h"
-
 #include "model/print_font.h"
+#include "ui_texts.h"
 
 namespace payvanta::ui {
 

@@ -2,9 +2,8 @@
 #include "cli/calc_run.h"
 #include "support/temp_folder.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <sstream>
 
 using namespace payvanta;
@@ -109,9 +108,10 @@ TEST_F(ReportOutput, csv_quotes_a_name_with_a_comma_and_a_quote_and_gives_number
     EXPECT_EQ(run({"--csv", "--cost", "298,957.80", path}), 0);
     EXPECT_EQ(out.str(), "File,Customer,Project,Energy,Maintenance,Inventory,Total,kWh per Year,"
                          "Payback Years,CO2 Tonnes per Year\r\n\"" +
-                             path + "\",\"Smith, \"\"Big\"\" Cranes\",BOF ladle crane No. 3 "
-                                    "retrofit,41582.02,1596.88,106300.00,149478.90,504636,2.00,"
-                                    "185.41\r\n");
+                             path +
+                             "\",\"Smith, \"\"Big\"\" Cranes\",BOF ladle crane No. 3 "
+                             "retrofit,41582.02,1596.88,106300.00,149478.90,504636,2.00,"
+                             "185.41\r\n");
 }
 
 TEST_F(ReportOutput, the_total_of_the_three_examples_sums_each_amount_and_pays_back_their_cost) {

@@ -1,6 +1,5 @@
-#include "support/example_project.h"
-
 #include "model/business_case.h"
+#include "support/example_project.h"
 
 #include <gtest/gtest.h>
 
@@ -84,9 +83,10 @@ TEST(BusinessCase, co2_rate_cases_and_break_even_come_from_the_energy_models_yea
     EXPECT_DOUBLE_EQ(*bc.rateCases[0].rate.value, 0.07);
     // At the break-even rate the yearly savings pay the cost back in exactly the life.
     ASSERT_TRUE(bc.breakEvenRate.has());
-    EXPECT_NEAR((*bc.breakEvenRate.value * bc.kwhPerYear + *bc.maintenance.value +
-                 *bc.inventory.value) * 15,
-                20000, 1e-6);
+    EXPECT_NEAR(
+        (*bc.breakEvenRate.value * bc.kwhPerYear + *bc.maintenance.value + *bc.inventory.value) *
+            15,
+        20000, 1e-6);
 
     model.record.businessCase().set(CaseInput::Co2Factor, "-1");
     model.record.businessCase().set(CaseInput::DriveCost, "1");

@@ -1,12 +1,10 @@
-#include "support/example_project.h"
-
 #include "model/number_text.h"
 #include "model/savings_model.h"
 #include "reports/report_builders.h"
 #include "reports/savings_text.h"
+#include "support/example_project.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -48,8 +46,8 @@ TEST_F(ReportPagesTest, the_bridge_page_computes_its_rows_from_what_it_shows) {
     model.record.set(Field::NumMotorBridge, "2");
     const ReportPage p = page(ReportForm::Bridge);
     EXPECT_EQ(p.caption, "Bridge Energy Savings Analysis");
-    EXPECT_EQ(texts(p, {"txtRated100Ohms", "txtRated100KW", "txtDutyCycleA(6)",
-                        "txtDutyCycleB(6)", "txtMinCycleTimeMinutes", "txtMinCycleTimeSeconds"}),
+    EXPECT_EQ(texts(p, {"txtRated100Ohms", "txtRated100KW", "txtDutyCycleA(6)", "txtDutyCycleB(6)",
+                        "txtMinCycleTimeMinutes", "txtMinCycleTimeSeconds"}),
               (V{"2.30000", "23.000", "30", "30", "0.5", "30"}));
     EXPECT_EQ(texts(p, {"txtDccpActualKW(1)", "txtQvrActualKW(1)", "txtKWSavedPerStep(1)",
                         "txtDccpKWSec(1)", "txtDccpKWHR(1)", "txtQvrKWSec(5)", "txtQvrKWHR(5)"}),
@@ -137,19 +135,24 @@ TEST_F(ReportPagesTest, the_energy_page_sums_displayed_cells_and_its_estimate_is
 
 TEST_F(ReportPagesTest, an_incomplete_project_leaves_the_affected_cells_empty_and_no_other) {
     model.RecalculateAll();
-    for (const auto& [field, value] : std::vector<std::pair<Field, std::string>>{
-             {Field::ContactElec, "0"}, {Field::NumLifts, "0"}, {Field::HoistFPMBridge, "0"},
-             {Field::MotorFLCAmpsTrolley, "0"}, {Field::KwHrRate, ""}, {Field::ShoeLife, "x"},
-             {Field::DutyCycleHoist3, ""}, {Field::MotorVoltsHoist, ""}}) {
+    for (const auto& [field, value] :
+         std::vector<std::pair<Field, std::string>>{{Field::ContactElec, "0"},
+                                                    {Field::NumLifts, "0"},
+                                                    {Field::HoistFPMBridge, "0"},
+                                                    {Field::MotorFLCAmpsTrolley, "0"},
+                                                    {Field::KwHrRate, ""},
+                                                    {Field::ShoeLife, "x"},
+                                                    {Field::DutyCycleHoist3, ""},
+                                                    {Field::MotorVoltsHoist, ""}}) {
         SavingsModel broken(model.locale());
         test::fillCompleteProject(broken.record);
         broken.state.RecalcEnabled = true;
         broken.RecalculateAll();
         broken.record.set(field, value);
-        for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge,
-                                      ReportForm::Inventory, ReportForm::Maintenance,
-                                      ReportForm::EnergySavings, ReportForm::Savings,
-                                      ReportForm::BusinessCase}) {
+        for (const ReportForm form :
+             {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge, ReportForm::Inventory,
+              ReportForm::Maintenance, ReportForm::EnergySavings, ReportForm::Savings,
+              ReportForm::BusinessCase}) {
             const ReportPage p = buildReport(form, {broken, kNow});
             for (const ReportItem& item : p.items) {
                 // A computed figure is a number or nothing, never a failure spelled out.
@@ -168,8 +171,8 @@ TEST_F(ReportPagesTest, an_incomplete_project_leaves_the_affected_cells_empty_an
               (V{"", "", "", "", "30", "0.1387"}));
     model.record.set(Field::ContactElec, "0");
     const ReportPage maintenance = buildReport(ReportForm::Maintenance, {model, kNow});
-    EXPECT_EQ(texts(maintenance, {"txtChangeOutDaysHoist", "txtChangeOutYearHoist",
-                                  "txtCostHoist", "txtCostBrake", "txtCycleDayHoist"}),
+    EXPECT_EQ(texts(maintenance, {"txtChangeOutDaysHoist", "txtChangeOutYearHoist", "txtCostHoist",
+                                  "txtCostBrake", "txtCycleDayHoist"}),
               (V{"0.00", "", "", "$200.00", "240"}));
 }
 
@@ -198,10 +201,10 @@ TEST_F(ReportPagesTest, the_savings_page_copies_the_summary_and_holds_the_opport
 }
 
 TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
-    for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge,
-                                  ReportForm::Inventory, ReportForm::Maintenance,
-                                  ReportForm::EnergySavings, ReportForm::Savings,
-                                  ReportForm::BusinessCase}) {
+    for (const ReportForm form :
+         {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge, ReportForm::Inventory,
+          ReportForm::Maintenance, ReportForm::EnergySavings, ReportForm::Savings,
+          ReportForm::BusinessCase}) {
         const ReportPage p = page(form);
         SCOPED_TRACE(p.caption);
         if (form == ReportForm::Hoist || form == ReportForm::Trolley ||
@@ -216,11 +219,10 @@ TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
             EXPECT_LE(a.left + a.width, p.width) << a.name;
             EXPECT_LE(a.top + a.height, p.height) << a.name;
             for (const ReportItem& b : p.items) {
-                const bool overlap = &a != &b && a.kind == ItemKind::Field &&
-                                     b.kind == ItemKind::Field && a.left < b.left + b.width &&
-                                     b.left < a.left + a.width &&
-                                     a.top + kTouch < b.top + b.height &&
-                                     b.top + kTouch < a.top + a.height;
+                const bool overlap =
+                    &a != &b && a.kind == ItemKind::Field && b.kind == ItemKind::Field &&
+                    a.left < b.left + b.width && b.left < a.left + a.width &&
+                    a.top + kTouch < b.top + b.height && b.top + kTouch < a.top + a.height;
                 EXPECT_FALSE(overlap) << a.name << " and " << b.name;
             }
         }

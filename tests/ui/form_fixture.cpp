@@ -16,7 +16,8 @@ FormTest::FormTest(LocaleConventions locale)
 
 std::string FormTest::write(const char* name, ProjectRecord record) const {
     const auto path = folder / name;
-    writeBytes(path, files::encodeProjectFile(files::projectFileText(record, LocaleConventions::unitedStates())));
+    writeBytes(path, files::encodeProjectFile(
+                         files::projectFileText(record, LocaleConventions::unitedStates())));
     return path.string();
 }
 

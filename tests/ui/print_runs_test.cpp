@@ -1,11 +1,9 @@
 #include "form_fixture.h"
-
 #include "reports/print_target.h"
 #include "support/example_project.h"
 
-#include <map>
-
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace payvanta;
 using namespace payvanta::test;
@@ -195,9 +193,9 @@ TEST_F(PrintRunsTest, a_report_window_prints_its_page_as_loaded_without_a_label)
     EXPECT_EQ(printer.pages[0].item("cmdPrintForm"), nullptr);
     EXPECT_EQ(printer.pages[1].item("txtTotal")->left, 6000);
     EXPECT_EQ(printer.pages[2].item("txtTotal")->left, 3840 + 1500);
-    EXPECT_EQ(printer.jobs, (V{"Example - Hoist - 2026-12-06 201503",
-                               "Example - Savings - 2026-12-06 201503",
-                               "Example - Savings - 2026-12-06 201503"}));
+    EXPECT_EQ(printer.jobs,
+              (V{"Example - Hoist - 2026-12-06 201503", "Example - Savings - 2026-12-06 201503",
+                 "Example - Savings - 2026-12-06 201503"}));
 }
 
 } // namespace

@@ -322,7 +322,8 @@ TEST(LoadProjectIntoFields, sets_every_field_updating_each_duty_cycle_before_its
 }
 
 TEST(LoadProjectIntoFields, keeps_a_print_font_of_the_menu_and_makes_any_other_the_default) {
-    const std::string body = files::projectFileText(completeProject(), LocaleConventions::unitedStates());
+    const std::string body =
+        files::projectFileText(completeProject(), LocaleConventions::unitedStates());
     const std::string fonts = body.substr(0, body.find("PrintFontName"));
     const std::pair<std::string, std::string> cases[] = {
         {"PrintFontName = Times New Roman\r\nPrintFontSize = 7\r\n", "mnuFont(6) on"},

@@ -1,5 +1,5 @@
-#include "support/qt_test_main.h"
 #include "reports/qt/font_substitutes.h"
+#include "support/qt_test_main.h"
 
 #include <QFont>
 #include <QFontDatabase>

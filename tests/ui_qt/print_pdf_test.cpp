@@ -1,12 +1,11 @@
-#include "support/modal_dialogs.h"
-#include "support/qt_test_main.h"
-#include "support/scripted_boxes.h"
-#include "support/temp_folder.h"
-
 #include "reports/qt/chart_painter.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/page_painter.h"
 #include "reports/qt/pdf_target.h"
+#include "support/modal_dialogs.h"
+#include "support/qt_test_main.h"
+#include "support/scripted_boxes.h"
+#include "support/temp_folder.h"
 #include "ui/qt/main_window.h"
 
 #include <QAction>
@@ -40,7 +39,8 @@ QString run(const QString& program, const QStringList& arguments) {
 // The font size of the words of each page, read from the height of their boxes: in the
 // Liberation faces a word's box is about 1.15 times the size in points.
 std::vector<int> pageFontSizes(const QString& pdf) {
-    const QString boxes = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QString boxes =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     std::vector<int> sizes;
     static const char* const kWord =
         R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">)re";
@@ -133,16 +133,22 @@ void PrintPdfTest::cleanup() {
 void PrintPdfTest::print_all_writes_the_seven_pages_in_order_with_their_labels_and_values() {
     trigger("mnuPrintAll");
     const QString pdf = pdfIn(printouts);
-    QVERIFY2(QFileInfo(pdf).fileName().startsWith(QLatin1String("Ladle - Print All - ")), qPrintable(pdf));
-    QVERIFY(run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+7\n"))));
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY2(QFileInfo(pdf).fileName().startsWith(QLatin1String("Ladle - Print All - ")),
+             qPrintable(pdf));
+    QVERIFY(run(QStringLiteral("pdfinfo"), {pdf})
+                .contains(QRegularExpression(QStringLiteral("Pages:\\s+7\n"))));
+    const QString text =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     const QStringList pages = text.split(QLatin1Char('\f'));
     QCOMPARE(pages.size(), 8); // seven pages and what follows the last form feed
     QVERIFY(!pages[0].contains(QLatin1String("Page 1 of 7")));
     QVERIFY(pages[0].contains(QLatin1String("$149,478.90")));
-    const QStringList titles{"Energy Savings Analysis Summary", "Maintenance Labor Savings",
-                             "Inventory Savings", "Hoist Energy Savings Analysis",
-                             "Trolley Energy Savings Analysis", "Bridge Energy Savings Analysis"};
+    const QStringList titles{"Energy Savings Analysis Summary",
+                             "Maintenance Labor Savings",
+                             "Inventory Savings",
+                             "Hoist Energy Savings Analysis",
+                             "Trolley Energy Savings Analysis",
+                             "Bridge Energy Savings Analysis"};
     for (int i = 1; i < 7; ++i) {
         QVERIFY2(pages[i].contains(titles[i - 1]), qPrintable(titles[i - 1]));
         QVERIFY(pages[i].contains(QStringLiteral("Page %1 of 7").arg(i + 1)));
@@ -151,7 +157,8 @@ void PrintPdfTest::print_all_writes_the_seven_pages_in_order_with_their_labels_a
         QStringLiteral("Annual Maintenance Labor Savings Estimate = +\\$1,596\\.88"))));
     QVERIFY(!text.contains(QLatin1String("Print Form")));
     const QString fonts = run(QStringLiteral("pdffonts"), {pdf});
-    QVERIFY2(fonts.contains(QRegularExpression(QStringLiteral("LiberationSans +CID TrueType +Identity-H +yes"))),
+    QVERIFY2(fonts.contains(QRegularExpression(
+                 QStringLiteral("LiberationSans +CID TrueType +Identity-H +yes"))),
              qPrintable(fonts));
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Saved ") + pdf);
 }
@@ -175,7 +182,8 @@ void PrintPdfTest::a_folder_that_cannot_be_written_gets_the_other_message_and_no
 }
 
 void PrintPdfTest::save_as_pdf_writes_the_seven_pages_where_the_user_chose() {
-    const QString chosen = QString::fromStdString((folder->path() / "Crane for the customer.pdf").string());
+    const QString chosen =
+        QString::fromStdString((folder->path() / "Crane for the customer.pdf").string());
     QString suggested;
     auto* item = qobject_cast<QAction*>(window->control(QStringLiteral("mnuSaveAsPdf")));
     QVERIFY(item->isEnabled());
@@ -186,7 +194,8 @@ void PrintPdfTest::save_as_pdf_writes_the_seven_pages_where_the_user_chose() {
     });
     item->trigger();
     QVERIFY(suggested.endsWith(QLatin1String(".pdf")));
-    QVERIFY(run(QStringLiteral("pdfinfo"), {chosen}).contains(QRegularExpression(QStringLiteral("Pages:\\s+7\n"))));
+    QVERIFY(run(QStringLiteral("pdfinfo"), {chosen})
+                .contains(QRegularExpression(QStringLiteral("Pages:\\s+7\n"))));
 }
 
 void PrintPdfTest::the_painter_draws_the_framed_total_and_the_logo_on_an_image() {

@@ -1,15 +1,14 @@
+#include "reports/qt/pdf_target.h"
+#include "reports/qt/report_window.h"
 #include "support/modal_dialogs.h"
 #include "support/qt_test_main.h"
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
-
-#include "reports/qt/pdf_target.h"
-#include "reports/qt/report_window.h"
 #include "ui/qt/main_window.h"
 
 #include <QAction>
-#include <QDir>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,15 +88,23 @@ void ReportWindowTest::each_view_item_opens_its_report_and_back_unloads_it_data(
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("menus");
     const QStringList backPrint{"Back", "Print"};
-    QTest::newRow("hoist") << "mnuHoist" << "Hoist Energy Savings Analysis" << backPrint;
-    QTest::newRow("trolley") << "mnuTrolley" << "Trolley Energy Savings Analysis" << backPrint;
-    QTest::newRow("bridge") << "mnuBridge" << "Bridge Energy Savings Analysis" << backPrint;
-    QTest::newRow("inventory") << "mnuInventory" << "Inventory Savings" << backPrint;
-    QTest::newRow("maintenance") << "mnuMaintenance" << "Maintenance Labor Savings" << backPrint;
-    QTest::newRow("energy") << "mnuEnergy" << "Energy Savings Analysis Summary" << backPrint;
-    QTest::newRow("summary") << "mnuSavings" << "Savings Analysis Summary"
+    QTest::newRow("hoist") << "mnuHoist"
+                           << "Hoist Energy Savings Analysis" << backPrint;
+    QTest::newRow("trolley") << "mnuTrolley"
+                             << "Trolley Energy Savings Analysis" << backPrint;
+    QTest::newRow("bridge") << "mnuBridge"
+                            << "Bridge Energy Savings Analysis" << backPrint;
+    QTest::newRow("inventory") << "mnuInventory"
+                               << "Inventory Savings" << backPrint;
+    QTest::newRow("maintenance") << "mnuMaintenance"
+                                 << "Maintenance Labor Savings" << backPrint;
+    QTest::newRow("energy") << "mnuEnergy"
+                            << "Energy Savings Analysis Summary" << backPrint;
+    QTest::newRow("summary") << "mnuSavings"
+                             << "Savings Analysis Summary"
                              << QStringList{"Back", "Print Old", "Print"};
-    QTest::newRow("business case") << "mnuBusinessCase" << "Retrofit Business Case" << backPrint;
+    QTest::newRow("business case") << "mnuBusinessCase"
+                                   << "Retrofit Business Case" << backPrint;
 }
 
 void ReportWindowTest::each_view_item_opens_its_report_and_back_unloads_it() {
@@ -156,7 +163,8 @@ void ReportWindowTest::escape_closes_the_report_and_the_next_view_computes_it_af
     trigger("mnuSavings");
     QCOMPARE(second.failures(), QString());
     QCOMPARE(before, QStringLiteral("$41,582.02"));
-    QCOMPARE(energy, qobject_cast<QLabel*>(window->control(QStringLiteral("lblSummaryEnergy")))->text());
+    QCOMPARE(energy,
+             qobject_cast<QLabel*>(window->control(QStringLiteral("lblSummaryEnergy")))->text());
     QVERIFY(energy != before);
 }
 
@@ -180,7 +188,8 @@ void ReportWindowTest::print_and_print_form_print_the_page_and_leave_its_screen_
     ExpectedModal report([&](QDialog& d, QString& failures) {
         window->form().command({"mnuFont", 5}); // Arial 12, chosen while the page is open
         d.findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
-        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdPrintForm")), Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdPrintForm")),
+                          Qt::LeftButton);
         for (const char* name : {"txtCustomer", "lblCalculations", "txtDccpKWSecH(1)"}) {
             const QFont font = d.findChild<QLabel*>(QLatin1String(name))->font();
             expectThat(font.family() == QLatin1String("MS Sans Serif") && font.pointSize() == 8,
@@ -189,7 +198,10 @@ void ReportWindowTest::print_and_print_form_print_the_page_and_leave_its_screen_
     });
     trigger("mnuHoist");
     QCOMPARE(report.failures(), QString());
-    QCOMPARE(QDir(QString::fromStdString(printouts.string())).entryList({QStringLiteral("*.pdf")}).size(), 2);
+    QCOMPARE(QDir(QString::fromStdString(printouts.string()))
+                 .entryList({QStringLiteral("*.pdf")})
+                 .size(),
+             2);
 }
 
 void ReportWindowTest::a_cost_typed_in_the_business_case_shows_its_payback_and_is_saved() {
@@ -201,8 +213,9 @@ void ReportWindowTest::a_cost_typed_in_the_business_case_shows_its_payback_and_i
         // The offscreen platform leaves the main window the focus window; a window
         // manager would give it to the report.
         d.activateWindow();
-        expectThat(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == d.windowHandle(); }),
-                   "the report is not the focus window", failures);
+        expectThat(
+            QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == d.windowHandle(); }),
+            "the report is not the focus window", failures);
         expectThat(cost != nullptr && cost->hasFocus(), "the cost has no focus", failures);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("298,957.80"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -2,7 +2,6 @@
 #include "support/qt_test_main.h"
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
-
 #include "ui/qt/main_window.h"
 
 #include <QAbstractItemView>
@@ -70,8 +69,7 @@ private slots:
     void ctrl_tab_moves_between_tabs_and_labels_keep_a_gap();
 
 private:
-    template <typename T>
-    T* find(const QString& name) const {
+    template <typename T> T* find(const QString& name) const {
         return qobject_cast<T*>(window->control(name));
     }
     QString example(const char* name = "Ladle.QVR") const {
@@ -178,7 +176,8 @@ void WindowFaultsTest::numeric_fields_refuse_paste_by_every_route() {
             }
         });
         QApplication::clipboard()->setText(QStringLiteral("ACME Steel & Co"));
-        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    edit->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(edit, &menuEvent);
         QCOMPARE(pasteOn, edit == customer);
     }
@@ -202,7 +201,8 @@ void WindowFaultsTest::before_a_project_the_data_frames_are_locked_and_the_help_
 }
 
 void WindowFaultsTest::a_failed_open_leaves_the_commands_as_they_were() {
-    QVERIFY(!window->openProjectFile(QString::fromStdString((folder->path() / "none.QVR").string())));
+    QVERIFY(
+        !window->openProjectFile(QString::fromStdString((folder->path() / "none.QVR").string())));
     QCOMPARE(boxes->messages.size(), 1);
     for (const char* command : {"cmdNewFile", "cmdExistingFile", "cmdClose"}) {
         QVERIFY2(find<QPushButton>(QLatin1String(command))->isEnabled(), command);
@@ -215,7 +215,8 @@ void WindowFaultsTest::every_print_font_of_the_menu_comes_back_as_saved() {
     QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdSaveExcel")), Qt::LeftButton);
     const QString path = window->form().model().state.CurrentFilePath.c_str();
     window.reset();
-    window = std::make_unique<MainWindow>(MainWindow::Options{{}, folder->path(), {}, {}, {}}, *boxes);
+    window =
+        std::make_unique<MainWindow>(MainWindow::Options{{}, folder->path(), {}, {}, {}}, *boxes);
     QVERIFY(window->openProjectFile(path));
     QVERIFY(find<QAction>(QStringLiteral("mnuFont(8)"))->isChecked());
     QVERIFY(!find<QAction>(QStringLiteral("mnuFont(0)"))->isChecked());
@@ -253,7 +254,8 @@ void WindowFaultsTest::the_window_fits_a_small_screen_and_its_frames_scroll() {
     QVERIFY2(smallest.width() <= 800 && smallest.height() <= 500,
              qPrintable(QStringLiteral("%1 x %2").arg(smallest.width()).arg(smallest.height())));
     auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("frameScrollArea"));
-    QVERIFY(scroll != nullptr && scroll->isAncestorOf(find<QGroupBox>(QStringLiteral("Frame1(3)"))));
+    QVERIFY(scroll != nullptr &&
+            scroll->isAncestorOf(find<QGroupBox>(QStringLiteral("Frame1(3)"))));
 }
 
 void WindowFaultsTest::a_project_handed_over_during_a_dialog_waits_for_it_to_close() {

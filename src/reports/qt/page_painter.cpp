@@ -72,7 +72,8 @@ void paintPage(QPainter& painter, const PrintPage& page, double twipsPerUnit) {
                 // A label of the form: the text in its box, wrapped where the box holds
                 // more than one line, never cut off.
                 const bool wrap = item.height > 2 * 255;
-                const QRectF area(box.left(), top, box.width(), wrap ? box.height() : metrics.height());
+                const QRectF area(box.left(), top, box.width(),
+                                  wrap ? box.height() : metrics.height());
                 const int flags = static_cast<int>(alignmentOf(item.align) | Qt::AlignTop) |
                                   (wrap ? Qt::TextWordWrap : Qt::TextDontClip);
                 painter.drawText(area, flags | Qt::TextDontClip, text);

@@ -1,8 +1,7 @@
 #include "pdf_target.h"
 
-#include "page_painter.h"
-
 #include "files/text_file.h"
+#include "page_painter.h"
 #include "reports/report_clock.h"
 
 #include <QPageLayout>

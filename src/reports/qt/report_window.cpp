@@ -13,8 +13,7 @@
 
 namespace payvanta::reports::qt {
 
-ReportWindow::ReportWindow(const ReportPage& page, QWidget* parent)
-    : QDialog(parent), page_(page) {
+ReportWindow::ReportWindow(const ReportPage& page, QWidget* parent) : QDialog(parent), page_(page) {
     setObjectName(QString::fromStdString(std::string(formName(page_.form))));
     setWindowTitle(QString::fromStdString(page_.caption));
     setModal(true);
@@ -56,7 +55,8 @@ ReportWindow::ReportWindow(const ReportPage& page, QWidget* parent)
     const QSize pageSize = scroll->widget()->size();
     QSize wanted = pageSize + QSize(scroll->verticalScrollBar()->sizeHint().width() + 2,
                                     menus->sizeHint().height() + 2);
-    if (const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen =
+            parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
         wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
     }
     resize(wanted);

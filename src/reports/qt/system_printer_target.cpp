@@ -44,7 +44,7 @@ std::optional<PrintFailure> SystemPrinterTarget::printPage(const PrintPage& page
     }
     paintPage(*painter_, page, static_cast<double>(kTwipsPerInch) / printer_->resolution());
     return printer_->printerState() == QPrinter::Error ? std::optional(printerError())
-                                                      : std::nullopt;
+                                                       : std::nullopt;
 }
 
 std::optional<PrintFailure> SystemPrinterTarget::endJob() {

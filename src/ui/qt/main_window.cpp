@@ -4,29 +4,28 @@
 #include "field_events.h"
 #include "file_select_dialog.h"
 #include "list_combo.h"
-
 #include "reports/qt/report_window.h"
 #include "ui/captions.h"
 #include "ui/ui_texts.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QScreen>
-#include <QStatusBar>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QAbstractItemView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabBar>
 
 namespace payvanta::ui::qt {
@@ -57,8 +56,9 @@ MainWindow::MainWindow(Options options, MessageBoxes& boxes, QWidget* parent)
     const QFontMetrics metrics = fontMetrics();
     // As large as the frames want, but never larger than the screen, where the frames
     // scroll instead.
-    QSize wanted = QSize(metrics.horizontalAdvance(QLatin1Char('0')) * 130, metrics.lineSpacing() * 36)
-                       .expandedTo(sizeHint());
+    QSize wanted =
+        QSize(metrics.horizontalAdvance(QLatin1Char('0')) * 130, metrics.lineSpacing() * 36)
+            .expandedTo(sizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         wanted = wanted.boundedTo(screen->availableGeometry().size());
     }
@@ -129,11 +129,13 @@ void MainWindow::bindField(QWidget* widget, ControlRef control) {
         if (edit != nullptr) {
             fieldWidgets_.insert(edit, {name, index});
         }
-        connect(combo, qOverload<int>(&QComboBox::activated), this,
-                [this, name, index](int item) { form_->listItemPicked({name, index}, item); });
+        connect(combo, qOverload<int>(&QComboBox::activated), this, [this, name, index](int item) {
+            form_->listItemPicked({name, index}, item);
+        });
         if (auto* list = qobject_cast<ListCombo*>(combo)) {
-            connect(list, &ListCombo::aboutToOpen, this,
-                    [this, name, index] { form_->listOpened({name, index}); });
+            connect(list, &ListCombo::aboutToOpen, this, [this, name, index] {
+                form_->listOpened({name, index});
+            });
         }
     }
     if (edit != nullptr) {
@@ -364,9 +366,10 @@ void MainWindow::showReport(const reports::ReportPage& page) {
     using Command = reports::qt::ReportWindow::PrintCommand;
     connect(&window, &reports::qt::ReportWindow::printRequested, this,
             [this, &window](Command command) {
-                form_->printReport(window.page(), command == Command::PrintOld    ? ReportPrint::PrintOld
-                                                  : command == Command::PrintForm ? ReportPrint::PrintForm
-                                                                                  : ReportPrint::Print);
+                form_->printReport(window.page(),
+                                   command == Command::PrintOld    ? ReportPrint::PrintOld
+                                   : command == Command::PrintForm ? ReportPrint::PrintForm
+                                                                   : ReportPrint::Print);
             });
     if (page.form == ReportForm::BusinessCase) {
         // Its inputs above it; a change builds the page again from them.
@@ -379,15 +382,15 @@ void MainWindow::showReport(const reports::ReportPage& page) {
 }
 
 std::optional<std::string> MainWindow::choosePdfFile(std::string_view suggestedName) {
-    const QString folder = options_.startFolder.isEmpty() ? QDir::currentPath() : options_.startFolder;
+    const QString folder =
+        options_.startFolder.isEmpty() ? QDir::currentPath() : options_.startFolder;
     const QString suggested = QDir(folder).filePath(toQt(suggestedName));
     std::optional<QString> chosen;
     if (options_.choosePdf) {
         chosen = options_.choosePdf(this, suggested);
     } else {
-        const QString path = QFileDialog::getSaveFileName(this, captionOf({ctl::mnuSaveAsPdf}),
-                                                          suggested,
-                                                          QStringLiteral("PDF files (*.pdf)"));
+        const QString path = QFileDialog::getSaveFileName(
+            this, captionOf({ctl::mnuSaveAsPdf}), suggested, QStringLiteral("PDF files (*.pdf)"));
         if (!path.isEmpty()) {
             chosen = path;
         }

@@ -4,7 +4,6 @@
 
 #include "list_combo.h"
 #include "main_window.h"
-
 #include "model/print_font.h"
 #include "ui/selection_picks.h"
 
@@ -72,9 +71,9 @@ QAction* MainWindow::menuItem(QMenu* menu, ControlRef control) {
 
 void MainWindow::buildMenus() {
     QMenu* file = menu(ctl::mnuFile);
-    for (const auto name : {ctl::mnuOpenNewFile, ctl::mnuOpenExistingFile, ctl::mnuSaveData,
-                            ctl::mnuPrintHelpFile, ctl::mnuPrintSummary, ctl::mnuPrintAll,
-                            ctl::mnuSaveAsPdf}) {
+    for (const auto name :
+         {ctl::mnuOpenNewFile, ctl::mnuOpenExistingFile, ctl::mnuSaveData, ctl::mnuPrintHelpFile,
+          ctl::mnuPrintSummary, ctl::mnuPrintAll, ctl::mnuSaveAsPdf}) {
         menuItem(file, {name});
     }
     file->addSeparator();
@@ -87,9 +86,9 @@ void MainWindow::buildMenus() {
         const LeaveChecks::UserMovesFocus leaving(leaveChecks_);
         form_->viewMenuOpened();
     });
-    for (const auto name : {ctl::mnuHoist, ctl::mnuTrolley, ctl::mnuBridge, ctl::mnuInventory,
-                            ctl::mnuMaintenance, ctl::mnuEnergy, ctl::mnuSavings,
-                            ctl::mnuBusinessCase}) {
+    for (const auto name :
+         {ctl::mnuHoist, ctl::mnuTrolley, ctl::mnuBridge, ctl::mnuInventory, ctl::mnuMaintenance,
+          ctl::mnuEnergy, ctl::mnuSavings, ctl::mnuBusinessCase}) {
         menuItem(view, {name});
     }
 
@@ -322,13 +321,13 @@ QGroupBox* MainWindow::buildInventoryFrame() {
     grid->itemAtPosition(1, 0)->widget()->hide();
 
     int row = 2;
-    for (const Field size : {Field::HoistNemaSize, Field::TrolleyNemaSize, Field::BridgeNemaSize,
-                             Field::BrakeSize}) {
+    for (const Field size :
+         {Field::HoistNemaSize, Field::TrolleyNemaSize, Field::BridgeNemaSize, Field::BrakeSize}) {
         ListCombo* list = listField(size, grid, row, 0, 12);
         // Three lists share the caption "NEMA Size": a screen reader says whose it is.
         if (const auto m = motionOfNemaSize(size)) {
-            list->setAccessibleName(QString::fromLatin1(motionName(*m).data()) +
-                                    QLatin1Char(' ') + captionOf(controlOf(size)));
+            list->setAccessibleName(QString::fromLatin1(motionName(*m).data()) + QLatin1Char(' ') +
+                                    captionOf(controlOf(size)));
         }
         textField(costFieldOf(size), grid, row, 2, 10);
         ++row;
@@ -376,9 +375,9 @@ QWidget* MainWindow::buildCommandButtons() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (const auto name : {ctl::cmdNewFile, ctl::cmdExistingFile, ctl::cmdSaveExcel,
-                            ctl::cmdPrintSummary, ctl::cmdPrintAll, ctl::cmdPrintHelp,
-                            ctl::cmdRealTimeSummary, ctl::cmdClose}) {
+    for (const auto name :
+         {ctl::cmdNewFile, ctl::cmdExistingFile, ctl::cmdSaveExcel, ctl::cmdPrintSummary,
+          ctl::cmdPrintAll, ctl::cmdPrintHelp, ctl::cmdRealTimeSummary, ctl::cmdClose}) {
         auto* button = new QPushButton(captionOf({name}));
         registerControl(nameOf({name}), button);
         button->setToolTip(toolTipOf({name}));

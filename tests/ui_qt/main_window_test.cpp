@@ -3,6 +3,7 @@
 #include "support/qt_test_main.h"
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
+#include "support/window_test.h"
 #include "ui/captions.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
@@ -43,7 +44,7 @@ QString qt(std::string_view text) {
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public test::WindowTest {
     Q_OBJECT
 
 private slots:
@@ -71,47 +72,23 @@ private:
         return object != nullptr ? object : window->findChild<T*>(name);
     }
     QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
-    QString path(const char* name) const {
-        return QString::fromStdString((folder->path() / name).string());
-    }
     void openExample();
     void focusAndType(QWidget* widget, const QString& keys);
-
-    std::unique_ptr<test::TempFolder> folder;
-    std::unique_ptr<ScriptedBoxes> boxes;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ModalWatchdog> watchdog;
 };
 
 void MainWindowTest::init() {
-    folder = std::make_unique<test::TempFolder>();
-    test::copyShippedData(folder->path());
-    boxes = std::make_unique<ScriptedBoxes>();
-    MainWindow::Options options;
-    options.programFolder = folder->path();
-    options.startFolder = QString::fromStdString(folder->path().string());
-    window = std::make_unique<MainWindow>(options, *boxes);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(startWindow());
     window->activateWindow();
-    watchdog = std::make_unique<ModalWatchdog>();
     // A control name the window does not know is a programming error.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("^Payvanta: no ")));
 }
 
 void MainWindowTest::cleanup() {
-    QCOMPARE(watchdog->takeStrays(), QStringList());
-    QCOMPARE(boxes->unexpected, QStringList());
-    watchdog.reset();
-    window.reset();
-    boxes.reset();
-    folder.reset();
+    QCOMPARE(closeWindow(), QStringList());
 }
 
 void MainWindowTest::openExample() {
-    QFile::copy(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"),
-                path("Ladle.QVR"));
-    QVERIFY(window->openProjectFile(path("Ladle.QVR")));
+    QVERIFY(openLadle());
 }
 
 // Shows the widget's frame by its tab, as a user would, gives it the focus, selects its

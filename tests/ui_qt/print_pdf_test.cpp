@@ -6,6 +6,7 @@
 #include "support/qt_test_main.h"
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
+#include "support/window_test.h"
 #include "ui/qt/main_window.h"
 
 #include <QAction>
@@ -62,7 +63,7 @@ std::vector<int> pageFontSizes(const QString& pdf) {
 
 // Printing through the PDF target from the real main window, the output read back with
 // poppler's tools.
-class PrintPdfTest : public QObject {
+class PrintPdfTest : public test::WindowTest {
     Q_OBJECT
 
 private slots:
@@ -87,11 +88,7 @@ private:
         qobject_cast<QAction*>(window->control(QLatin1String(name)))->trigger();
     }
 
-    std::unique_ptr<test::TempFolder> folder;
-    std::unique_ptr<ScriptedBoxes> boxes;
-    std::unique_ptr<MainWindow> window;
     std::unique_ptr<reports::PrintTarget> printer;
-    std::unique_ptr<ModalWatchdog> watchdog;
     QString printouts;
 };
 
@@ -100,34 +97,19 @@ void PrintPdfTest::initTestCase() {
 }
 
 void PrintPdfTest::init() {
-    folder = std::make_unique<test::TempFolder>();
-    test::copyShippedData(folder->path());
-    boxes = std::make_unique<ScriptedBoxes>();
-    MainWindow::Options options;
-    options.programFolder = folder->path();
-    window = std::make_unique<MainWindow>(options, *boxes);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(startWindow());
     printouts = QString::fromStdString((folder->path() / "Printouts").string());
     printer = reports::qt::PdfTarget::inFolder(printouts.toStdString());
     window->form().setPrinting({printer.get(), [](const std::string& path) {
                                     return std::unique_ptr<reports::PrintTarget>(
                                         reports::qt::PdfTarget::toFile(path));
                                 }});
-    const QString path = QString::fromStdString((folder->path() / "Ladle.QVR").string());
-    QFile::copy(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"), path);
-    QVERIFY(window->openProjectFile(path));
-    watchdog = std::make_unique<ModalWatchdog>();
+    QVERIFY(openLadle());
 }
 
 void PrintPdfTest::cleanup() {
-    QCOMPARE(watchdog->takeStrays(), QStringList());
-    QCOMPARE(boxes->unexpected, QStringList());
-    watchdog.reset();
-    window.reset();
+    QCOMPARE(closeWindow(), QStringList());
     printer.reset();
-    boxes.reset();
-    folder.reset();
 }
 
 void PrintPdfTest::print_all_writes_the_seven_pages_in_order_with_their_labels_and_values() {

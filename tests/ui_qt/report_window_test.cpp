@@ -4,6 +4,7 @@
 #include "support/qt_test_main.h"
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
+#include "support/window_test.h"
 #include "ui/qt/main_window.h"
 
 #include <QAction>
@@ -29,7 +30,7 @@ using payvanta::ui::qt::MainWindow;
 
 // The report windows of the View menu, driven from the real main window with the
 // steel-mill example open.
-class ReportWindowTest : public QObject {
+class ReportWindowTest : public test::WindowTest {
     Q_OBJECT
 
 private slots:
@@ -52,35 +53,15 @@ private:
     void trigger(const char* menuItem) {
         qobject_cast<QAction*>(window->control(QLatin1String(menuItem)))->trigger();
     }
-
-    std::unique_ptr<test::TempFolder> folder;
-    std::unique_ptr<ScriptedBoxes> boxes;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ModalWatchdog> watchdog;
 };
 
 void ReportWindowTest::init() {
-    folder = std::make_unique<test::TempFolder>();
-    test::copyShippedData(folder->path());
-    boxes = std::make_unique<ScriptedBoxes>();
-    MainWindow::Options options;
-    options.programFolder = folder->path();
-    window = std::make_unique<MainWindow>(options, *boxes);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    const QString path = QString::fromStdString((folder->path() / "Ladle.QVR").string());
-    QFile::copy(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"), path);
-    QVERIFY(window->openProjectFile(path));
-    watchdog = std::make_unique<ModalWatchdog>();
+    QVERIFY(startWindow());
+    QVERIFY(openLadle());
 }
 
 void ReportWindowTest::cleanup() {
-    QCOMPARE(watchdog->takeStrays(), QStringList());
-    QCOMPARE(boxes->unexpected, QStringList());
-    watchdog.reset();
-    window.reset();
-    boxes.reset();
-    folder.reset();
+    QCOMPARE(closeWindow(), QStringList());
 }
 
 void ReportWindowTest::each_view_item_opens_its_report_and_back_unloads_it_data() {

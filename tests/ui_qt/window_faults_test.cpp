@@ -2,6 +2,7 @@
 #include "support/qt_test_main.h"
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
+#include "support/window_test.h"
 #include "ui/qt/main_window.h"
 
 #include <QAbstractItemView>
@@ -48,7 +49,7 @@ public:
 } // namespace
 
 // Faults found by driving the real program, held through the real widgets.
-class WindowFaultsTest : public QObject {
+class WindowFaultsTest : public test::WindowTest {
     Q_OBJECT
 
 private slots:
@@ -77,7 +78,7 @@ private:
         QFile::copy(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"), path);
         return path;
     }
-    void openExample() { QVERIFY(window->openProjectFile(example())); }
+    void openExample() { QVERIFY(openLadle()); }
     // Types over the field's text, leaving the focus in it.
     void typeInto(const QString& field, const QString& keys) {
         auto* edit = find<QLineEdit>(field);
@@ -92,35 +93,18 @@ private:
         QTest::keyClicks(edit, keys);
     }
 
-    std::unique_ptr<test::TempFolder> folder;
-    std::unique_ptr<ScriptedBoxes> boxes;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<ModalWatchdog> watchdog;
     CountingPrinter printer;
 };
 
 void WindowFaultsTest::init() {
-    folder = std::make_unique<test::TempFolder>();
-    test::copyShippedData(folder->path());
-    boxes = std::make_unique<ScriptedBoxes>();
-    MainWindow::Options options;
-    options.programFolder = folder->path();
-    window = std::make_unique<MainWindow>(options, *boxes);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(startWindow());
     window->activateWindow();
     printer.pages = 0;
     window->form().setPrinting({&printer, {}});
-    watchdog = std::make_unique<ModalWatchdog>();
 }
 
 void WindowFaultsTest::cleanup() {
-    QCOMPARE(watchdog->takeStrays(), QStringList());
-    QCOMPARE(boxes->unexpected, QStringList());
-    watchdog.reset();
-    window.reset();
-    boxes.reset();
-    folder.reset();
+    QCOMPARE(closeWindow(), QStringList());
 }
 
 void WindowFaultsTest::a_command_waits_for_the_check_of_the_field_being_edited_data() {

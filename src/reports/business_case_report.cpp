@@ -28,6 +28,35 @@ constexpr int kRight = 5640; // the right-hand column
 constexpr int kMoneyWidth = 1800;
 constexpr int kRateRows = 7;
 
+// A caption and the field it names; the caption's name is the field's with "lbl" for
+// "txt" ("txtRoi" has "lblRoi").
+using CaptionedRow = std::pair<std::string_view, std::string_view>;
+
+// Where a column of captioned values stands: rows a row apart from the first top, the last
+// one lower by lastDrop (beneath a rule).
+struct CaptionedColumn {
+    int left;
+    int labelWidth;
+    int top;
+    int valueLeft;
+    int valueWidth;
+    Align align = Align::Right;
+    int lastDrop = 0;
+};
+
+template <std::size_t N>
+std::array<PageBuilder::Index, N>
+captionedValues(PageBuilder& p, const std::array<CaptionedRow, N>& rows, const CaptionedColumn& c) {
+    std::array<PageBuilder::Index, N> values{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const int top = c.top + kRow * static_cast<int>(i) + (i + 1 == N ? c.lastDrop : 0);
+        p.label(NameBuffer() << "lbl" << rows[i].second.substr(3), rows[i].first, c.left, top,
+                c.labelWidth);
+        values[i] = p.field(rows[i].second, c.valueLeft, top, c.valueWidth, c.align);
+    }
+    return values;
+}
+
 class Texts {
 public:
     explicit Texts(const PageBuilder& p) : p_(p) {}
@@ -146,38 +175,29 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     // The yearly savings, left; the cost, right.
     sectionTitle("Label3", "Yearly Savings", kLeft, 2520);
     constexpr int kAmounts = 3000;
-    const std::array<std::pair<std::string_view, std::string_view>, 4> savingsRows{{
-        {"Energy", "txtEnergy"},
-        {"Maintenance Labor", "txtMaintenance"},
-        {"Inventory", "txtInventory"},
-        {"Total", "txtTotal"},
-    }};
-    std::array<Index, 4> savings{};
-    for (std::size_t i = 0; i < savingsRows.size(); ++i) {
-        const int top = 2820 + kRow * static_cast<int>(i) + (i == 3 ? 60 : 0);
-        p.label(NameBuffer() << "lbl" << savingsRows[i].second.substr(3), savingsRows[i].first,
-                kLeft, top, 2400);
-        savings[i] = p.field(savingsRows[i].second, kAmounts, top, kMoneyWidth);
-    }
+    const std::array<Index, 4> savings =
+        captionedValues(p,
+                        std::array<CaptionedRow, 4>{{
+                            {"Energy", "txtEnergy"},
+                            {"Maintenance Labor", "txtMaintenance"},
+                            {"Inventory", "txtInventory"},
+                            {"Total", "txtTotal"},
+                        }},
+                        {kLeft, 2400, 2820, kAmounts, kMoneyWidth, Align::Right, 60});
     p.rule("lineTotal", kAmounts, 3615, kMoneyWidth, 0);
     p.label("lblKwHrPerYear", "Energy Saved per Year", kLeft, 3960, 2400);
     const Index kwh = p.field("txtKwHrPerYear", kAmounts, 3960, kMoneyWidth);
 
     sectionTitle("Label4", "Cost of the Retrofit", kRight, 2520);
     constexpr int kCosts = 8640;
-    const std::array<std::pair<std::string_view, std::string_view>, 4> costRows{{
-        {"Drive Hardware", "txtDriveCost"},
-        {"Installation", "txtInstallationCost"},
-        {"Engineering", "txtEngineeringCost"},
-        {"Less Rebate", "txtRebate"},
-    }};
-    std::array<Index, 4> costs{};
-    for (std::size_t i = 0; i < costRows.size(); ++i) {
-        const int top = 2820 + kRow * static_cast<int>(i);
-        p.label(NameBuffer() << "lbl" << costRows[i].second.substr(3), costRows[i].first, kRight,
-                top, 2400);
-        costs[i] = p.field(costRows[i].second, kCosts, top, kMoneyWidth);
-    }
+    const std::array<Index, 4> costs = captionedValues(p,
+                                                       std::array<CaptionedRow, 4>{{
+                                                           {"Drive Hardware", "txtDriveCost"},
+                                                           {"Installation", "txtInstallationCost"},
+                                                           {"Engineering", "txtEngineeringCost"},
+                                                           {"Less Rebate", "txtRebate"},
+                                                       }},
+                                                       {kRight, 2400, 2820, kCosts, kMoneyWidth});
     p.rule("lineNetCost", kCosts, 3870, kMoneyWidth, 0);
     p.label("lblNetCost", "Net Cost", kRight, 3900, 1200);
     const Index netCost = p.field("txtNetCost", 6960, 3900, 3480);
@@ -185,21 +205,17 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     // The return, left; the emissions, right.
     sectionTitle("Label5", "Return on the Retrofit", kLeft, 4440);
     constexpr int kReturnValues = 2400;
-    const std::array<std::pair<std::string_view, std::string_view>, 6> returnRows{{
-        {"Project Life", "txtProjectLife"},
-        {"Discount Rate", "txtDiscountRate"},
-        {"Simple Payback", "txtPayback"},
-        {"Return on Investment", "txtRoi"},
-        {"Savings over the Life", "txtLifeSavings"},
-        {"Net Present Value", "txtNpv"},
-    }};
-    std::array<Index, 6> returns{};
-    for (std::size_t i = 0; i < returnRows.size(); ++i) {
-        const int top = 4740 + kRow * static_cast<int>(i);
-        p.label(NameBuffer() << "lbl" << returnRows[i].second.substr(3), returnRows[i].first, kLeft,
-                top, 2340);
-        returns[i] = p.field(returnRows[i].second, kReturnValues, top, 3120, Align::Left);
-    }
+    const std::array<Index, 6> returns =
+        captionedValues(p,
+                        std::array<CaptionedRow, 6>{{
+                            {"Project Life", "txtProjectLife"},
+                            {"Discount Rate", "txtDiscountRate"},
+                            {"Simple Payback", "txtPayback"},
+                            {"Return on Investment", "txtRoi"},
+                            {"Savings over the Life", "txtLifeSavings"},
+                            {"Net Present Value", "txtNpv"},
+                        }},
+                        {kLeft, 2340, 4740, kReturnValues, 3120, Align::Left});
     sectionTitle("Label6", "CO2 Emissions Avoided", kRight, 4440);
     constexpr int kCo2Values = 7200;
     constexpr int kCo2Width = kPageWidth - kCo2Values;

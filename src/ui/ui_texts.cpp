@@ -11,6 +11,11 @@ std::string distanceName(Motion m) {
 
 } // namespace
 
+std::string faultCaught(std::string_view what) {
+    return "Payvanta could not finish what it was doing: " + std::string(what) +
+           ". Your work is still open; save it before you go on.";
+}
+
 std::string dutyCycleNoValue(Motion m, int step) {
     return std::string(motionName(m)) + " Duty Cycle " + std::to_string(step) +
            " Must Have a Value.";

@@ -64,6 +64,9 @@ std::string sizeListMinimum(Field sizeField);
 // The message of a minimum check (NumLifts, ContactElec, tip costs, BrakeShoe).
 std::string_view minimumMessage(Field field);
 
+// A fault that stopped what the program was doing, caught before it could end the program.
+std::string faultCaught(std::string_view what);
+
 // A project or default file that could not be read, or saved.
 std::string cannotRead(const files::Failure& failure);
 std::string cannotSave(const files::Failure& failure);

@@ -7,6 +7,7 @@
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
 #include "reports/qt/system_printer_target.h"
+#include "ui/qt/guarded_application.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/qt_locale.h"
@@ -18,6 +19,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <exception>
 
 using namespace payvanta;
 
@@ -39,9 +41,7 @@ files::Result<std::filesystem::path> chooseProgramFolder(const QString& named) {
          documents.filePath(QStringLiteral("Payvanta")).toStdString()});
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     QStringList commandLine;
     for (int i = 1; i < argc; ++i) {
         commandLine << QString::fromLocal8Bit(argv[i]);
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    QApplication app(argc, argv);
+    ui::qt::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Payvanta"));
     // The installed menu entry, whose icon desktops show for the window. Loading the icon
     // here would cost a tenth of the start-up.
@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
     }
 
     ui::qt::QtMessageBoxes boxes;
+    // A fault in what the user asked for is told; the window stays, with the work in it.
+    app.tellFaultsIn(boxes);
     const auto folder = chooseProgramFolder(options.folder);
     if (!folder) {
         const QString text = QStringLiteral("Payvanta cannot prepare its program folder: %1")
@@ -157,4 +159,19 @@ int main(int argc, char** argv) {
         splash->show();
     }
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Once the window runs, the application object tells a fault and goes on; one before
+    // it, or after it has gone, ends the program with the reason on standard error.
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        QTextStream(stderr) << "payvanta: " << e.what() << '\n';
+    } catch (...) {
+        QTextStream(stderr) << "payvanta: an unknown fault stopped the program\n";
+    }
+    return 2;
 }

@@ -4,6 +4,8 @@
 #include "model/number_text.h"
 #include "reports/business_case_text.h"
 
+#include <cmath>
+
 namespace payvanta::cli {
 
 namespace {
@@ -17,6 +19,11 @@ std::string machineNumber(const Figure& f, int decimals) {
                            LocaleConventions::unitedStates());
 }
 
+// A number too large to write is no figure.
+Figure finite(double value) {
+    return std::isfinite(value) ? Figure::of(value) : Figure::none(NoFigure::TooLarge);
+}
+
 Figure sum(const Figure& a, const Figure& b) {
     if (!a.has()) {
         return a;
@@ -24,7 +31,7 @@ Figure sum(const Figure& a, const Figure& b) {
     if (!b.has()) {
         return b;
     }
-    return Figure::of(*a.value + *b.value);
+    return finite(*a.value + *b.value);
 }
 
 } // namespace
@@ -38,7 +45,7 @@ CaseRow caseRow(const std::string& file, const SavingsModel& model) {
             bc.maintenance,
             bc.inventory,
             bc.total,
-            bc.kwhPerYear,
+            finite(bc.kwhPerYear),
             bc.co2PerYear,
             bc.netCost,
             bc.payback};
@@ -64,8 +71,8 @@ void writeCsvRow(std::ostream& out, const CaseRow& row) {
     out << csvField(row.file) << ',' << csvField(row.customer) << ',' << csvField(row.project)
         << ',' << machineNumber(row.energy, 2) << ',' << machineNumber(row.maintenance, 2) << ','
         << machineNumber(row.inventory, 2) << ',' << machineNumber(row.total, 2) << ','
-        << machineNumber(Figure::of(row.kwhPerYear), 0) << ',' << machineNumber(row.payback, 2)
-        << ',' << machineNumber(row.co2PerYear, 2) << "\r\n";
+        << machineNumber(row.kwhPerYear, 0) << ',' << machineNumber(row.payback, 2) << ','
+        << machineNumber(row.co2PerYear, 2) << "\r\n";
 }
 
 void RollUp::add(const CaseRow& row) {
@@ -77,7 +84,7 @@ void RollUp::add(const CaseRow& row) {
     sum_.maintenance = sum(sum_.maintenance, row.maintenance);
     sum_.inventory = sum(sum_.inventory, row.inventory);
     sum_.total = sum(sum_.total, row.total);
-    sum_.kwhPerYear += row.kwhPerYear;
+    sum_.kwhPerYear = sum(sum_.kwhPerYear, row.kwhPerYear);
     sum_.co2PerYear = sum(sum_.co2PerYear, row.co2PerYear);
     sum_.netCost = sum(sum_.netCost, row.netCost);
 }
@@ -88,7 +95,8 @@ CaseRow RollUp::total() const {
     out.customer.clear();
     out.project.clear();
     if (files_ == 0) {
-        out.energy = out.maintenance = out.inventory = out.total = out.co2PerYear = Figure::of(0);
+        out.energy = out.maintenance = out.inventory = out.total = out.co2PerYear = out.kwhPerYear =
+            Figure::of(0);
         out.netCost = Figure::none(NoFigure::NoCost);
     }
     out.payback = simplePayback(out.netCost, out.total);
@@ -99,7 +107,7 @@ void RollUp::writeText(std::ostream& out, const LocaleConventions& locale) const
     const CaseRow t = total();
     const auto money = [&](const Figure& f) {
         return f.has() ? numbers::format(*f.value, numbers::kCurrency, locale)
-                       : reports::whyNot(f.why);
+                       : reports::whyNot(f, locale);
     };
     const auto named = [&](double v, std::string_view name) {
         return numbers::format(v, numbers::NumberFormat::named(name), locale);
@@ -109,10 +117,13 @@ void RollUp::writeText(std::ostream& out, const LocaleConventions& locale) const
     out << "  Maintenance  " << money(t.maintenance) << '\n';
     out << "  Inventory    " << money(t.inventory) << '\n';
     out << "  Total        " << money(t.total) << '\n';
-    out << "  Energy saved " << named(t.kwhPerYear, "##,##0") << " kWh a year\n";
+    out << "  Energy saved "
+        << (t.kwhPerYear.has() ? named(*t.kwhPerYear.value, "##,##0") + " kWh a year"
+                               : reports::whyNot(t.kwhPerYear, locale))
+        << '\n';
     out << "  CO2 avoided  "
         << (t.co2PerYear.has() ? named(*t.co2PerYear.value, "##,##0.0") + " tonnes a year"
-                               : reports::whyNot(t.co2PerYear.why))
+                               : reports::whyNot(t.co2PerYear, locale))
         << '\n';
     out << "  Net cost     " << money(t.netCost) << '\n';
     out << "  Payback      " << reports::paybackText(t.payback, t.netCost, {}, locale, true)
@@ -132,7 +143,7 @@ void RollUp::writeJson(std::ostream& out, const LocaleConventions& locale,
     number("maintenance", t.maintenance, 2, false);
     number("inventory", t.inventory, 2, false);
     number("total", t.total, 2, false);
-    number("kwhPerYear", Figure::of(t.kwhPerYear), 0, false);
+    number("kwhPerYear", t.kwhPerYear, 0, false);
     number("co2TonnesPerYear", t.co2PerYear, 2, false);
     number("netCost", t.netCost, 2, false);
     number("paybackYears", t.payback, 2, false);

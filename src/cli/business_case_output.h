@@ -18,7 +18,7 @@ struct CaseRow {
     Figure maintenance;
     Figure inventory;
     Figure total;
-    double kwhPerYear = 0;
+    Figure kwhPerYear;
     Figure co2PerYear; // tonnes
     Figure netCost;
     Figure payback; // years

@@ -1,8 +1,9 @@
 #include "calc_options.h"
 
-#include "model/number_text.h"
+#include "model/business_case_inputs.h"
+#include "reports/business_case_text.h"
 
-#include <cmath>
+#include <utility>
 
 namespace payvanta::cli {
 
@@ -33,10 +34,13 @@ const char* const kCalcUsage =
     "                 a decimal point whatever the locale\n"
     "  --total        after the files, one roll-up of them all: the sum of each amount,\n"
     "                 of the kWh and of the CO2, and the payback of the summed cost\n"
-    "  --cost AMOUNT  the retrofit's net cost, in place of each project's own cost\n"
+    "  --cost AMOUNT  the retrofit's net cost, in place of each project's own cost,\n"
+    "                 from 0 to 100,000,000\n"
     "  --life YEARS   the project life, a whole number of years from 1 to 100\n"
-    "  --discount PERCENT  the discount rate of the net present value, such as 8\n"
-    "  --co2-factor LB     lb of CO2 per kWh saved, such as 0.81 (the U.S. average)\n"
+    "  --discount PERCENT  the discount rate of the net present value, such as 8, from\n"
+    "                 -50 to 100\n"
+    "  --co2-factor LB     lb of CO2 per kWh saved, such as 0.81 (the U.S. average),\n"
+    "                 from 0 to 5\n"
     "  --help         print this help and exit\n"
     "  --version      print the version and exit\n";
 
@@ -61,13 +65,15 @@ std::optional<reports::ReportForm> reportNamed(std::string_view name) {
     return std::nullopt;
 }
 
-// A number of the command line, written as in the United States ("125000", "0.81").
-std::optional<double> numberOption(const std::optional<std::string>& text, bool (*valid)(double)) {
+// A business-case input of the command line, written as in the United States ("125000",
+// "0.81"), read as the input it stands for; nothing when it is missing, no number or out
+// of the input's range.
+std::optional<double> caseOption(const std::optional<std::string>& text, CaseInput input) {
     if (!text) {
         return std::nullopt;
     }
-    const auto value = numbers::parse(*text, LocaleConventions::unitedStates());
-    return value && valid(*value) ? value : std::nullopt;
+    const CheckedInput checked = checkCaseInput(input, *text, LocaleConventions::unitedStates());
+    return checked.state == InputState::Valid ? std::optional<double>(checked.value) : std::nullopt;
 }
 
 } // namespace
@@ -113,26 +119,17 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
         } else if (a == "--total") {
             o.total = true;
         } else if (a == "--cost" || a == "--life" || a == "--discount" || a == "--co2-factor") {
-            struct Rule {
-                std::optional<double> CalcOptions::*option;
-                bool (*valid)(double);
-                const char* needs;
-            };
-            const Rule rule =
-                a == "--cost" ? Rule{&CalcOptions::cost, [](double) { return true; },
-                                     "an amount such as 125000"}
-                : a == "--life"
-                    ? Rule{&CalcOptions::life,
-                           [](double v) { return v >= 1 && v <= 100 && v == std::floor(v); },
-                           "a whole number of years from 1 to 100"}
-                : a == "--discount"
-                    ? Rule{&CalcOptions::discount, [](double v) { return v > -100; },
-                           "a rate in percent above -100, such as 8"}
-                    : Rule{&CalcOptions::co2Factor, [](double v) { return v >= 0; },
-                           "lb of CO2 per kWh, 0 or more, such as 0.81"};
-            o.*rule.option = numberOption(value(), rule.valid);
-            if (!(o.*rule.option)) {
-                return {std::nullopt, a + " needs " + rule.needs};
+            // The net cost stands for the drive hardware, the other parts left out.
+            const auto [option, input] =
+                a == "--cost"       ? std::pair{&CalcOptions::cost, CaseInput::DriveCost}
+                : a == "--life"     ? std::pair{&CalcOptions::life, CaseInput::ProjectLife}
+                : a == "--discount" ? std::pair{&CalcOptions::discount, CaseInput::DiscountRate}
+                                    : std::pair{&CalcOptions::co2Factor, CaseInput::Co2Factor};
+            o.*option = caseOption(value(), input);
+            if (!(o.*option)) {
+                return {std::nullopt,
+                        a + " needs " +
+                            reports::inputRangeText(input, LocaleConventions::unitedStates())};
             }
         } else if (a == "--folder") {
             const auto v = value();

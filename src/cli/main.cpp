@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QHashFunctions>
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -67,10 +68,8 @@ payvanta::cli::PdfWriter pdfWriter(int& argc, char** argv,
     };
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
+// The run the command line asks for; its exit status.
+int run(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = payvanta::cli::parseCalcOptions(args);
     if (!parsed.options) {
@@ -93,4 +92,21 @@ int main(int argc, char** argv) {
         pdf = pdfWriter(argc, argv, application);
     }
     return payvanta::cli::runCalc(options, folder, std::cout, std::cerr, pdf);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    // A fault that escapes the run is told, not a crash: what was written stays written.
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cout.flush();
+        std::cerr << "payvanta-calc: " << e.what() << '\n';
+    } catch (...) {
+        std::cout.flush();
+        std::cerr << "payvanta-calc: an unknown fault stopped the run\n";
+    }
+    return 2;
 }

@@ -19,26 +19,31 @@ Figure amountShown(const std::string& text, const LocaleConventions& locale) {
     return value ? Figure::of(*value) : Figure::none(NoFigure::SavingsUnknown);
 }
 
-// An input as a number: its default when not entered, nothing when it breaks the rule.
-template <typename Rule>
-Figure inputOr(const BusinessCaseInputs& in, CaseInput input, double fallback,
-               const LocaleConventions& locale, NoFigure why, Rule valid) {
-    const std::string& text = in.get(input);
-    if (text.empty()) {
-        return Figure::of(fallback);
+// An input read against its range: what it holds, or why it cannot be had.
+Figure inputFigure(const BusinessCaseInputs& in, CaseInput input, const Figure& notEntered,
+                   const LocaleConventions& locale) {
+    const CheckedInput checked = checkCaseInput(input, in.get(input), locale);
+    switch (checked.state) {
+    case InputState::NotEntered:
+        return notEntered;
+    case InputState::Valid:
+        break;
+    case InputState::NotNumber:
+        return Figure::badInput(NoFigure::InputNotNumber, input);
+    case InputState::OutOfRange:
+        return Figure::badInput(NoFigure::InputOutOfRange, input);
     }
-    const auto value = numbers::parse(text, locale);
-    return value && valid(*value) ? Figure::of(*value) : Figure::none(why);
+    return Figure::of(checked.value);
 }
 
 } // namespace
 
 Figure simplePayback(const Figure& netCost, const Figure& yearly) {
     if (!netCost.has()) {
-        return Figure::none(netCost.why);
+        return netCost;
     }
     if (!yearly.has()) {
-        return Figure::none(yearly.why);
+        return yearly;
     }
     if (*yearly.value == 0) {
         return Figure::none(NoFigure::NoSavings);
@@ -49,19 +54,20 @@ Figure simplePayback(const Figure& netCost, const Figure& yearly) {
     if (*netCost.value <= 0) {
         return Figure::of(0); // the rebate covers the cost: paid back at once
     }
-    return finiteOr(*netCost.value / *yearly.value, NoFigure::NoSavings);
+    return finiteOr(*netCost.value / *yearly.value, NoFigure::TooLarge);
 }
 
 namespace {
 
-// Why a figure made of these cannot be had: the first of them that is missing decides.
-std::optional<NoFigure> missing(std::initializer_list<const Figure*> figures) {
+// A figure made of these cannot be had when one of them cannot: the first such decides
+// why.
+const Figure* missing(std::initializer_list<const Figure*> figures) {
     for (const Figure* f : figures) {
         if (!f->has()) {
-            return f->why;
+            return f;
         }
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 } // namespace
@@ -69,6 +75,15 @@ std::optional<NoFigure> missing(std::initializer_list<const Figure*> figures) {
 YearsAndMonths yearsAndMonths(double years) {
     const auto months = static_cast<long long>(numbers::roundHalfAway(years * 12, 0));
     return {months / 12, static_cast<int>(months % 12)};
+}
+
+bool paysBackWithin(double paybackYears, double lifeYears) {
+    // Past the longest payback told in months, the years alone compare.
+    if (paybackYears > kLongestPayback) {
+        return paybackYears <= lifeYears;
+    }
+    const YearsAndMonths shown = yearsAndMonths(paybackYears);
+    return shown.years * 12 + shown.months <= static_cast<long long>(lifeYears) * 12;
 }
 
 BusinessCase computeBusinessCase(const SavingsModel& model) {
@@ -95,54 +110,48 @@ BusinessCase computeBusinessCase(const SavingsModel& model) {
         bc.energyByMotion[static_cast<std::size_t>(m)] = std::isfinite(amount) ? amount : 0;
     }
 
-    // The cost: the three parts less the rebate, once any of them is entered.
+    // The cost: the three parts less the rebate, once any of them is entered; the first
+    // part that cannot be had says why. The net cost is taken as the page shows it, to the
+    // cent.
+    const Figure* badPart = nullptr;
     bool costEntered = false;
-    bool costReadable = true;
     double net = 0;
     constexpr std::array<CaseInput, 4> kParts{CaseInput::DriveCost, CaseInput::InstallationCost,
                                               CaseInput::EngineeringCost, CaseInput::Rebate};
     for (std::size_t i = 0; i < kParts.size(); ++i) {
-        const std::string& text = in.get(kParts[i]);
-        if (text.empty()) {
-            bc.costParts[i] = Figure::none(NoFigure::NoCost);
-            continue;
+        Figure& part = bc.costParts[i];
+        part = inputFigure(in, kParts[i], Figure::none(NoFigure::NoCost), locale);
+        costEntered = costEntered || part.why != NoFigure::NoCost;
+        if (part.has()) {
+            net += kParts[i] == CaseInput::Rebate ? -*part.value : *part.value;
+        } else if (part.why != NoFigure::NoCost && badPart == nullptr) {
+            badPart = &part;
         }
-        costEntered = true;
-        const auto value = numbers::parse(text, locale);
-        if (!value) {
-            bc.costParts[i] = Figure::none(NoFigure::CostNotNumber);
-            costReadable = false;
-            continue;
-        }
-        bc.costParts[i] = Figure::of(*value);
-        net += kParts[i] == CaseInput::Rebate ? -*value : *value;
     }
-    bc.netCost = !costEntered    ? Figure::none(NoFigure::NoCost)
-                 : !costReadable ? Figure::none(NoFigure::CostNotNumber)
-                                 : finiteOr(net, NoFigure::CostNotNumber);
+    bc.netCost = !costEntered         ? Figure::none(NoFigure::NoCost)
+                 : badPart != nullptr ? *badPart
+                                      : Figure::of(numbers::roundHalfAway(net, 2));
 
-    bc.life = inputOr(in, CaseInput::ProjectLife, kDefaultProjectLife, locale, NoFigure::BadLife,
-                      [](double v) { return v >= 1 && v <= kLongestLife && v == std::floor(v); });
-    bc.discountRate = inputOr(in, CaseInput::DiscountRate, kDefaultDiscountRate, locale,
-                              NoFigure::BadDiscountRate, [](double v) { return v > -100; });
-    bc.co2Factor = inputOr(in, CaseInput::Co2Factor, kDefaultCo2Factor, locale,
-                           NoFigure::BadCo2Factor, [](double v) { return v >= 0; });
+    bc.life = inputFigure(in, CaseInput::ProjectLife, Figure::of(kDefaultProjectLife), locale);
+    bc.discountRate =
+        inputFigure(in, CaseInput::DiscountRate, Figure::of(kDefaultDiscountRate), locale);
+    bc.co2Factor = inputFigure(in, CaseInput::Co2Factor, Figure::of(kDefaultCo2Factor), locale);
     bc.co2FactorEntered = !in.get(CaseInput::Co2Factor).empty();
 
     bc.payback = simplePayback(bc.netCost, bc.total);
-    if (const auto why = missing({&bc.total, &bc.life})) {
-        bc.lifeSavings = Figure::none(*why);
+    if (const Figure* why = missing({&bc.total, &bc.life})) {
+        bc.lifeSavings = *why;
     } else {
-        bc.lifeSavings = finiteOr(*bc.total.value * *bc.life.value, NoFigure::SavingsUnknown);
+        bc.lifeSavings = finiteOr(*bc.total.value * *bc.life.value, NoFigure::TooLarge);
     }
-    if (const auto why = missing({&bc.netCost, &bc.total, &bc.life})) {
-        bc.roi = bc.npv = Figure::none(*why);
+    if (const Figure* why = missing({&bc.netCost, &bc.total, &bc.life})) {
+        bc.roi = bc.npv = *why;
     } else {
         const double c = *bc.netCost.value;
         const double s = *bc.total.value;
         const auto years = static_cast<int>(*bc.life.value);
         bc.roi = c <= 0 ? Figure::none(NoFigure::CostCovered)
-                        : finiteOr((s * years - c) / c * 100, NoFigure::CostNotNumber);
+                        : finiteOr((s * years - c) / c * 100, NoFigure::TooLarge);
         if (bc.discountRate.has()) {
             const double growth = 1 + *bc.discountRate.value / 100;
             double presentValue = 0;
@@ -151,13 +160,13 @@ BusinessCase computeBusinessCase(const SavingsModel& model) {
                 discount /= growth;
                 presentValue += s * discount;
             }
-            bc.npv = finiteOr(presentValue - c, NoFigure::BadDiscountRate);
+            bc.npv = finiteOr(presentValue - c, NoFigure::TooLarge);
         } else {
-            bc.npv = Figure::none(bc.discountRate.why);
+            bc.npv = bc.discountRate;
         }
     }
-    if (!missing({&bc.total, &bc.life}) &&
-        (bc.netCost.has() || bc.netCost.why == NoFigure::NoCost)) {
+    // Every point lies between -C and S x L - C, both finite.
+    if (bc.lifeSavings.has() && (bc.netCost.has() || bc.netCost.why == NoFigure::NoCost)) {
         const double start = bc.netCost.has() ? -*bc.netCost.value : 0;
         for (int t = 0; t <= static_cast<int>(*bc.life.value); ++t) {
             bc.cumulativeCashFlow.push_back(start + *bc.total.value * t);
@@ -166,16 +175,16 @@ BusinessCase computeBusinessCase(const SavingsModel& model) {
 
     if (bc.co2Factor.has()) {
         const double tonnes = bc.kwhPerYear * *bc.co2Factor.value * kTonnesPerPound;
-        bc.co2PerYear = finiteOr(tonnes, NoFigure::BadCo2Factor);
-        bc.co2OverLife = bc.life.has() ? finiteOr(tonnes * *bc.life.value, NoFigure::BadCo2Factor)
-                                       : Figure::none(bc.life.why);
+        bc.co2PerYear = finiteOr(tonnes, NoFigure::TooLarge);
+        bc.co2OverLife =
+            bc.life.has() ? finiteOr(tonnes * *bc.life.value, NoFigure::TooLarge) : bc.life;
     } else {
-        bc.co2PerYear = bc.co2OverLife = Figure::none(bc.co2Factor.why);
+        bc.co2PerYear = bc.co2OverLife = bc.co2Factor;
     }
 
     // The rate moves the energy amount only; each amount is rounded as the summary
     // rounds it, so that the row of the project's own rate is the summary's total.
-    const auto others = missing({&bc.maintenance, &bc.inventory});
+    const Figure* others = missing({&bc.maintenance, &bc.inventory});
     for (std::size_t k = 0; k < bc.rateCases.size(); ++k) {
         RateCase& row = bc.rateCases[k];
         row.changePercent = (static_cast<int>(k) - 3) * 10;
@@ -186,8 +195,10 @@ BusinessCase computeBusinessCase(const SavingsModel& model) {
         const double moved = *rate * (1 + row.changePercent / 100.0);
         row.rate = Figure::of(moved);
         const double energy = moved * perYear(perTurn);
-        if (others || !std::isfinite(energy)) {
-            row.yearlySavings = Figure::none(others.value_or(NoFigure::BadRate));
+        if (others != nullptr) {
+            row.yearlySavings = *others;
+        } else if (!std::isfinite(energy)) {
+            row.yearlySavings = Figure::none(NoFigure::TooLarge);
         } else {
             const double shown = numbers::roundHalfAway(energy, 2);
             row.yearlySavings = Figure::of(
@@ -196,8 +207,8 @@ BusinessCase computeBusinessCase(const SavingsModel& model) {
         row.payback = simplePayback(bc.netCost, row.yearlySavings);
     }
 
-    if (const auto why = missing({&bc.netCost, &bc.life, &bc.maintenance, &bc.inventory})) {
-        bc.breakEvenRate = Figure::none(*why);
+    if (const Figure* why = missing({&bc.netCost, &bc.life, &bc.maintenance, &bc.inventory})) {
+        bc.breakEvenRate = *why;
     } else if (*bc.netCost.value <= 0) {
         bc.breakEvenRate = Figure::none(NoFigure::CostCovered);
     } else if (bc.kwhPerYear <= 0) {
@@ -206,7 +217,7 @@ BusinessCase computeBusinessCase(const SavingsModel& model) {
         const double needed =
             *bc.netCost.value / *bc.life.value - *bc.maintenance.value - *bc.inventory.value;
         bc.breakEvenRate = needed <= 0 ? Figure::none(NoFigure::AnyRate)
-                                       : finiteOr(needed / bc.kwhPerYear, NoFigure::NoEnergySaved);
+                                       : finiteOr(needed / bc.kwhPerYear, NoFigure::TooLarge);
     }
     return bc;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "business_case_inputs.h"
 #include "savings_model.h"
 
 #include <array>
@@ -15,8 +16,9 @@ namespace payvanta {
 // It reads the project and what the last recalculation left, and changes neither.
 //
 // With S the yearly savings (the summary's total as shown: energy, maintenance labour
-// and inventory), C the net cost (drive hardware + installation + engineering - rebate),
-// L the project life in whole years, r the discount rate and E the energy saved per year:
+// and inventory), C the net cost (drive hardware + installation + engineering - rebate,
+// to the cent), L the project life in whole years, r the discount rate and E the energy
+// saved per year:
 //
 //   E              = (sum of the motions' savings per turn) x 3 turns x 356 days, in kWh
 //   simple payback = C / S years; none when S <= 0; at once when C <= 0
@@ -33,6 +35,10 @@ namespace payvanta {
 // (C / L - maintenance - inventory) / E.
 //
 // Every year of the life is taken to save what this year saves; nothing is escalated.
+//
+// Each input must lie in its range (caseInputRange), else the figures made of it say why
+// there are none. Within the ranges no figure overflows but from yearly savings too large
+// for a number, and such a figure says so (TooLarge) instead of being infinite.
 
 inline constexpr double kDefaultProjectLife = 15; // years
 inline constexpr double kDefaultDiscountRate = 8; // percent per year
@@ -46,13 +52,12 @@ enum class NoFigure : std::uint8_t {
     None,
     SavingsUnknown,  // the summary shows no amounts yet
     NoCost,          // no cost has been entered
-    CostNotNumber,   // a cost entered is not a number
+    InputNotNumber,  // an input entered is not a number (Figure::input names it)
+    InputOutOfRange, // an input entered is outside its range (Figure::input names it)
+    TooLarge,        // the figure is too large for a number
     NoSavings,       // the yearly savings are zero
     NegativeSavings, // the yearly savings are below zero
     CostCovered,     // the net cost is zero or below: nothing to pay back or return on
-    BadLife,         // the life is not a whole number of years from 1 to 100
-    BadDiscountRate, // the discount rate is not a number above -100 %
-    BadCo2Factor,    // the CO2 factor is not a number of 0 or more
     BadRate,         // the electricity rate is not a number
     NoEnergySaved,   // no energy is saved, so the rate cannot decide the payback
     AnyRate,         // the maintenance and inventory savings alone pay back within the life
@@ -62,9 +67,12 @@ enum class NoFigure : std::uint8_t {
 struct Figure {
     std::optional<double> value;
     NoFigure why = NoFigure::None;
+    CaseInput input = CaseInput::DriveCost; // the input at fault, for InputNotNumber and
+                                            // InputOutOfRange
 
     static Figure of(double v) { return {v, NoFigure::None}; }
     static Figure none(NoFigure why) { return {std::nullopt, why}; }
+    static Figure badInput(NoFigure why, CaseInput input) { return {std::nullopt, why, input}; }
     bool has() const { return value.has_value(); }
 };
 
@@ -113,11 +121,19 @@ BusinessCase computeBusinessCase(const SavingsModel& model);
 // C / S years, or why there is none; 0 when the net cost is nothing or less.
 Figure simplePayback(const Figure& netCost, const Figure& yearlySavings);
 
-// A payback in whole years and months, the months rounded to the nearest.
+// A payback in whole years and months, the months rounded to the nearest; for 0 to
+// kLongestPayback years.
 struct YearsAndMonths {
     long long years = 0;
     int months = 0;
 };
 YearsAndMonths yearsAndMonths(double years);
+
+// The longest payback told in years and months; a longer one is "more than 1,000 years".
+inline constexpr int kLongestPayback = 1000;
+
+// Whether a payback, as shown in years and months, is within a life of whole years: a
+// payback shown as "3 years" is within a life of 3.
+bool paysBackWithin(double paybackYears, double lifeYears);
 
 } // namespace payvanta

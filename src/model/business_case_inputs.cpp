@@ -1,6 +1,9 @@
 #include "business_case_inputs.h"
 
+#include "number_text.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace payvanta {
 
@@ -11,7 +14,48 @@ constexpr std::array<std::string_view, kCaseInputCount> kKeys{
     "ProjectLife", "DiscountRate",     "Co2Factor",       "Co2Source",
 };
 
+// The ranges hold every real retrofit with room to spare: a hundred million dollars is
+// more than any crane retrofit costs; a life of whole years; a discount rate of -50 % to
+// 100 % a year is wider than any rate a business judges a project by; 5 lb of CO2 per kWh
+// is twice what the dirtiest coal plant emits. Within them every figure of the page is
+// finite and every percentage fits its column.
+constexpr std::array<CaseInputRange, kCaseInputCount - 1> kRanges{{
+    {"Drive Hardware", 0, 100'000'000, false, ""},
+    {"Installation", 0, 100'000'000, false, ""},
+    {"Engineering", 0, 100'000'000, false, ""},
+    {"Rebate", 0, 100'000'000, false, ""},
+    {"Project Life", 1, 100, true, " years"},
+    {"Discount Rate", -50, 100, false, " %"},
+    {"CO2 Factor", 0, 5, false, " lb per kWh"},
+}};
+
 } // namespace
+
+const CaseInputRange& caseInputRange(CaseInput input) {
+    return kRanges.at(static_cast<std::size_t>(input));
+}
+
+CheckedInput checkCaseInput(CaseInput input, std::string_view text,
+                            const LocaleConventions& locale) {
+    if (text.find_first_not_of(' ') == std::string_view::npos) {
+        return {InputState::NotEntered};
+    }
+    if (!isNumberInput(input)) {
+        return {InputState::Valid};
+    }
+    const auto value = numbers::parse(text, locale);
+    if (!value) {
+        // A number beyond any a double holds is beyond the range too.
+        return {numbers::beyondDouble(text, locale) ? InputState::OutOfRange
+                                                    : InputState::NotNumber};
+    }
+    const CaseInputRange& range = caseInputRange(input);
+    if (*value < range.low || *value > range.high ||
+        (range.whole && *value != std::floor(*value))) {
+        return {InputState::OutOfRange};
+    }
+    return {InputState::Valid, *value};
+}
 
 std::string_view caseInputKey(CaseInput input) {
     return kKeys[static_cast<std::size_t>(input)];

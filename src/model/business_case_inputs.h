@@ -1,5 +1,7 @@
 #pragma once
 
+#include "locale_conventions.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -35,6 +37,38 @@ inline constexpr std::array<CaseInput, kCaseInputCount> kCaseInputs{
 constexpr bool isNumberInput(CaseInput input) {
     return input != CaseInput::Co2Source;
 }
+
+// What a real retrofit can have for a number input: a value from low to high, a whole
+// number where whole is set. Its name is the caption's without the unit, and the unit is
+// what the upper bound is written with in a message ("from 1 to 100 years").
+struct CaseInputRange {
+    std::string_view name;
+    double low = 0;
+    double high = 0;
+    bool whole = false;
+    std::string_view unit;
+};
+
+// The range of a number input (isNumberInput).
+const CaseInputRange& caseInputRange(CaseInput input);
+
+// An input's text read against its range.
+enum class InputState : std::uint8_t {
+    NotEntered, // empty: the input takes its default, or a cost part counts as none
+    Valid,
+    NotNumber,
+    OutOfRange,
+};
+
+struct CheckedInput {
+    InputState state = InputState::NotEntered;
+    double value = 0; // when Valid
+};
+
+// The one check of an input, wherever it was typed: the page, the window and the command
+// line all read an input through it. The source of the CO2 factor is any text.
+CheckedInput checkCaseInput(CaseInput input, std::string_view text,
+                            const LocaleConventions& locale);
 
 // The key of an input in the project file: "DriveCost", "ProjectLife", "Co2Factor", ...
 std::string_view caseInputKey(CaseInput input);

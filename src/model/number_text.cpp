@@ -487,7 +487,12 @@ NumberFormat NumberFormat::named(std::string_view name) {
     throw std::invalid_argument("unknown number format: " + std::string(name));
 }
 
-std::optional<double> parse(std::string_view text, const LocaleConventions& locale) {
+namespace {
+
+// parse, telling apart a text written as a number that no double holds (beyond set).
+std::optional<double> parseNumber(std::string_view text, const LocaleConventions& locale,
+                                  bool& beyond) {
+    beyond = false;
     std::string_view s = trimSpaces(text);
     if (s.empty()) {
         return std::nullopt;
@@ -528,10 +533,23 @@ std::optional<double> parse(std::string_view text, const LocaleConventions& loca
     }
     double value = 0;
     const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    beyond = res.ec == std::errc::result_out_of_range && res.ptr == ascii.data() + ascii.size();
     if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
+}
+
+} // namespace
+
+std::optional<double> parse(std::string_view text, const LocaleConventions& locale) {
+    bool beyond = false;
+    return parseNumber(text, locale, beyond);
+}
+
+bool beyondDouble(std::string_view text, const LocaleConventions& locale) {
+    bool beyond = false;
+    return !parseNumber(text, locale, beyond) && beyond;
 }
 
 std::string plain(double value, const LocaleConventions& locale) {

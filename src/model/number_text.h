@@ -38,6 +38,10 @@ inline constexpr NumberFormat kThreeDecimals{3, true, false};
 // are not numbers, nor is a value too large for a double.
 std::optional<double> parse(std::string_view text, const LocaleConventions& locale);
 
+// Whether parse refuses the text only because it is written as a number no double holds,
+// too large or too near zero: "1e400", a number of 400 digits.
+bool beyondDouble(std::string_view text, const LocaleConventions& locale);
+
 // Numbers in project files. A file holds each number as it was typed, and a file written
 // in one locale must read the same in another. Typed numbers hold no grouping (the key
 // filter admits none), so:

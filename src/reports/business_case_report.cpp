@@ -62,15 +62,16 @@ public:
     explicit Texts(const PageBuilder& p) : p_(p) {}
 
     std::string money(const Figure& f) const {
-        return f.has() ? p_.format(*f.value, "Currency") : whyNot(f.why);
+        return f.has() ? p_.format(*f.value, "Currency") : why(f);
     }
     std::string percent(const Figure& f, std::string_view formatName) const {
-        return f.has() ? p_.format(*f.value, formatName) + " %" : whyNot(f.why);
+        return f.has() ? p_.format(*f.value, formatName) + " %" : why(f);
     }
     std::string tonnes(const Figure& f) const {
-        return f.has() ? p_.format(*f.value, "##,##0.0") + " tonnes" : whyNot(f.why);
+        return f.has() ? p_.format(*f.value, "##,##0.0") + " tonnes" : why(f);
     }
     std::string rate(double value) const { return p_.format(value, "0.0000"); }
+    std::string why(const Figure& f) const { return whyNot(f, p_.locale()); }
 
     std::string payback(const Figure& f, const BusinessCase& bc, bool full) const {
         return paybackText(f, bc.netCost, bc.life, p_.locale(), full);
@@ -79,6 +80,25 @@ public:
 private:
     const PageBuilder& p_;
 };
+
+// The value axis of a chart, holding low and high. When no round steps can hold them the
+// chart draws nothing and says why.
+bool setValueAxis(Chart& chart, double low, double high, const PageBuilder& p) {
+    const std::vector<double> steps = axisSteps(low, high, 4);
+    if (steps.empty()) {
+        chart.bars.clear();
+        chart.points.clear();
+        chart.xTicks.clear();
+        chart.markerX.reset();
+        chart.valueTicks = {{0, p.format(0, "Currency")}};
+        chart.note = whyNot(Figure::none(NoFigure::TooLarge), p.locale());
+        return false;
+    }
+    for (const double v : steps) {
+        chart.valueTicks.push_back({v, p.format(v, "Currency")});
+    }
+    return true;
+}
 
 Chart savingsChart(const BusinessCase& bc, const PageBuilder& p) {
     Chart chart;
@@ -99,12 +119,10 @@ Chart savingsChart(const BusinessCase& bc, const PageBuilder& p) {
         low = std::min(low, b.value);
         high = std::max(high, b.value);
     }
-    for (const double v : axisSteps(low, high, 4)) {
-        chart.valueTicks.push_back({v, p.format(v, "Currency")});
-    }
     if (!bc.total.has()) {
-        chart.note = whyNot(bc.total.why);
+        chart.note = whyNot(bc.total, p.locale());
     }
+    setValueAxis(chart, low, high, p);
     return chart;
 }
 
@@ -116,31 +134,30 @@ Chart cashFlowChart(const BusinessCase& bc, const Texts& t, const PageBuilder& p
     chart.xTitle = "Years";
     chart.points = bc.cumulativeCashFlow;
     if (chart.points.empty()) {
-        chart.note = whyNot(!bc.total.has()  ? bc.total.why
-                            : !bc.life.has() ? bc.life.why
-                                             : bc.netCost.why);
+        chart.note = t.why(!bc.lifeSavings.has() ? bc.lifeSavings : bc.netCost);
         chart.valueTicks = {{0, p.format(0, "Currency")}};
         return chart;
     }
     const auto [low, high] = std::minmax_element(chart.points.begin(), chart.points.end());
-    for (const double v : axisSteps(*low, *high, 4)) {
-        chart.valueTicks.push_back({v, p.format(v, "Currency")});
+    if (!setValueAxis(chart, *low, *high, p)) {
+        return chart;
     }
     const auto years = static_cast<int>(chart.points.size()) - 1;
     const int step = years <= 8 ? 1 : years <= 16 ? 2 : years <= 40 ? 5 : 10;
     for (int x = 0; x <= years; x += step) {
         chart.xTicks.push_back({static_cast<double>(x), p.format(x, "##,##0")});
     }
-    if (bc.payback.has() && *bc.payback.value <= years) {
-        chart.markerX = *bc.payback.value;
+    if (bc.payback.has() && paysBackWithin(*bc.payback.value, years)) {
+        // A payback shown as the life itself is marked at its end.
+        chart.markerX = std::min(*bc.payback.value, static_cast<double>(years));
         chart.markerText = "Payback " + t.payback(bc.payback, bc, false);
     } else if (!bc.netCost.has()) {
-        chart.note = "The savings alone: " + whyNot(bc.netCost.why) + ".";
+        chart.note = "The savings alone: " + t.why(bc.netCost) + ".";
     } else if (bc.payback.has()) {
         chart.note =
             "No payback within the life: it takes " + t.payback(bc.payback, bc, true) + ".";
     } else {
-        chart.note = "No payback: " + whyNot(bc.payback.why) + ".";
+        chart.note = "No payback: " + t.why(bc.payback) + ".";
     }
     return chart;
 }
@@ -283,15 +300,17 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     p.setText(savings[3], model.summary.lblSummaryTotal);
     p.set(kwh, [&] { return p.format(bc.kwhPerYear, "##,##0") + " kWh"; });
     for (std::size_t i = 0; i < costs.size(); ++i) {
-        // A part not entered stays empty; one that is no number says so.
+        // A part not entered stays empty; one that cannot be had says so in short, the net
+        // cost in full.
         const Figure& part = bc.costParts[i];
         p.setText(costs[i], part.has() ? p.format(*part.value, "Currency")
-                            : part.why == NoFigure::CostNotNumber ? "not a number"
-                                                                  : "");
+                            : part.why == NoFigure::InputNotNumber  ? "not a number"
+                            : part.why == NoFigure::InputOutOfRange ? "out of range"
+                                                                    : "");
     }
     p.setText(netCost, t.money(bc.netCost));
     p.setText(returns[0],
-              bc.life.has() ? inWholeYears(*bc.life.value, p.locale()) : whyNot(bc.life.why));
+              bc.life.has() ? inWholeYears(*bc.life.value, p.locale()) : t.why(bc.life));
     p.setText(returns[1], t.percent(bc.discountRate, "#,##0.00"));
     p.setText(returns[2], t.payback(bc.payback, bc, true));
     p.setText(returns[3], t.percent(bc.roi, "##,##0.0"));
@@ -300,7 +319,7 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     p.setText(co2Year, t.tonnes(bc.co2PerYear));
     p.setText(co2Life, t.tonnes(bc.co2OverLife));
     p.setText(factor, bc.co2Factor.has() ? p.plain(*bc.co2Factor.value) + " lb CO2 per kWh saved"
-                                         : whyNot(bc.co2Factor.why));
+                                         : t.why(bc.co2Factor));
     p.setText(basis, bc.co2FactorEntered ? "entered for this project"
                                          : "U.S. average of all generation, 2023 data");
     const std::string& givenSource = record.businessCase().get(CaseInput::Co2Source);
@@ -321,7 +340,7 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     } else {
         p.setText(breakEven, bc.breakEvenRate.why == NoFigure::CostCovered
                                  ? "any rate: there is no net cost"
-                                 : whyNot(bc.breakEvenRate.why));
+                                 : t.why(bc.breakEvenRate));
     }
     p.setChart(savingsChartItem, savingsChart(bc, p));
     p.setChart(cashFlowChartItem, cashFlowChart(bc, t, p));

@@ -2,6 +2,8 @@
 
 #include "model/number_text.h"
 
+#include <algorithm>
+
 namespace payvanta::reports {
 
 namespace {
@@ -14,28 +16,34 @@ std::string plural(long long n, std::string_view one, std::string_view many,
            std::string(n == 1 ? one : many);
 }
 
+// A bound of a range, whole as every bound is: "100,000,000", "-50".
+std::string bound(double value, const LocaleConventions& locale) {
+    return numbers::format(value, kWhole, locale);
+}
+
 } // namespace
 
-std::string whyNot(NoFigure why) {
-    switch (why) {
+std::string whyNot(const Figure& figure, const LocaleConventions& locale) {
+    switch (figure.why) {
     case NoFigure::SavingsUnknown:
         return "savings not computed yet";
     case NoFigure::NoCost:
         return "no cost entered";
-    case NoFigure::CostNotNumber:
-        return "a cost is not a number";
+    case NoFigure::InputNotNumber:
+        return std::string(caseInputRange(figure.input).name) + " is not a number";
+    case NoFigure::InputOutOfRange: {
+        const CaseInputRange& range = caseInputRange(figure.input);
+        return std::string(range.name) + " must be " + bound(range.low, locale) + " to " +
+               bound(range.high, locale) + (range.whole ? " whole" : "") + std::string(range.unit);
+    }
+    case NoFigure::TooLarge:
+        return "too large to compute";
     case NoFigure::NoSavings:
         return "none: nothing saved a year";
     case NoFigure::NegativeSavings:
         return "none: savings below zero";
     case NoFigure::CostCovered:
         return "none: no net cost";
-    case NoFigure::BadLife:
-        return "life must be 1 to 100 years";
-    case NoFigure::BadDiscountRate:
-        return "rate must be above -100 %";
-    case NoFigure::BadCo2Factor:
-        return "factor must be 0 or more";
     case NoFigure::BadRate:
         return "kW-hr rate is not a number";
     case NoFigure::NoEnergySaved:
@@ -48,6 +56,12 @@ std::string whyNot(NoFigure why) {
     return {};
 }
 
+std::string inputRangeText(CaseInput input, const LocaleConventions& locale) {
+    const CaseInputRange& range = caseInputRange(input);
+    return std::string(range.whole ? "a whole number" : "a number") + " from " +
+           bound(range.low, locale) + " to " + bound(range.high, locale) + std::string(range.unit);
+}
+
 std::string inWholeYears(double years, const LocaleConventions& locale) {
     return plural(static_cast<long long>(years), "year", "years", locale);
 }
@@ -55,18 +69,20 @@ std::string inWholeYears(double years, const LocaleConventions& locale) {
 std::string paybackText(const Figure& payback, const Figure& netCost, const Figure& life,
                         const LocaleConventions& locale, bool full) {
     if (!payback.has()) {
-        return whyNot(payback.why);
+        return whyNot(payback, locale);
     }
     const double years = *payback.value;
     if (years == 0) {
         return netCost.value.value_or(0) < 0 ? "at once: rebate exceeds cost"
                                              : "at once: no net cost";
     }
-    if (years >= 1000) {
-        return "more than " +
-               numbers::format(1000, numbers::NumberFormat::named("##,##0"), locale) + " years";
+    if (years * 12 < 1) {
+        return "less than a month";
     }
-    const YearsAndMonths ym = yearsAndMonths(years);
+    const YearsAndMonths ym = yearsAndMonths(std::min(years, kLongestPayback + 1.0));
+    if (ym.years * 12 + ym.months > kLongestPayback * 12) {
+        return "more than " + plural(kLongestPayback, "", "years", locale);
+    }
     std::string text = ym.years == 0 ? plural(ym.months, "month", "months", locale)
                                      : plural(ym.years, "year", "years", locale);
     if (ym.years != 0 && ym.months != 0) {
@@ -76,7 +92,7 @@ std::string paybackText(const Figure& payback, const Figure& netCost, const Figu
         text = numbers::format(years, numbers::NumberFormat::named("##,##0.0"), locale) +
                " years (" + text + ")";
     }
-    if (!full && life.has() && years > *life.value) {
+    if (!full && life.has() && !paysBackWithin(years, *life.value)) {
         text += ", longer than the life";
     }
     return text;

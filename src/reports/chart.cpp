@@ -8,7 +8,10 @@ namespace payvanta::reports {
 std::vector<double> axisSteps(double low, double high, int steps) {
     const double lo = std::min(low, 0.0);
     const double hi = std::max(high, 0.0);
-    if (!std::isfinite(lo) || !std::isfinite(hi) || hi - lo <= 0 || steps < 1) {
+    if (!std::isfinite(hi - lo) || steps < 1) {
+        return {};
+    }
+    if (hi - lo == 0) {
         return {0, 1};
     }
     const double raw = (hi - lo) / steps;
@@ -20,12 +23,17 @@ std::vector<double> axisSteps(double low, double high, int steps) {
             break;
         }
     }
-    // Whole multiples of the step, so that zero is exactly one of them.
+    // Whole multiples of the step, so that zero is exactly one of them; each one at most
+    // steps + 1 from zero, since the step is at least a steps-th of the span.
     const auto first = static_cast<long long>(std::floor(lo / step));
     const auto last = static_cast<long long>(std::ceil(hi / step));
     std::vector<double> out;
     for (long long i = first; i <= last; ++i) {
-        out.push_back(static_cast<double>(i) * step);
+        const double tick = static_cast<double>(i) * step;
+        if (!std::isfinite(tick)) {
+            return {}; // the values lie too near the largest number for a step beyond them
+        }
+        out.push_back(tick);
     }
     return out;
 }

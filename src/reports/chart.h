@@ -38,7 +38,8 @@ struct Chart {
 };
 
 // Round steps for a value axis that holds low, high and zero: each step 1, 2 or 5 times a
-// power of ten, about `steps` of them. Two values (0 and 1) when there is nothing to hold.
+// power of ten, about `steps` of them. Two values (0 and 1) when there is nothing to hold;
+// none when the values are not finite or so large that a step past them is not.
 std::vector<double> axisSteps(double low, double high, int steps);
 
 } // namespace payvanta::reports

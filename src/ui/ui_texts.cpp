@@ -1,5 +1,7 @@
 #include "ui_texts.h"
 
+#include "reports/business_case_text.h"
+
 namespace payvanta::ui::texts {
 
 namespace {
@@ -10,6 +12,16 @@ std::string distanceName(Motion m) {
 }
 
 } // namespace
+
+std::string caseInputRefused(CaseInput input, const LocaleConventions& locale) {
+    return std::string(caseInputRange(input).name) + " must be " +
+           reports::inputRangeText(input, locale) + ".";
+}
+
+std::string faultCaught(std::string_view what) {
+    return "Payvanta could not finish what it was doing: " + std::string(what) +
+           ". Your work is still open; save it before you go on.";
+}
 
 std::string dutyCycleNoValue(Motion m, int step) {
     return std::string(motionName(m)) + " Duty Cycle " + std::to_string(step) +

@@ -3,7 +3,9 @@
 #include "files/failure.h"
 #include "files/file_naming.h"
 #include "files/reference_tables.h"
+#include "model/business_case_inputs.h"
 #include "model/field.h"
+#include "model/locale_conventions.h"
 #include "reports/print_target.h"
 
 #include <string>
@@ -63,6 +65,13 @@ std::string noMotorCount(std::string_view lineBreak);
 std::string sizeListMinimum(Field sizeField);
 // The message of a minimum check (NumLifts, ContactElec, tip costs, BrakeShoe).
 std::string_view minimumMessage(Field field);
+
+// A business-case input left holding what it cannot hold: "Drive Hardware must be a number
+// from 0 to 100,000,000."
+std::string caseInputRefused(CaseInput input, const LocaleConventions& locale);
+
+// A fault that stopped what the program was doing, caught before it could end the program.
+std::string faultCaught(std::string_view what);
 
 // A project or default file that could not be read, or saved.
 std::string cannotRead(const files::Failure& failure);

@@ -47,4 +47,37 @@ TEST(CalcOptions, a_bad_command_line_is_refused_with_its_reason) {
     }
 }
 
+TEST(CalcOptions, a_business_case_option_is_taken_only_within_the_range_of_its_input) {
+    const std::string cost = "--cost needs a number from 0 to 100,000,000";
+    const std::string life = "--life needs a whole number from 1 to 100 years";
+    const std::string discount = "--discount needs a number from -50 to 100 %";
+    const std::string factor = "--co2-factor needs a number from 0 to 5 lb per kWh";
+    const std::pair<Args, std::string> cases[] = {
+        {{"--cost", "0"}, ""},
+        {{"--cost", "100,000,000"}, ""},
+        {{"--cost", "1e308"}, cost},
+        {{"--cost", "-0.01"}, cost},
+        {{"--cost", "much"}, cost},
+        {{"--life", "1"}, ""},
+        {{"--life", "100"}, ""},
+        {{"--life", "101"}, life},
+        {{"--life", "2.5"}, life},
+        {{"--discount", "-50"}, ""},
+        {{"--discount", "100"}, ""},
+        {{"--discount", "-99.9999999"}, discount},
+        {{"--discount", "1e308"}, discount},
+        {{"--discount", "abc"}, discount},
+        {{"--co2-factor", "5"}, ""},
+        {{"--co2-factor", "5.01"}, factor},
+        {{"--co2-factor"}, factor},
+    };
+    for (const auto& [args, error] : cases) {
+        Args withFile{"crane.QVR"};
+        withFile.insert(withFile.end(), args.begin(), args.end());
+        const auto parsed = parseCalcOptions(withFile);
+        EXPECT_EQ(parsed.error, error) << args.back();
+        EXPECT_EQ(parsed.options.has_value(), error.empty()) << args.back();
+    }
+}
+
 } // namespace

@@ -138,4 +138,35 @@ TEST_F(ReportOutput, business_case_options_refuse_what_cannot_be_computed) {
     }
 }
 
+TEST_F(ReportOutput, extreme_costs_in_files_say_why_there_is_no_figure_and_end_the_run_well) {
+    const std::string block = "\r\n* The business case: retrofit cost, project life, discount "
+                              "rate, CO2 factor.\r\nDriveCost = 1.7e308\r\n";
+    const std::string a = (folder / "a.QVR").string();
+    const std::string b = (folder / "b.QVR").string();
+    test::writeBytes(a, test::readBytes(kSteelMill) + block);
+    test::writeBytes(b, test::readBytes(kPaperMill) + block);
+    const std::string why = "Drive Hardware must be 0 to 100,000,000";
+    const struct {
+        Texts args;
+        std::string shown;
+    } cases[] = {
+        {{"--report", "BusinessCase", a}, "  Net Present Value   " + why},
+        {{"--total", a, b}, "  Net cost     " + why + "\n  Payback      " + why + "\n"},
+        {{"--json", "--total", a, b},
+         "\"netCost\": null,\n    \"paybackYears\": null,\n    "
+         "\"payback\": \"" +
+             why + "\"\n"},
+        {{"--csv", "--total", a, b},
+         "\r\nTotal of 2 files,,,51061.16,2347.63,151755.00,"
+         "205163.79,613843,,225.53\r\n"}, // no payback: empty
+    };
+    for (const auto& c : cases) {
+        out.str("");
+        err.str("");
+        EXPECT_EQ(run(c.args), 0) << c.args[0];
+        EXPECT_NE(out.str().find(c.shown), std::string::npos) << out.str();
+        EXPECT_EQ(err.str(), "");
+    }
+}
+
 } // namespace

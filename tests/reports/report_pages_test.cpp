@@ -1,5 +1,6 @@
 #include "model/number_text.h"
 #include "model/savings_model.h"
+#include "reports/business_case_text.h"
 #include "reports/report_builders.h"
 #include "reports/savings_text.h"
 #include "support/example_project.h"
@@ -261,6 +262,86 @@ TEST_F(ReportPagesTest, the_business_case_says_in_words_why_a_figure_is_missing)
     EXPECT_EQ(cashFlow(p).points.size(), 4u);
     in.set(CaseInput::ProjectLife, "");
     EXPECT_DOUBLE_EQ(*cashFlow(page(ReportForm::BusinessCase)).markerX, 4.0);
+}
+
+TEST_F(ReportPagesTest, an_input_the_business_case_cannot_take_is_named_with_its_range) {
+    using enum CaseInput;
+    const std::string kOutOfRange = "Drive Hardware must be 0 to 100,000,000";
+    const struct {
+        CaseInput input;
+        std::string text;
+        V fields;
+        V shown;
+    } cases[] = {
+        {DriveCost,
+         "1.7e308",
+         {"txtDriveCost", "txtNetCost", "txtPayback", "txtNpv"},
+         {"out of range", kOutOfRange, kOutOfRange, kOutOfRange}},
+        {DriveCost, "-5", {"txtPayback"}, {kOutOfRange}},
+        {Rebate, "-5", {"txtNetCost"}, {"Rebate must be 0 to 100,000,000"}},
+        {InstallationCost,
+         "abc",
+         {"txtInstallationCost", "txtRoi"},
+         {"not a number", "Installation is not a number"}},
+        {DiscountRate, "abc", {"txtDiscountRate"}, {"Discount Rate is not a number"}},
+        {DiscountRate,
+         "-99.9999999",
+         {"txtDiscountRate", "txtNpv"},
+         V(2, "Discount Rate must be -50 to 100 %")},
+        {DiscountRate, "1e308", {"txtDiscountRate"}, {"Discount Rate must be -50 to 100 %"}},
+        {ProjectLife, "2.5", {"txtProjectLife"}, {"Project Life must be 1 to 100 whole years"}},
+        {Co2Factor,
+         std::string(300'000, '9'),
+         {"txtCo2Factor", "txtCo2PerYear"},
+         V(2, "CO2 Factor must be 0 to 5 lb per kWh")},
+        {Co2Factor, "x", {"txtCo2OverLife"}, {"CO2 Factor is not a number"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(caseInputKey(c.input)) + " = " + c.text.substr(0, 20));
+        BusinessCaseInputs& in = model.record.businessCase();
+        in = {};
+        in.set(DriveCost, "1000");
+        in.set(c.input, c.text);
+        const ReportPage p = page(ReportForm::BusinessCase);
+        V shown;
+        for (const std::string& name : c.fields) {
+            shown.push_back(p.text(name));
+        }
+        EXPECT_EQ(shown, c.shown);
+    }
+}
+
+TEST_F(ReportPagesTest, savings_too_large_for_a_number_say_so_on_the_page_and_in_its_charts) {
+    model.record.businessCase().set(CaseInput::DriveCost, "1000");
+    model.RecalculateAll();
+    const std::string huge = numbers::format(1.7e308, numbers::kCurrency, model.locale());
+    model.summary.lblSummaryEnergy = model.summary.lblSummaryTotal = huge;
+    const ReportPage p = buildReport(ReportForm::BusinessCase, {model, kNow});
+    EXPECT_EQ(texts(p, {"txtLifeSavings", "txtNpv"}), V(2, "too large to compute"));
+    EXPECT_EQ(p.item("chtCashFlow")->chart->note, "too large to compute");
+}
+
+TEST(BusinessCaseText, a_payback_is_told_as_it_is_shown) {
+    const struct {
+        double years;
+        bool full;
+        std::string text; // with a life of 3 years
+    } cases[] = {
+        {1e-5, true, "less than a month"}, // $1 against the example's yearly savings
+        {0.9 / 12, false, "less than a month"},
+        {1.0 / 12, true, "0.1 years (1 month)"},
+        {3.01, false, "3 years"},
+        {3.05, false, "3 years 1 month, longer than the life"},
+        {1000, true, "1,000.0 years (1,000 years)"},
+        {1000.05, true, "more than 1,000 years"},
+        {1e300, false, "more than 1,000 years"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(paybackText(Figure::of(c.years), Figure::of(1), Figure::of(3),
+                              LocaleConventions::unitedStates(), c.full),
+                  c.text)
+            << c.years;
+    }
 }
 
 class GermanReportPagesTest : public ReportPagesTest {

@@ -5,6 +5,7 @@
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
 #include "support/window_test.h"
+#include "ui/controls.h"
 #include "ui/qt/main_window.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace payvanta;
@@ -44,6 +46,8 @@ private slots:
     void a_page_taller_than_the_screen_scrolls();
     void print_and_print_form_print_the_page_and_leave_its_screen_font();
     void a_cost_typed_in_the_business_case_shows_its_payback_and_is_saved();
+    void a_business_case_input_left_outside_its_range_is_refused_data();
+    void a_business_case_input_left_outside_its_range_is_refused();
 
 private:
     QString label(QDialog& d, const char* name) const {
@@ -213,6 +217,63 @@ void ReportWindowTest::a_cost_typed_in_the_business_case_shows_its_payback_and_i
     QVERIFY(saved.readAll().contains("PrintFontSize = 8\r\n\r\n* The business case: retrofit "
                                      "cost, project life, discount rate, CO2 factor.\r\n"
                                      "DriveCost = 298,957.80\r\n"));
+}
+
+void ReportWindowTest::a_business_case_input_left_outside_its_range_is_refused_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message"); // none: the box is left as typed
+    QTest::newRow("a cost too large") << "txtCaseDriveCost"
+                                      << "1.7e308"
+                                      << "Drive Hardware must be a number from 0 to 100,000,000.";
+    QTest::newRow("a rebate below zero") << "txtCaseRebate"
+                                         << "-1"
+                                         << "Rebate must be a number from 0 to 100,000,000.";
+    QTest::newRow("a life of no whole years")
+        << "txtCaseProjectLife"
+        << "2.5"
+        << "Project Life must be a whole number from 1 to 100 years.";
+    QTest::newRow("a rate that is no number")
+        << "txtCaseDiscountRate"
+        << "abc"
+        << "Discount Rate must be a number from -50 to 100 %.";
+    QTest::newRow("a factor too large") << "txtCaseCo2Factor"
+                                        << "5.01"
+                                        << "CO2 Factor must be a number from 0 to 5 lb per kWh.";
+    QTest::newRow("a rate at its edge") << "txtCaseDiscountRate"
+                                        << "-50"
+                                        << "";
+}
+
+void ReportWindowTest::a_business_case_input_left_outside_its_range_is_refused() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QString focused;
+    ExpectedModal report([&](QDialog& d, QString& failures) {
+        auto* edit = d.findChild<QLineEdit*>(box);
+        d.activateWindow();
+        expectThat(
+            QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == d.windowHandle(); }),
+            "the report is not the focus window", failures);
+        edit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        // The check runs once the focus has moved on.
+        bool checked = false;
+        QTimer::singleShot(0, &d, [&checked] { checked = true; });
+        expectThat(QTest::qWaitFor([&] { return checked; }), "the event loop stopped", failures);
+        focused = QApplication::focusWidget()->objectName();
+        d.findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+    });
+    trigger("mnuBusinessCase");
+    QCOMPARE(report.failures(), QString());
+    QCOMPARE(boxes->messages, message.isEmpty() ? QStringList() : QStringList{message});
+    // Refused, the box has the focus again, and what was typed is kept with the project.
+    QCOMPARE(focused == box, !message.isEmpty());
+    const auto input = ui::caseInputOf({box.toStdString()});
+    QCOMPARE(QString::fromStdString(window->form().model().record.businessCase().get(*input)),
+             typed);
 }
 
 PAYVANTA_QTEST_MAIN(ReportWindowTest)

@@ -1,15 +1,19 @@
 #include "business_case_panel.h"
 
 #include "main_window.h"
+#include "message_boxes.h"
+#include "ui/ui_texts.h"
 
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace payvanta::ui::qt {
 
-BusinessCasePanel::BusinessCasePanel(MainForm& form, QWidget* parent)
-    : QGroupBox(MainWindow::captionOf({ctl::fraBusinessCase}), parent) {
+BusinessCasePanel::BusinessCasePanel(MainForm& form, MessageBoxes& boxes, QWidget* parent)
+    : QGroupBox(MainWindow::captionOf({ctl::fraBusinessCase}), parent), form_(form), boxes_(boxes) {
     setObjectName(MainWindow::nameOf({ctl::fraBusinessCase}));
     auto* grid = new QGridLayout(this);
     // The cost on the left, what the return and the emissions are judged by on the right.
@@ -21,6 +25,8 @@ BusinessCasePanel::BusinessCasePanel(MainForm& form, QWidget* parent)
         edit->setObjectName(MainWindow::nameOf(ref));
         edit->setText(QString::fromStdString(form.model().record.businessCase().get(input)));
         edit->setToolTip(MainWindow::toolTipOf(ref));
+        edit->installEventFilter(this);
+        inputs_.insert(edit, input);
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
                               (input == CaseInput::Co2Source ? 28 : 12));
         if (i == 0) {
@@ -44,6 +50,37 @@ BusinessCasePanel::BusinessCasePanel(MainForm& form, QWidget* parent)
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 2);
+}
+
+bool BusinessCasePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && inputs_.contains(watched)) {
+        // Another window or a menu taking the focus is not the user leaving the box. The
+        // check waits until the focus has moved, as the main form's leave checks do.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            reason != Qt::MenuBarFocusReason) {
+            auto* edit = static_cast<QLineEdit*>(watched);
+            QTimer::singleShot(0, edit, [this, edit] { checkLeft(edit); });
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void BusinessCasePanel::checkLeft(QLineEdit* edit) {
+    if (refusing_ || !edit->isVisible()) {
+        return;
+    }
+    const CaseInput input = inputs_.value(edit);
+    const LocaleConventions& locale = form_.model().locale();
+    const InputState state = checkCaseInput(input, edit->text().toStdString(), locale).state;
+    if (state != InputState::NotNumber && state != InputState::OutOfRange) {
+        return;
+    }
+    refusing_ = true;
+    boxes_.message(this, QString::fromStdString(texts::caseInputRefused(input, locale)));
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    refusing_ = false;
 }
 
 } // namespace payvanta::ui::qt

@@ -373,7 +373,7 @@ void MainWindow::showReport(const reports::ReportPage& page) {
             });
     if (page.form == ReportForm::BusinessCase) {
         // Its inputs above it; a change builds the page again from them.
-        auto* inputs = new BusinessCasePanel(*form_, &window);
+        auto* inputs = new BusinessCasePanel(*form_, boxes_, &window);
         window.addInputs(inputs);
         connect(inputs, &BusinessCasePanel::changed, &window,
                 [this, &window] { window.showPage(form_->reportPage(ReportForm::BusinessCase)); });

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, only when missing, every Debian package that building, testing, packaging
 # (dpkg-shlibdeps, file) and running Payvanta needs; clang with its libFuzzer for the
-# second build and the fuzz targets of .ci/run, and clang-format for its format check.
+# second build and the fuzz targets of .ci/run, clang-format for its format check, and
+# CUPS with the cups-pdf printer for the printing test, which starts a cupsd of its own.
 # Safe to run again: it does nothing when all are present.
 set -euo pipefail
 
@@ -12,6 +13,7 @@ packages=(
   fonts-liberation poppler-utils xvfb xauth
   dpkg-dev file appstream desktop-file-utils shared-mime-info
   clang libclang-rt-dev clang-format
+  cups cups-client printer-driver-cups-pdf
 )
 
 missing=()

@@ -2,16 +2,25 @@
 
 #include "reports/print_target.h"
 
+#include <QBuffer>
 #include <memory>
+#include <string>
 
+class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 
 namespace payvanta::reports::qt {
 
+class CupsLibrary;
+
 // Printing on the system's default printer, without a dialog: each job one print job, at
 // the printer's resolution. A printer that cannot start, take a page or finish gives the
-// printer's error.
+// printer's error, and so does a job that CUPS does not take (a queue that refuses jobs):
+// where the system has libcups, the pages become a PDF of the printer's page layout that
+// goes to CUPS when the job ends, since Qt's own CUPS engine never says whether its job was
+// taken.
 class SystemPrinterTarget final : public PrintTarget {
 public:
     SystemPrinterTarget();
@@ -27,7 +36,12 @@ public:
     bool writesFiles() const override { return false; }
 
 private:
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPrinter> printer_; // the default printer, its name and page layout
+    const CupsLibrary* cups_ = nullptr; // the job goes to CUPS from here, else from Qt
+    std::string name_;
+    QBuffer pdf_;
+    std::unique_ptr<QPdfWriter> writer_;
+    QPagedPaintDevice* device_ = nullptr; // what the pages are painted on
     std::unique_ptr<QPainter> painter_;
     bool firstPage_ = true;
 };

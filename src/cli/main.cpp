@@ -4,6 +4,7 @@
 #include "files/program_folder.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
+#include "reports/report_clock.h"
 
 #include <QGuiApplication>
 #include <QHashFunctions>
@@ -85,6 +86,12 @@ int main(int argc, char** argv) {
     if (options.version) {
         std::cout << "payvanta-calc " << PAYVANTA_VERSION << '\n';
         return 0;
+    }
+    // A date that cannot be had is refused before anything is written, as a bad option is.
+    if (const auto dates = payvanta::reports::dateSourceOfEnvironment();
+        dates.kind == payvanta::reports::DateSource::Kind::Refused) {
+        std::cerr << "payvanta-calc: " << dates.error << '\n';
+        return 2;
     }
     const auto folder = options.folder ? *options.folder : defaultProgramFolder(argv[0]);
     std::unique_ptr<QGuiApplication> application;

@@ -5,6 +5,7 @@
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
 #include "reports/report_clock.h"
+#include "reports/terminal_text.h"
 
 #include <QGuiApplication>
 #include <QHashFunctions>
@@ -75,7 +76,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = payvanta::cli::parseCalcOptions(args);
     if (!parsed.options) {
-        std::cerr << "payvanta-calc: " << parsed.error << "\n\n" << payvanta::cli::kCalcUsage;
+        std::cerr << "payvanta-calc: " << payvanta::reports::visibleControls(parsed.error) << "\n\n"
+                  << payvanta::cli::kCalcUsage;
         return 2;
     }
     const auto& options = *parsed.options;

@@ -10,7 +10,7 @@ seconds=${2:-30}
 data=$(cd "$(dirname "$0")/../data" && pwd)
 bin="$build/fuzz-bin"
 work="$build/fuzz-run"
-targets=(number_reader project_file utility_rates tip_costs shoe_costs motor_catalogue hand_over)
+targets=(number_reader project_file project_round_trip utility_rates tip_costs shoe_costs motor_catalogue hand_over)
 for t in "${targets[@]}"; do
     [ -x "$bin/${t}_fuzz" ] || { echo "no $bin/${t}_fuzz: build with clang first" >&2; exit 1; }
 done
@@ -18,12 +18,40 @@ rm -rf "$work"
 mkdir -p "$work"
 
 # The seeds: the shipped files, each value and table field alone, the hand-over messages
-# of later copies started on the examples.
+# of later copies started on the examples; for the project from end to end, the steel-mill
+# example at the extremes too.
 seed() {
     mkdir -p "$work/corpus/$1"
     cp "${@:2}" "$work/corpus/$1/"
 }
+
+# The steel-mill crane with names holding ESC and BEL, and its business case (KEY VALUE
+# pairs) after it, as the program writes one.
+extreme() {
+    local esc=$'\033' bel=$'\a'
+    {
+        sed -e "s/Great Lakes Steel Works/Acme ${esc}[31mSteel${esc}]0;owned${bel}/" \
+            -e "s/BOF ladle crane No. 3 retrofit/Ladle${esc}[2J crane/" \
+            -e "s/^KwHrRate = .*/KwHrRate = ${KWH_RATE:-0.0824}\r/" \
+            "$data/examples/steel-mill-ladle-crane.QVR"
+        printf '\r\n* The business case: retrofit cost, project life, discount rate, CO2 factor.\r\n'
+        printf '%s = %s\r\n' "${@:2}"
+    } >"$work/corpus/project_round_trip/$1.QVR"
+}
+extremes() {
+    extreme largest DriveCost 1.7e308 InstallationCost 1e308 EngineeringCost 1e308 \
+        Rebate -1e308 ProjectLife 50 DiscountRate 1e308 \
+        Co2Factor "$(head -c 300000 /dev/zero | tr '\0' 7)" Co2Source $'grid\033[2J'
+    extreme negative DriveCost -250000 InstallationCost -1e308 EngineeringCost 0 \
+        Rebate 1e308 ProjectLife 1 DiscountRate -99.9999999 Co2Factor 1e-308 \
+        Co2Source $'tab\there\177'
+    extreme cost DriveCost 1e308 InstallationCost "" EngineeringCost "" Rebate ""
+    KWH_RATE=1.7e308 extreme dearest DriveCost 1e308 ProjectLife 100 DiscountRate 0 \
+        Co2Factor 1.7e308
+}
 seed project_file "$data/Customer.ini" "$data"/examples/*.QVR
+seed project_round_trip "$data/Customer.ini" "$data"/examples/*.QVR
+extremes
 seed utility_rates "$data/UtilRate.ini"
 seed tip_costs "$data/TipCosts.ini"
 seed shoe_costs "$data/ShoeCost.ini"

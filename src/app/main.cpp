@@ -7,6 +7,7 @@
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
 #include "reports/qt/system_printer_target.h"
+#include "reports/report_clock.h"
 #include "ui/qt/guarded_application.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
@@ -64,6 +65,12 @@ int run(int argc, char** argv) {
     if (!options.error.isEmpty()) {
         QTextStream(stderr) << "payvanta: " << options.error << '\n' << app::kAppUsage;
         return 2;
+    }
+    // The pages and PDF files are dated now rather than by a value that cannot be a date.
+    if (const auto dates = reports::dateSourceOfEnvironment();
+        dates.kind == reports::DateSource::Kind::Refused) {
+        QTextStream(stderr) << "payvanta: " << QString::fromStdString(dates.error)
+                            << "; the current time is used\n";
     }
 
     // Listening starts at once, so that a copy started during the splash is heard; the

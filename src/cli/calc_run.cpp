@@ -5,6 +5,7 @@
 #include "json_report.h"
 #include "model/number_text.h"
 #include "reports/page_text.h"
+#include "reports/terminal_text.h"
 #include "stderr_view.h"
 #include "ui/main_form.h"
 
@@ -18,11 +19,12 @@ namespace {
 constexpr int kFileFailed = 2;
 
 void writeSummary(std::ostream& out, const std::string& path, const SummaryTexts& s) {
-    out << path << '\n';
-    out << "  Energy       " << s.lblSummaryEnergy << '\n';
-    out << "  Maintenance  " << s.lblSumaryMaintenance << '\n';
-    out << "  Inventory    " << s.lblSummaryInventory << '\n';
-    out << "  Total        " << s.lblSummaryTotal << '\n';
+    using reports::visibleControls;
+    out << visibleControls(path) << '\n';
+    out << "  Energy       " << visibleControls(s.lblSummaryEnergy) << '\n';
+    out << "  Maintenance  " << visibleControls(s.lblSumaryMaintenance) << '\n';
+    out << "  Inventory    " << visibleControls(s.lblSummaryInventory) << '\n';
+    out << "  Total        " << visibleControls(s.lblSummaryTotal) << '\n';
 }
 
 // The business case of the command line in place of the project's own, for this run.
@@ -115,7 +117,8 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
                 pdf ? pdf(pages, file, stem.string() + " - " + job)
                     : std::optional<std::string>("this program cannot write PDF files");
             if (failure) {
-                err << "payvanta-calc: " << file.string() << ": " << *failure << '\n';
+                err << "payvanta-calc: " << reports::visibleControls(file.string()) << ": "
+                    << reports::visibleControls(*failure) << '\n';
                 status = kFileFailed;
             }
             continue;

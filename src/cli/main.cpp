@@ -4,6 +4,8 @@
 #include "files/program_folder.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
+#include "reports/report_clock.h"
+#include "reports/terminal_text.h"
 
 #include <QGuiApplication>
 #include <QHashFunctions>
@@ -73,7 +75,8 @@ int run(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = payvanta::cli::parseCalcOptions(args);
     if (!parsed.options) {
-        std::cerr << "payvanta-calc: " << parsed.error << "\n\n" << payvanta::cli::kCalcUsage;
+        std::cerr << "payvanta-calc: " << payvanta::reports::visibleControls(parsed.error) << "\n\n"
+                  << payvanta::cli::kCalcUsage;
         return 2;
     }
     const auto& options = *parsed.options;
@@ -84,6 +87,12 @@ int run(int argc, char** argv) {
     if (options.version) {
         std::cout << "payvanta-calc " << PAYVANTA_VERSION << '\n';
         return 0;
+    }
+    // A date that cannot be had is refused before anything is written, as a bad option is.
+    if (const auto dates = payvanta::reports::dateSourceOfEnvironment();
+        dates.kind == payvanta::reports::DateSource::Kind::Refused) {
+        std::cerr << "payvanta-calc: " << dates.error << '\n';
+        return 2;
     }
     const auto folder = options.folder ? *options.folder : defaultProgramFolder(argv[0]);
     std::unique_ptr<QGuiApplication> application;

@@ -1,5 +1,7 @@
 #include "page_text.h"
 
+#include "terminal_text.h"
+
 #include <algorithm>
 #include <map>
 #include <string_view>
@@ -69,8 +71,10 @@ std::string pageAsText(const ReportPage& page) {
         }
         int top = item.top;
         for (const std::string_view line : linesOf(item.text)) {
-            if (!line.empty()) {
-                lines[top].push_back({columnOf(item, characters(line)), std::string(line)});
+            // A control character in a name shows as its escape, which takes the columns.
+            const std::string shown = visibleControls(line);
+            if (!shown.empty()) {
+                lines[top].push_back({columnOf(item, characters(shown)), shown});
             }
             top += kLineHeight;
         }

@@ -1,5 +1,8 @@
 #include "report_clock.h"
 
+#include "terminal_text.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <ctime>
@@ -27,17 +30,41 @@ std::size_t runLength(std::string_view s) {
 
 } // namespace
 
-DateTime systemClock() {
-    std::tm t{};
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
-        long long seconds = 0;
-        const char* end = epoch + std::char_traits<char>::length(epoch);
-        if (std::from_chars(epoch, end, seconds).ptr == end && seconds >= 0) {
-            const auto fixed = static_cast<std::time_t>(seconds);
-            gmtime_r(&fixed, &t);
-            return fromTm(t);
-        }
+DateSource dateSource(const char* sourceDateEpoch) {
+    const std::string_view value = sourceDateEpoch ? sourceDateEpoch : "";
+    if (value.empty()) {
+        return {};
     }
+    // Digits only: no sign, no blank, no fraction; a number too large for any clock is
+    // refused like one too large for the pages.
+    long long seconds = -1;
+    const bool digits =
+        std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits ||
+        std::from_chars(value.data(), value.data() + value.size(), seconds).ec != std::errc{} ||
+        seconds > kLastDateSecond) {
+        return {DateSource::Kind::Refused,
+                {},
+                "SOURCE_DATE_EPOCH \"" + visibleControls(value) +
+                    "\" is not a whole number of seconds from 0 to " +
+                    std::to_string(kLastDateSecond) + " (1970 to 9999)"};
+    }
+    std::tm t{};
+    const auto fixed = static_cast<std::time_t>(seconds);
+    gmtime_r(&fixed, &t);
+    return {DateSource::Kind::Fixed, fromTm(t), {}};
+}
+
+DateSource dateSourceOfEnvironment() {
+    return dateSource(std::getenv("SOURCE_DATE_EPOCH"));
+}
+
+DateTime systemClock() {
+    if (const DateSource source = dateSourceOfEnvironment();
+        source.kind == DateSource::Kind::Fixed) {
+        return source.moment;
+    }
+    std::tm t{};
     const std::time_t now = std::time(nullptr);
     localtime_r(&now, &t);
     return fromTm(t);

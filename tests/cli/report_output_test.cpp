@@ -114,6 +114,38 @@ TEST_F(ReportOutput, csv_quotes_a_name_with_a_comma_and_a_quote_and_gives_number
                              "185.41\r\n");
 }
 
+TEST_F(ReportOutput, control_characters_show_as_escapes_on_a_terminal_and_stay_in_json_and_csv) {
+    // ESC and BEL that set a terminal's title, a tab, and the byte 9D: in a Windows-1252
+    // file the C1 control OSC.
+    std::string project = test::readBytes(kSteelMill);
+    const std::string name = "CustName = Great Lakes Steel Works";
+    project.replace(project.find(name), name.size(), "CustName = Acme\x1b]0;owned\x07\tSteel\x9d");
+    const std::string path = (folder / "crane\x1b[2J.QVR").string();
+    test::writeBytes(path, project);
+    const std::string shownPath = (folder / "crane\\x1b[2J.QVR").string();
+
+    EXPECT_EQ(run({"--report", "inventory", path}), 0);
+    EXPECT_NE(out.str().find("Acme\\x1b]0;owned\\x07\\x09Steel\\x9d"), std::string::npos)
+        << out.str();
+    out.str("");
+    EXPECT_EQ(run({path}), 0);
+    EXPECT_TRUE(out.str().starts_with(shownPath + "\n  Energy       $41,582.02\n")) << out.str();
+    out.str("");
+    EXPECT_EQ(run({"--report", "inventory", "--json", path}), 0);
+    EXPECT_NE(out.str().find("\"txtCustomer\": \"Acme\\u001b]0;owned\\u0007\\tSteel\xc2\x9d\""),
+              std::string::npos);
+    out.str("");
+    EXPECT_EQ(run({"--csv", path}), 0);
+    EXPECT_NE(out.str().find("\r\n" + path + ",Acme\x1b]0;owned\x07\tSteel\xc2\x9d,"),
+              std::string::npos);
+    EXPECT_EQ(err.str(), "");
+
+    const std::string missing = (folder / "gone\x1b[2J.QVR").string();
+    EXPECT_EQ(run({missing}), 2);
+    EXPECT_EQ(err.str().find('\x1b'), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("gone\\x1b[2J.QVR"), std::string::npos) << err.str();
+}
+
 TEST_F(ReportOutput, the_total_of_the_three_examples_sums_each_amount_and_pays_back_their_cost) {
     EXPECT_EQ(run({"--csv", "--total", "--cost", "100000", "--co2-factor", "1", kPaperMill,
                    kScrapYard, kSteelMill}),

@@ -98,19 +98,27 @@ std::optional<PrintFailure> PdfTarget::endJob() {
 }
 
 QByteArray reproduciblePdf(QByteArray pdf) {
-    // Qt writes the moment the file was made; with SOURCE_DATE_EPOCH set, the file is
-    // dated by it instead, in as many bytes, so that nothing else moves.
-    if (qEnvironmentVariableIsEmpty("SOURCE_DATE_EPOCH")) {
+    // Qt writes the moment the file was made, in local time with its offset from UTC
+    // ("20261206211503+01'00'", or "...Z" in UTC). When SOURCE_DATE_EPOCH fixes the dates,
+    // the file is dated by that moment in UTC instead, in as many bytes, so that nothing
+    // else moves; a date of another form is left as Qt wrote it.
+    const DateSource source = dateSourceOfEnvironment();
+    if (source.kind != DateSource::Kind::Fixed) {
         return pdf;
     }
     static const QByteArray kDate = QByteArrayLiteral("/CreationDate (D:");
     const qsizetype at = pdf.indexOf(kDate);
-    if (at < 0) {
+    const qsizetype end = at < 0 ? -1 : pdf.indexOf(')', at);
+    if (end < 0) {
         return pdf;
     }
-    const std::string stamp = formatDateTime(systemClock(), "yyyyMMddHHmmss");
-    pdf.replace(at + kDate.size(), static_cast<qsizetype>(stamp.size()),
-                QByteArray::fromStdString(stamp));
+    const qsizetype from = at + kDate.size();
+    std::string stamp = formatDateTime(source.moment, "yyyyMMddHHmmss");
+    stamp += end - from == static_cast<qsizetype>(stamp.size()) + 1 ? "Z" : "+00'00'";
+    if (end - from != static_cast<qsizetype>(stamp.size())) {
+        return pdf;
+    }
+    pdf.replace(from, end - from, QByteArray::fromStdString(stamp));
     return pdf;
 }
 

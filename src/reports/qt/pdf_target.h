@@ -41,8 +41,8 @@ private:
     bool firstPage_ = true;
 };
 
-// The same PDF bytes for the same pages: with SOURCE_DATE_EPOCH set, the creation date is
-// that moment's.
+// The same PDF bytes for the same pages: when SOURCE_DATE_EPOCH fixes the dates (see
+// reports::DateSource), the creation date is that moment in UTC.
 QByteArray reproduciblePdf(QByteArray pdf);
 
 } // namespace payvanta::reports::qt

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -48,6 +49,7 @@ private slots:
     void a_cost_typed_in_the_business_case_shows_its_payback_and_is_saved();
     void a_business_case_input_left_outside_its_range_is_refused_data();
     void a_business_case_input_left_outside_its_range_is_refused();
+    void a_page_of_other_items_replaces_the_sheet_once_the_click_is_done();
 
 private:
     QString label(QDialog& d, const char* name) const {
@@ -274,6 +276,47 @@ void ReportWindowTest::a_business_case_input_left_outside_its_range_is_refused()
     const auto input = ui::caseInputOf({box.toStdString()});
     QCOMPARE(QString::fromStdString(window->form().model().record.businessCase().get(*input)),
              typed);
+}
+
+// A page built again with other items than the one shown needs a new sheet; the click
+// that left the input, and so built it, is still under way on the old one.
+void ReportWindowTest::a_page_of_other_items_replaces_the_sheet_once_the_click_is_done() {
+    const auto pageOf = [](std::initializer_list<const char*> names) {
+        reports::ReportPage page;
+        page.form = reports::ReportForm::BusinessCase;
+        page.width = 10800;
+        page.height = 3000;
+        int top = 0;
+        for (const char* name : names) {
+            reports::ReportItem& item = page.items.emplace_back();
+            item.name = reports::internName(name);
+            item.kind = reports::ItemKind::Field;
+            item.text = name;
+            item.top = top += 300;
+            item.width = 3000;
+            item.height = 255;
+        }
+        return page;
+    };
+    ReportWindow report(pageOf({"txtA"}), window.get());
+    auto* input = new QLineEdit(&report);
+    report.addInputs(input);
+    connect(input, &QLineEdit::editingFinished, &report, [&] {
+        report.showPage(pageOf({"txtA", "txtB"}));
+    });
+    report.show();
+    report.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&report));
+    auto* scroll = report.findChild<QScrollArea*>();
+    const QPointer<QWidget> oldSheet = scroll->widget();
+    input->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(input->hasFocus());
+    QTest::keyClicks(input, QStringLiteral("1"));
+    QTest::mouseClick(oldSheet->findChild<QLabel*>(QStringLiteral("txtA")), Qt::LeftButton);
+    QVERIFY(scroll->widget() != oldSheet);
+    QVERIFY(scroll->widget()->findChild<QLabel*>(QStringLiteral("txtB")) != nullptr);
+    QCOMPARE(QApplication::focusWidget(), scroll->widget()->findChild<QLabel*>("txtA"));
+    QTRY_VERIFY(oldSheet == nullptr);
 }
 
 PAYVANTA_QTEST_MAIN(ReportWindowTest)

@@ -1,3 +1,4 @@
+#include "support/event_waits.h"
 #include "support/modal_dialogs.h"
 #include "support/qt_test_main.h"
 #include "support/scripted_boxes.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -26,6 +28,8 @@
 #include <memory>
 
 using namespace payvanta;
+using payvanta::test::ExpectedModal;
+using payvanta::test::expectThat;
 using payvanta::test::ModalWatchdog;
 using payvanta::test::ScriptedBoxes;
 using payvanta::ui::qt::MainWindow;
@@ -68,6 +72,8 @@ private slots:
     void a_project_handed_over_during_a_dialog_waits_for_it_to_close();
     void the_status_bar_says_what_was_saved_and_why_a_project_did_not_open();
     void ctrl_tab_moves_between_tabs_and_labels_keep_a_gap();
+    void the_business_case_page_is_built_again_under_the_focus_data();
+    void the_business_case_page_is_built_again_under_the_focus();
 
 private:
     template <typename T> T* find(const QString& name) const {
@@ -284,6 +290,69 @@ void WindowFaultsTest::ctrl_tab_moves_between_tabs_and_labels_keep_a_gap() {
     }
     QCOMPARE(find<QComboBox>(QStringLiteral("cmbTrolleyNemaSize"))->accessibleName(),
              QStringLiteral("Trolley NEMA Size"));
+}
+
+void WindowFaultsTest::the_business_case_page_is_built_again_under_the_focus_data() {
+    QTest::addColumn<bool>("byClick");
+    QTest::addColumn<QString>("cost");
+    QTest::addColumn<QString>("shown");
+    // Tab out of the last input goes on into the page.
+    QTest::newRow("Tab through the inputs") << false << "50000"
+                                            << "$50,000.00";
+    QTest::newRow("a click on a value") << true << "5000"
+                                        << "$5,000.00";
+}
+
+// Leaving an input that changed builds the page again while the focus is on its way into
+// the page, or while the click that takes it there is under way: the widget it goes to must
+// live on, with the focus, and show the new figures.
+void WindowFaultsTest::the_business_case_page_is_built_again_under_the_focus() {
+    QFETCH(bool, byClick);
+    QFETCH(QString, cost);
+    QFETCH(QString, shown);
+    openExample();
+    ExpectedModal report([&](QDialog& d, QString& failures) {
+        d.activateWindow();
+        expectThat(
+            QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == d.windowHandle(); }),
+            "the report is not the focus window", failures);
+        const auto* scroll = d.findChild<QScrollArea*>(QStringLiteral("reportScrollArea"));
+        const auto focused = [] { return QApplication::focusWidget(); };
+        const QPointer<QWidget> sheet = scroll->widget();
+        QTest::keyClicks(focused(), cost);
+        QPointer<QWidget> target;
+        if (byClick) {
+            target = scroll->widget()->findChild<QLabel*>(QStringLiteral("txtDriveCost"));
+            QTest::mouseClick(target, Qt::LeftButton);
+        } else {
+            for (int i = 0; i < 7; ++i) {
+                QTest::keyClick(focused(), Qt::Key_Tab);
+            }
+            expectThat(focused()->objectName() == "txtCaseCo2Source",
+                       "Tab went to " + focused()->objectName(), failures);
+            QTest::keyClicks(focused(), QStringLiteral("EIA"));
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            target = focused();
+            expectThat(scroll->isAncestorOf(target) || target == scroll,
+                       "Tab went to " + target->objectName(), failures);
+        }
+        expectThat(test::processPostedEvents(), "events still waiting", failures);
+        expectThat(target != nullptr && focused() == target, "the focus moved on", failures);
+        // The same items: the sheet shows the new figures in place.
+        expectThat(sheet != nullptr && scroll->widget() == sheet, "the sheet was replaced",
+                   failures);
+        const auto value = [&](const char* name) {
+            const auto* label = d.findChild<QLabel*>(QLatin1String(name));
+            return label != nullptr ? label->text() : QStringLiteral("<none>");
+        };
+        expectThat(value("txtDriveCost") == shown, "cost " + value("txtDriveCost"), failures);
+        expectThat(byClick || value("txtCo2Source") == "EIA", "source " + value("txtCo2Source"),
+                   failures);
+        d.reject();
+    });
+    QVERIFY(find<QAction>(QStringLiteral("mnuBusinessCase"))->isEnabled());
+    find<QAction>(QStringLiteral("mnuBusinessCase"))->trigger();
+    QCOMPARE(report.failures(), QString());
 }
 
 PAYVANTA_QTEST_MAIN(WindowFaultsTest)

@@ -3,6 +3,7 @@
 #include "reports/report_page.h"
 
 #include <QWidget>
+#include <vector>
 
 namespace payvanta::reports::qt {
 
@@ -13,12 +14,19 @@ inline constexpr int kTwipsPerPixel = 15;
 QFont screenFont(bool bold = false);
 
 // The sheet a page is laid out on: its rules, frames and logo are painted; each label,
-// value and button is a child widget placed at the item's place.
+// value and button is a child widget placed at the item's place. The sheet keeps its own
+// copy of the page, so that it never paints one that has been replaced.
 class PageWidget : public QWidget {
     Q_OBJECT
 
 public:
     explicit PageWidget(const ReportPage& page, QWidget* parent = nullptr);
+
+    // Shows the page on this sheet when it has the same items, by name and kind in the same
+    // order: each widget takes its item's new text and place, and none is made or deleted,
+    // so that the focus, a click under way and a selection in a text that did not change
+    // all stay. False, with nothing changed, when the items differ.
+    bool showInPlace(const ReportPage& page);
 
     QSize sizeHint() const override;
 
@@ -26,9 +34,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void placeItem(const ReportItem& item);
+    QWidget* makeWidget(const ReportItem& item);
 
-    const ReportPage& page_;
+    ReportPage page_;
+    // The widget of each item of the page, in the same order; null where it is painted.
+    std::vector<QWidget*> widgets_;
 };
 
 } // namespace payvanta::reports::qt

@@ -3,6 +3,7 @@
 #include "page_widget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -75,11 +76,31 @@ void ReportWindow::addInputs(QWidget* inputs) {
 }
 
 void ReportWindow::showPage(const ReportPage& page) {
-    const int at = scroll_->verticalScrollBar()->value();
-    // The old sheet reads page_ when it paints; setWidget deletes it before it can.
     page_ = page;
+    // The page is built again while the focus moves into it or one of its values is
+    // clicked: the widget that event goes to must outlive it. The same items keep their
+    // widgets, and with them the focus and the scroll position.
+    auto* sheet = qobject_cast<PageWidget*>(scroll_->widget());
+    if (sheet->showInPlace(page_)) {
+        return;
+    }
+    // Other items need another sheet. The old one leaves at once but is deleted only once
+    // the event under way is done with it; the focus moves to its namesake on the new one.
+    const int at = scroll_->verticalScrollBar()->value();
+    QWidget* focused = QApplication::focusWidget();
+    const QString focusedName = sheet->isAncestorOf(focused) ? focused->objectName() : QString();
+    // Taken out of the scroll area it loses the focus and is hidden; it stays the window's
+    // until then.
+    scroll_->takeWidget();
+    sheet->setParent(this);
+    sheet->deleteLater();
     scroll_->setWidget(buildPage());
     scroll_->verticalScrollBar()->setValue(at);
+    if (!focusedName.isEmpty()) {
+        if (auto* namesake = scroll_->widget()->findChild<QWidget*>(focusedName)) {
+            namesake->setFocus(Qt::OtherFocusReason);
+        }
+    }
 }
 
 QAction* ReportWindow::menuItem(const QString& name, const QString& caption) {

@@ -28,7 +28,8 @@ public:
 
     // A block of inputs above the page, such as the business case's.
     void addInputs(QWidget* inputs);
-    // The page built again: shown in place of the one before, at the same scroll position.
+    // The page built again, shown in place of the one before at the same scroll position;
+    // no widget is deleted while an event may still be using it.
     void showPage(const ReportPage& page);
 
 signals:

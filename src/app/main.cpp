@@ -4,6 +4,7 @@
 
 #include "app_options.h"
 #include "files/program_folder.h"
+#include "reports/deferred_print_target.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
 #include "reports/qt/system_printer_target.h"
@@ -97,17 +98,22 @@ int main(int argc, char** argv) {
     ui::qt::MainWindow window(windowOptions, boxes);
 
     // Where printing goes, once for the run: the folder asked for, else the system's
-    // printer, else PDF files in the documents folder.
+    // printer, else PDF files in the documents folder. The system is asked at the first
+    // print, not here: its printer system is no part of start-up.
     std::unique_ptr<reports::PrintTarget> printer;
     if (!options.printToPdf.isEmpty()) {
         printer = reports::qt::PdfTarget::inFolder(options.printToPdf.toStdString());
-    } else if (reports::qt::SystemPrinterTarget::available()) {
-        printer = std::make_unique<reports::qt::SystemPrinterTarget>();
     } else {
-        const QString documents =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        printer = reports::qt::PdfTarget::inFolder(
-            QDir(documents).filePath(QStringLiteral("Payvanta Printouts")).toStdString());
+        printer = std::make_unique<reports::DeferredPrintTarget>(
+            []() -> std::unique_ptr<reports::PrintTarget> {
+                if (reports::qt::SystemPrinterTarget::available()) {
+                    return std::make_unique<reports::qt::SystemPrinterTarget>();
+                }
+                const QString documents =
+                    QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+                return reports::qt::PdfTarget::inFolder(
+                    QDir(documents).filePath(QStringLiteral("Payvanta Printouts")).toStdString());
+            });
     }
     window.form().setPrinting({printer.get(), [](const std::string& path) {
                                    return std::unique_ptr<reports::PrintTarget>(

@@ -10,6 +10,7 @@
 #include "reports/qt/system_printer_target.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
+#include "ui/qt/painted_icons_style.h"
 #include "ui/qt/qt_locale.h"
 #include "ui/qt/single_instance.h"
 #include "ui/qt/splash_form.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     // The installed menu entry, whose icon desktops show for the window. Loading the icon
     // here would cost a tenth of the start-up.
     QApplication::setDesktopFileName(QStringLiteral("com.corvanix.Payvanta"));
+    QApplication::setStyle(new ui::qt::PaintedIconsStyle);
     reports::qt::installFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 9));
 

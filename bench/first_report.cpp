@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     // As payvanta starts.
     QApplication::setStyle(new ui::qt::PaintedIconsStyle);
     reports::qt::installFontSubstitutes();
-    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 9));
+    QApplication::setFont(QFont(QFont::substitute(QStringLiteral("MS Sans Serif")), 9));
 
     CountingBoxes boxes;
     ui::qt::MainWindow::Options options;

@@ -60,7 +60,9 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("com.corvanix.Payvanta"));
     QApplication::setStyle(new ui::qt::PaintedIconsStyle);
     reports::qt::installFontSubstitutes();
-    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 9));
+    // Named by the face that stands in for it where it is missing: a missing face costs a
+    // search of the system's fonts for each size and weight the window asks for.
+    QApplication::setFont(QFont(QFont::substitute(QStringLiteral("MS Sans Serif")), 9));
 
     const QStringList arguments = QApplication::arguments().mid(1);
     const app::AppOptions options = app::parseAppOptions(arguments, QDir::currentPath());

@@ -237,8 +237,9 @@ QGroupBox* MainWindow::buildHelpFrame() {
     registerControl(nameOf({ctl::txtHelp}), page);
     page->setReadOnly(true);
     page->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // A fixed-pitch face keeps the indents of the help pages in line.
-    QFont fixed(QStringLiteral("Courier New"));
+    // A fixed-pitch face keeps the indents of the help pages in line; named by the face
+    // that stands in for it where it is missing, which is found at once.
+    QFont fixed(QFont::substitute(QStringLiteral("Courier New")));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSizeF(font().pointSizeF());
     page->setFont(fixed);

@@ -10,7 +10,7 @@
 # RUNS turns (20 by default), which holds on a busy machine better than the seconds do.
 # The processor time (user and system) is the measure of start-up; the wall seconds are
 # shown beside it. Then the first View > Summary Savings and View > Business Case of a
-# run, each in RUNS fresh runs (wall time: the report window is shown within one process).
+# run, each in RUNS fresh runs: the clock's milliseconds and the processor's.
 set -eu
 build=${1:?usage: window_startup.sh BUILD_DIR [RUNS]}
 runs=${2:-20}
@@ -80,8 +80,10 @@ cp "$project" "$work/folder/project.QVR"
 i=0
 while [ "$i" -lt "$runs" ]; do
     for item in mnuSavings mnuBusinessCase; do
-        "$firstReport" "$work/folder" "$work/folder/project.QVR" "$item" 2>>"$work/stderr" |
-            sed -n 's/^report shown ms: //p' >>"$work/$item.ms"
+        "$firstReport" "$work/folder" "$work/folder/project.QVR" "$item" \
+            >"$work/report.out" 2>>"$work/stderr"
+        sed -n 's/^report shown ms: //p' "$work/report.out" >>"$work/$item.ms"
+        sed -n 's/^processor ms: //p' "$work/report.out" >>"$work/$item.cpu-ms"
     done
     i=$((i + 1))
 done
@@ -115,7 +117,7 @@ printf 'start-up cpu, example open / bare (paired):    %.2f (at most 1.3)\n' \
     "$(median "$work/project.cpu-ratio")"
 printf 'peak memory, example open / bare (paired):     %.2f (at most 1.3)\n' \
     "$(median "$work/project.kb-ratio")"
-printf 'first View > Summary Savings, window shown:    %s ms (at most 30)\n' \
-    "$(median "$work/mnuSavings.ms")"
-printf 'first View > Business Case, window shown:      %s ms (at most 30)\n' \
-    "$(median "$work/mnuBusinessCase.ms")"
+printf 'first View > Summary Savings, window shown:    %s ms, %s ms cpu (at most 30)\n' \
+    "$(median "$work/mnuSavings.ms")" "$(median "$work/mnuSavings.cpu-ms")"
+printf 'first View > Business Case, window shown:      %s ms, %s ms cpu (at most 30)\n' \
+    "$(median "$work/mnuBusinessCase.ms")" "$(median "$work/mnuBusinessCase.cpu-ms")"

@@ -4,6 +4,7 @@
 
 #include "app_options.h"
 #include "files/program_folder.h"
+#include "reports/deferred_print_target.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
 #include "reports/qt/system_printer_target.h"
@@ -11,6 +12,7 @@
 #include "ui/qt/guarded_application.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
+#include "ui/qt/painted_icons_style.h"
 #include "ui/qt/qt_locale.h"
 #include "ui/qt/single_instance.h"
 #include "ui/qt/splash_form.h"
@@ -57,8 +59,11 @@ int run(int argc, char** argv) {
     // The installed menu entry, whose icon desktops show for the window. Loading the icon
     // here would cost a tenth of the start-up.
     QApplication::setDesktopFileName(QStringLiteral("com.corvanix.Payvanta"));
+    QApplication::setStyle(new ui::qt::PaintedIconsStyle);
     reports::qt::installFontSubstitutes();
-    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 9));
+    // Named by the face that stands in for it where it is missing: a missing face costs a
+    // search of the system's fonts for each size and weight the window asks for.
+    QApplication::setFont(QFont(QFont::substitute(QStringLiteral("MS Sans Serif")), 9));
 
     const QStringList arguments = QApplication::arguments().mid(1);
     const app::AppOptions options = app::parseAppOptions(arguments, QDir::currentPath());
@@ -106,17 +111,22 @@ int run(int argc, char** argv) {
     ui::qt::MainWindow window(windowOptions, boxes);
 
     // Where printing goes, once for the run: the folder asked for, else the system's
-    // printer, else PDF files in the documents folder.
+    // printer, else PDF files in the documents folder. The system is asked at the first
+    // print, not here: its printer system is no part of start-up.
     std::unique_ptr<reports::PrintTarget> printer;
     if (!options.printToPdf.isEmpty()) {
         printer = reports::qt::PdfTarget::inFolder(options.printToPdf.toStdString());
-    } else if (reports::qt::SystemPrinterTarget::available()) {
-        printer = std::make_unique<reports::qt::SystemPrinterTarget>();
     } else {
-        const QString documents =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        printer = reports::qt::PdfTarget::inFolder(
-            QDir(documents).filePath(QStringLiteral("Payvanta Printouts")).toStdString());
+        printer = std::make_unique<reports::DeferredPrintTarget>(
+            []() -> std::unique_ptr<reports::PrintTarget> {
+                if (reports::qt::SystemPrinterTarget::available()) {
+                    return std::make_unique<reports::qt::SystemPrinterTarget>();
+                }
+                const QString documents =
+                    QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+                return reports::qt::PdfTarget::inFolder(
+                    QDir(documents).filePath(QStringLiteral("Payvanta Printouts")).toStdString());
+            });
     }
     window.form().setPrinting({printer.get(), [](const std::string& path) {
                                    return std::unique_ptr<reports::PrintTarget>(

@@ -56,6 +56,7 @@ private slots:
     void the_tab_key_goes_down_each_frame_past_the_computed_step_to_the_buttons();
     void the_form_starts_on_the_help_page_with_only_the_start_commands();
     void opening_a_project_fills_the_widgets_and_each_typed_key_is_filtered_and_counted();
+    void a_frame_is_made_when_its_tab_is_first_shown_with_what_was_written_to_it();
     void a_wrong_value_left_by_the_tab_key_or_a_tab_click_gets_its_message_and_the_focus();
     void a_check_that_sends_the_focus_back_sets_off_no_other_check();
     void opening_the_view_menu_leaves_the_field_being_edited();
@@ -248,6 +249,33 @@ void MainWindowTest::
     QCOMPARE(lifts->text(), QStringLiteral("0"));
     QCOMPARE(boxes->messages, QStringList());
     QCOMPARE(QApplication::focusWidget(), lifts);
+}
+
+// Opening a project makes only the frame it shows; the others wait for their tab, and
+// then show what the project wrote to them meanwhile (texts, list items, enabled state).
+void MainWindowTest::a_frame_is_made_when_its_tab_is_first_shown_with_what_was_written_to_it() {
+    openExample();
+    QVERIFY(window->findChild<QLineEdit*>(QStringLiteral("txtContactElec")) == nullptr);
+    QVERIFY(window->findChild<QComboBox*>(QStringLiteral("cmbHoistMotor")) == nullptr);
+
+    window->findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(ui::tab::Hoist - 1);
+    auto* motor = window->findChild<QComboBox*>(QStringLiteral("cmbHoistMotor"));
+    QVERIFY(motor != nullptr && motor->isVisible());
+    QCOMPARE(motor->currentText(), QStringLiteral("Frame 816 Motor 135HP \u00BD Hour Rating"));
+    QVERIFY(motor->count() > 1);
+    QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtHoistFPMHoist"))->text(),
+             QStringLiteral("25"));
+    QVERIFY(window->findChild<QGroupBox*>(QStringLiteral("Frame1(3)"))->isEnabled());
+    QVERIFY(window->findChild<QLineEdit*>(QStringLiteral("txtContactElec")) == nullptr);
+
+    window->findChild<QTabBar*>(QStringLiteral("TabStrip1"))
+        ->setCurrentIndex(ui::tab::InventoryCosts - 1);
+    auto* tipLife = window->findChild<QLineEdit*>(QStringLiteral("txtContactElec"));
+    QVERIFY(tipLife != nullptr && tipLife->isVisible());
+    QCOMPARE(tipLife->text(), QStringLiteral("100000"));
+    QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("cmbBrakeSize"))->currentText(),
+             QStringLiteral("23"));
+    QCOMPARE(boxes->messages, QStringList());
 }
 
 void MainWindowTest::

@@ -98,7 +98,7 @@ void MainWindow::registerControl(const QString& name, QObject* object) {
 
 QObject* MainWindow::control(const QString& name) {
     QObject* found = controls_.value(name);
-    if (found == nullptr && !dataFramesMade_) {
+    if (found == nullptr && !allFramesMade()) {
         ensureDataFrames();
         found = controls_.value(name);
     }
@@ -106,6 +106,16 @@ QObject* MainWindow::control(const QString& name) {
         qWarning("Payvanta: no control named %ls", qUtf16Printable(name));
     }
     return found;
+}
+
+void MainWindow::write(const QString& name, std::function<void(QObject*)> change) {
+    if (QObject* target = controls_.value(name)) {
+        change(target);
+    } else if (!allFramesMade()) {
+        waiting_[name].push_back(std::move(change));
+    } else {
+        control(name); // unknown: logged
+    }
 }
 
 void MainWindow::bindField(QWidget* widget, ControlRef control) {
@@ -214,48 +224,51 @@ bool MainWindow::event(QEvent* event) {
 // ---- The view ---------------------------------------------------------------------
 
 void MainWindow::setText(ControlRef control, std::string_view text) {
-    QObject* target = this->control(nameOf(control));
-    const QString value = toQt(text);
-    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
-        if (edit->text() != value) {
-            edit->setText(value);
-            // A text written by the program shows from its start, minus sign included,
-            // unless the user is typing in the field.
-            if (!edit->hasFocus()) {
-                edit->setCursorPosition(0);
+    write(nameOf(control), [value = toQt(text)](QObject* target) {
+        if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+            if (edit->text() != value) {
+                edit->setText(value);
+                // A text written by the program shows from its start, minus sign included,
+                // unless the user is typing in the field.
+                if (!edit->hasFocus()) {
+                    edit->setCursorPosition(0);
+                }
             }
-        }
-    } else if (auto* combo = qobject_cast<QComboBox*>(target)) {
-        const QSignalBlocker block(combo);
-        if (combo->isEditable()) {
-            if (combo->currentText() != value) {
-                combo->setEditText(value);
+        } else if (auto* combo = qobject_cast<QComboBox*>(target)) {
+            const QSignalBlocker block(combo);
+            if (combo->isEditable()) {
+                if (combo->currentText() != value) {
+                    combo->setEditText(value);
+                }
+            } else {
+                combo->setCurrentIndex(combo->findText(value));
             }
-        } else {
-            combo->setCurrentIndex(combo->findText(value));
+        } else if (auto* label = qobject_cast<QLabel*>(target)) {
+            label->setText(value);
+        } else if (auto* page = qobject_cast<QPlainTextEdit*>(target)) {
+            page->setPlainText(
+                QString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         }
-    } else if (auto* label = qobject_cast<QLabel*>(target)) {
-        label->setText(value);
-    } else if (auto* page = qobject_cast<QPlainTextEdit*>(target)) {
-        page->setPlainText(withLineFeeds(text));
-    }
+    });
 }
 
 void MainWindow::setListItems(std::string_view list, const std::vector<std::string>& items) {
-    auto* combo = qobject_cast<QComboBox*>(control(toQt(list)));
-    if (combo == nullptr) {
-        return;
-    }
-    const QSignalBlocker block(combo);
-    const QString text = combo->currentText();
-    combo->clear();
-    for (const auto& item : items) {
-        combo->addItem(toQt(item));
-    }
-    if (combo->isEditable()) {
-        combo->setCurrentIndex(-1);
-        combo->setEditText(text);
-    }
+    write(toQt(list), [items](QObject* target) {
+        auto* combo = qobject_cast<QComboBox*>(target);
+        if (combo == nullptr) {
+            return;
+        }
+        const QSignalBlocker block(combo);
+        const QString text = combo->currentText();
+        combo->clear();
+        for (const auto& item : items) {
+            combo->addItem(toQt(item));
+        }
+        if (combo->isEditable()) {
+            combo->setCurrentIndex(-1);
+            combo->setEditText(text);
+        }
+    });
 }
 
 void MainWindow::showMessage(std::string_view text) {
@@ -303,9 +316,7 @@ void MainWindow::selectTab(int tabIndex) {
 }
 
 void MainWindow::showFrame(int frameIndex) {
-    if (frameIndex > 1) {
-        ensureDataFrames();
-    }
+    ensureFrame(frameIndex);
     // Hiding the frame that holds the focus moves the focus: that is not the user leaving.
     const LeaveChecks::FormMovesFocus moving(leaveChecks_);
     frames_->setCurrentIndex(frameIndex - 1);
@@ -319,16 +330,13 @@ void MainWindow::setFocus(ControlRef control) {
 }
 
 void MainWindow::setEnabled(ControlRef control, bool enabled) {
-    if (control.name == ctl::Frame1 && control.index > 1 && !dataFramesMade_) {
-        pendingFrameEnabled_.insert(control.index, enabled);
-        return;
-    }
-    QObject* target = this->control(nameOf(control));
-    if (auto* action = qobject_cast<QAction*>(target)) {
-        action->setEnabled(enabled);
-    } else if (auto* widget = qobject_cast<QWidget*>(target)) {
-        widget->setEnabled(enabled);
-    }
+    write(nameOf(control), [enabled](QObject* target) {
+        if (auto* action = qobject_cast<QAction*>(target)) {
+            action->setEnabled(enabled);
+        } else if (auto* widget = qobject_cast<QWidget*>(target)) {
+            widget->setEnabled(enabled);
+        }
+    });
 }
 
 void MainWindow::setChecked(ControlRef menuItem, bool checked) {
@@ -338,14 +346,16 @@ void MainWindow::setChecked(ControlRef menuItem, bool checked) {
 }
 
 void MainWindow::setFont(ControlRef control, std::string_view fontName) {
-    if (auto* widget = qobject_cast<QWidget*>(this->control(nameOf(control)))) {
-        QFont font = widget->font();
-        font.setFamily(toQt(fontName));
-        widget->setFont(font);
-        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            combo->view()->setFont(font);
+    write(nameOf(control), [family = toQt(fontName)](QObject* target) {
+        if (auto* widget = qobject_cast<QWidget*>(target)) {
+            QFont font = widget->font();
+            font.setFamily(family);
+            widget->setFont(font);
+            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                combo->view()->setFont(font);
+            }
         }
-    }
+    });
 }
 
 void MainWindow::setProgressVisible(bool visible) {

@@ -7,9 +7,11 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -112,9 +114,14 @@ private:
     QWidget* buildCommandButtons();
     QWidget* buildStatusArea();
     QGroupBox* frame(int index);
-    // Frames 2 to 6 are not seen at start: they are made when first needed, which keeps
-    // start-up short. Until then their places in the stack hold empty pages.
+    // Frames 2 to 6 are not seen at start, and after a project opens only the one shown is:
+    // each is made when it is first shown or one of its controls is asked for, which keeps
+    // start-up and opening short. Until then its place in the stack holds an empty page.
+    void ensureFrame(int index);
     void ensureDataFrames();
+    bool allFramesMade() const;
+    // Writes to a control; one of a frame not made yet waits, in order, until it is made.
+    void write(const QString& name, std::function<void(QObject*)> change);
     void setTabOrderTopToBottom();
 
     // Each makes the widget of a field, names it, binds its events and adds it with its
@@ -139,9 +146,10 @@ private:
     QHash<QString, QObject*> controls_;
     // The field each input widget shows (a list's text part included).
     QHash<const QWidget*, std::pair<std::string, int>> fieldWidgets_;
-    bool dataFramesMade_ = false;
-    // The enabled state set for a data frame before it was made.
-    QHash<int, bool> pendingFrameEnabled_;
+    // Whether each frame (1 to 6) has been made; the help frame is made with the window.
+    std::array<bool, 6> frameMade_{true, false, false, false, false, false};
+    // The writes waiting for the frame of their control, by control name.
+    QHash<QString, std::vector<std::function<void(QObject*)>>> waiting_;
     QList<QWidget*> focusOrder_;
     QTabBar* tabs_ = nullptr;
     QStackedWidget* frames_ = nullptr;

@@ -26,6 +26,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace payvanta::ui::qt {
 
@@ -191,24 +192,51 @@ QWidget* MainWindow::buildCentre() {
     return centre;
 }
 
-void MainWindow::ensureDataFrames() {
-    if (dataFramesMade_) {
+void MainWindow::ensureFrame(int index) {
+    if (index < 2 || index > 6 || frameMade_[index - 1]) {
         return;
     }
-    dataFramesMade_ = true;
+    frameMade_[index - 1] = true;
+    QGroupBox* made = index == tab::ProjectInformation ? buildProjectFrame()
+                      : index == tab::InventoryCosts
+                          ? buildInventoryFrame()
+                          : buildMotionFrame(kMotions[index - tab::Hoist]);
     const int shown = frames_->currentIndex();
-    QGroupBox* made[] = {buildProjectFrame(), buildMotionFrame(Motion::Hoist),
-                         buildMotionFrame(Motion::Trolley), buildMotionFrame(Motion::Bridge),
-                         buildInventoryFrame()};
-    for (int i = 0; i < 5; ++i) {
-        QWidget* placeholder = frames_->widget(i + 1);
-        frames_->insertWidget(i + 1, made[i]);
-        frames_->removeWidget(placeholder);
-        delete placeholder;
-        made[i]->setEnabled(pendingFrameEnabled_.value(i + 2, true));
-    }
+    QWidget* placeholder = frames_->widget(index - 1);
+    frames_->insertWidget(index - 1, made);
+    frames_->removeWidget(placeholder);
+    delete placeholder;
     frames_->setCurrentIndex(shown);
     setTabOrderTopToBottom();
+
+    // What was written to its controls before, in the order written.
+    for (auto it = waiting_.begin(); it != waiting_.end();) {
+        QObject* target = controls_.value(it.key());
+        if (target == nullptr) {
+            ++it;
+            continue;
+        }
+        for (const auto& change : it.value()) {
+            change(target);
+        }
+        it = waiting_.erase(it);
+    }
+    if (allFramesMade()) {
+        for (auto it = waiting_.cbegin(); it != waiting_.cend(); ++it) {
+            qWarning("Payvanta: no control named %ls", qUtf16Printable(it.key()));
+        }
+        waiting_.clear();
+    }
+}
+
+void MainWindow::ensureDataFrames() {
+    for (int index = 2; index <= 6; ++index) {
+        ensureFrame(index);
+    }
+}
+
+bool MainWindow::allFramesMade() const {
+    return std::all_of(frameMade_.begin(), frameMade_.end(), [](bool made) { return made; });
 }
 
 void MainWindow::setTabOrderTopToBottom() {
@@ -237,8 +265,9 @@ QGroupBox* MainWindow::buildHelpFrame() {
     registerControl(nameOf({ctl::txtHelp}), page);
     page->setReadOnly(true);
     page->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // A fixed-pitch face keeps the indents of the help pages in line.
-    QFont fixed(QStringLiteral("Courier New"));
+    // A fixed-pitch face keeps the indents of the help pages in line; named by the face
+    // that stands in for it where it is missing, which is found at once.
+    QFont fixed(QFont::substitute(QStringLiteral("Courier New")));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSizeF(font().pointSizeF());
     page->setFont(fixed);

@@ -1,0 +1,100 @@
+#include "painted_icons_style.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+#include <QStyleOption>
+#include <algorithm>
+
+namespace payvanta::ui::qt {
+
+namespace {
+
+// The menu bar's overflow arrow, "»": two chevrons pointing right, in the colour of a
+// button's text, drawn at whatever size it is asked for.
+class OverflowArrowEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const qreal side = std::min(rect.width(), rect.height());
+        const QPalette::ColorGroup group =
+            mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active;
+        QPen pen(QGuiApplication::palette().color(group, QPalette::ButtonText));
+        pen.setWidthF(std::max<qreal>(1.0, side / 8));
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+
+        // Each chevron a quarter of the side wide and half of it high, the two a quarter
+        // apart, centred in the rectangle.
+        const QPointF centre = QRectF(rect).center();
+        const qreal half = side / 4;
+        QPainterPath arrows;
+        for (const qreal x : {-side / 4, 0.0}) {
+            arrows.moveTo(centre + QPointF(x, -half));
+            arrows.lineTo(centre + QPointF(x + side / 4, 0));
+            arrows.lineTo(centre + QPointF(x, half));
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawPath(arrows);
+        painter->restore();
+    }
+
+    QIconEngine* clone() const override { return new OverflowArrowEngine; }
+};
+
+// Fusion's group box frame as its image has it, in the rectangle the frame takes: a
+// rounded outline of translucent grey, one pixel in from the edge, a faint shade just
+// inside it and a fainter one over the rest.
+void drawGroupBoxFrame(QPainter* painter, const QRect& frame) {
+    const QRectF outline = QRectF(frame).adjusted(1.5, 1.5, -0.5, -0.5);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->fillRect(outline.adjusted(0.5, 0.5, -0.5, -0.5), QColor(0, 0, 0, 0x03));
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QColor(0, 0, 0, 0x04));
+    painter->drawRoundedRect(outline.adjusted(1, 1, -1, -1), 1, 1);
+    painter->setPen(QColor(0x75, 0x75, 0x75, 0x32));
+    painter->drawRoundedRect(outline, 1.3, 1.3);
+    painter->restore();
+}
+
+bool isFusion(const QStyle* style) {
+    return style != nullptr &&
+           style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QIcon PaintedIconsStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                                      const QWidget* widget) const {
+    if (standardIcon == SP_ToolBarHorizontalExtensionButton) {
+        return QIcon(new OverflowArrowEngine);
+    }
+    return QProxyStyle::standardIcon(standardIcon, option, widget);
+}
+
+void PaintedIconsStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                      QPainter* painter, const QWidget* widget) const {
+    if (element != PE_FrameGroupBox || !isFusion(baseStyle())) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // Fusion's own room above the frame: the title's, unless the box has neither title nor
+    // check box.
+    constexpr int kTopMargin = 3;
+    int top = kTopMargin;
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    if (box == nullptr || box->isCheckable() || !box->title().isEmpty()) {
+        top += std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
+                        option->fontMetrics.height());
+    }
+    drawGroupBoxFrame(painter, option->rect.adjusted(0, top, 0, 0));
+}
+
+} // namespace payvanta::ui::qt

@@ -3,6 +3,7 @@
 #include "model/number_text.h"
 
 #include <cmath>
+#include <map>
 
 namespace payvanta::cli {
 
@@ -70,7 +71,27 @@ std::optional<double> numberOption(const std::optional<std::string>& text, bool 
     return value && valid(*value) ? value : std::nullopt;
 }
 
+// Two project files that --pdf-dir would write to one PDF file ("a/x.QVR" and
+// "b/x.qvr"): the second would replace the first's pages, so neither is written.
+std::optional<std::string> samePdfFile(const std::vector<std::string>& files,
+                                       const std::filesystem::path& folder) {
+    std::map<std::filesystem::path, const std::string*> written;
+    for (const std::string& file : files) {
+        const std::filesystem::path pdf = pdfDirFile(folder, file);
+        const auto [first, added] = written.emplace(pdf, &file);
+        if (!added) {
+            return "\"" + *first->second + "\" and \"" + file + "\" would both be written to \"" +
+                   pdf.string() + "\"";
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::filesystem::path pdfDirFile(const std::filesystem::path& folder, const std::string& file) {
+    return folder / (std::filesystem::path(file).stem().string() + ".pdf");
+}
 
 ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
     CalcOptions o;
@@ -165,6 +186,11 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
     }
     if (!o.help && !o.version && o.files.empty()) {
         return {std::nullopt, "no project file given"};
+    }
+    if (o.pdfFolder) {
+        if (auto clash = samePdfFile(o.files, *o.pdfFolder)) {
+            return {std::nullopt, std::move(*clash)};
+        }
     }
     return {o, {}};
 }

@@ -3,6 +3,7 @@
 #include "model/business_case_inputs.h"
 #include "reports/business_case_text.h"
 
+#include <map>
 #include <utility>
 
 namespace payvanta::cli {
@@ -76,7 +77,27 @@ std::optional<double> caseOption(const std::optional<std::string>& text, CaseInp
     return checked.state == InputState::Valid ? std::optional<double>(checked.value) : std::nullopt;
 }
 
+// Two project files that --pdf-dir would write to one PDF file ("a/x.QVR" and
+// "b/x.qvr"): the second would replace the first's pages, so neither is written.
+std::optional<std::string> samePdfFile(const std::vector<std::string>& files,
+                                       const std::filesystem::path& folder) {
+    std::map<std::filesystem::path, const std::string*> written;
+    for (const std::string& file : files) {
+        const std::filesystem::path pdf = pdfDirFile(folder, file);
+        const auto [first, added] = written.emplace(pdf, &file);
+        if (!added) {
+            return "\"" + *first->second + "\" and \"" + file + "\" would both be written to \"" +
+                   pdf.string() + "\"";
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::filesystem::path pdfDirFile(const std::filesystem::path& folder, const std::string& file) {
+    return folder / (std::filesystem::path(file).stem().string() + ".pdf");
+}
 
 ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
     CalcOptions o;
@@ -162,6 +183,11 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
     }
     if (!o.help && !o.version && o.files.empty()) {
         return {std::nullopt, "no project file given"};
+    }
+    if (o.pdfFolder) {
+        if (auto clash = samePdfFile(o.files, *o.pdfFolder)) {
+            return {std::nullopt, std::move(*clash)};
+        }
     }
     return {o, {}};
 }

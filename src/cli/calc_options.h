@@ -42,7 +42,13 @@ struct ParsedOptions {
     std::string error;
 };
 
+// The options, or the message of what is wrong with them. Project files that --pdf-dir
+// would write to one PDF file are wrong, before anything is written.
 ParsedOptions parseCalcOptions(const std::vector<std::string>& args);
+
+// The PDF file that --pdf-dir writes for a project file: its name without the extension,
+// and ".pdf".
+std::filesystem::path pdfDirFile(const std::filesystem::path& folder, const std::string& file);
 
 extern const char* const kCalcUsage;
 

@@ -105,7 +105,7 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
         if (opened && (options.pdf || options.pdfFolder)) {
             const std::filesystem::path stem = std::filesystem::path(path).stem();
             const std::filesystem::path file =
-                options.pdf ? *options.pdf : *options.pdfFolder / (stem.string() + ".pdf");
+                options.pdf ? *options.pdf : pdfDirFile(*options.pdfFolder, path);
             // One report page when one is named, else the seven pages of Print All.
             const std::string job = options.report ? std::string(reports::formName(*options.report))
                                                    : std::string("Print All");

@@ -225,8 +225,9 @@ void removeStaleCopies(const fs::path& path) {
 // could not have the file's owner and group: the file itself is overwritten, which keeps
 // them. Its old content goes to a backup in the temporary folder first and is put back
 // if the new content cannot be written.
-std::optional<Failure> writeInPlace(const fs::path& path, std::string_view bytes) {
-    Descriptor fd(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+std::optional<Failure> writeInPlace(const fs::path& path, std::string_view bytes, LinkAtName link) {
+    const int noFollow = link == LinkAtName::Replace ? O_NOFOLLOW : 0;
+    Descriptor fd(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | noFollow));
     struct stat st {};
     if (!fd || ::fstat(fd.get(), &st) != 0) {
         return systemFailure(errno);
@@ -322,29 +323,36 @@ Result<std::string> readSmallTextFile(const fs::path& path, std::size_t maxBytes
 namespace {
 
 // The save of replaceFileAtomically: the failure, without its path, when it fails.
-std::optional<Failure> replaceFile(const fs::path& linkOrPath, std::string_view bytes) {
+std::optional<Failure> replaceFile(const fs::path& linkOrPath, std::string_view bytes,
+                                   LinkAtName link) {
     std::error_code ec;
-    // Through a link, the file it points at is replaced and the link stays a link.
     fs::path path = linkOrPath;
-    if (fs::is_symlink(fs::symlink_status(linkOrPath, ec))) {
+    if (link == LinkAtName::Follow && fs::is_symlink(fs::symlink_status(linkOrPath, ec))) {
         auto target = fs::canonical(linkOrPath, ec);
         if (!ec) {
             path = std::move(target);
         }
     }
+    // Replacing a link, the link's own entry is looked at, never what it points at: it is
+    // no old file whose permissions and owner the new one would keep.
     struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) {
+    const bool there = (link == LinkAtName::Replace ? ::lstat(path.c_str(), &old)
+                                                    : ::stat(path.c_str(), &old)) == 0;
+    if (there && S_ISDIR(old.st_mode)) {
         return ownFailure("it is a folder, not a file");
     }
+    if (there && !S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode)) {
+        return ownFailure("it is not a regular file");
+    }
+    const bool exists = there && S_ISREG(old.st_mode);
     removeStaleCopies(path);
     // The copy has the old file's permissions from the start (the umask can only narrow
     // them), so that it never shows the content to more people than the file did.
     const mode_t mode = exists ? (old.st_mode & 07777) : 0666;
     TemporaryCopy copy(path, mode & 0777);
     if (copy.fd() < 0) {
-        if (exists && S_ISREG(old.st_mode) && folderTakesNoNewFile(copy.error())) {
-            return writeInPlace(path, bytes);
+        if (exists && folderTakesNoNewFile(copy.error())) {
+            return writeInPlace(path, bytes, link);
         }
         return systemFailure(copy.error());
     }
@@ -354,7 +362,7 @@ std::optional<Failure> replaceFile(const fs::path& linkOrPath, std::string_view 
         if (::fchown(copy.fd(), old.st_uid, old.st_gid) != 0) {
             const int err = errno;
             copy.discard();
-            return err == EPERM ? writeInPlace(path, bytes) : systemFailure(err);
+            return err == EPERM ? writeInPlace(path, bytes, link) : systemFailure(err);
         }
         // Exactly the old permissions: the umask narrowed them, a change of owner may
         // have cleared the set-id bits.
@@ -376,8 +384,9 @@ std::optional<Failure> replaceFile(const fs::path& linkOrPath, std::string_view 
 
 } // namespace
 
-std::optional<Failure> replaceFileAtomically(const fs::path& path, std::string_view bytes) {
-    auto failure = replaceFile(path, bytes);
+std::optional<Failure> replaceFileAtomically(const fs::path& path, std::string_view bytes,
+                                             LinkAtName link) {
+    auto failure = replaceFile(path, bytes, link);
     if (failure) {
         failure->path = path.string();
     }

@@ -5,17 +5,24 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace payvanta::reports {
 
-// Why printing failed: the printer's own error, or any other failure with its number
-// and description (a PDF file that cannot be written: the system's error number and
-// reason).
+// Why printing failed: the printer's own error; a PDF file that could not be written,
+// with the system's error number, its reason and where it was to go; or any other
+// failure with its number and description.
 struct PrintFailure {
-    enum class Kind { Printer, Other };
-    Kind kind = Kind::Printer;
-    int number = 0;
+    enum class Kind { Printer, Other, File };
+    PrintFailure(Kind kind, int number, std::string description, std::string place = {})
+        : kind(kind), number(number), description(std::move(description)), place(std::move(place)) {
+    }
+
+    Kind kind;
+    int number;
     std::string description;
+    // Of a file that could not be written: its folder, or the file the user chose.
+    std::string place;
 };
 
 // Where printed pages go: the system's printer, or PDF files. Each print command is one

@@ -131,6 +131,9 @@ void PrintRuns::run(reports::PrintTarget& target, std::string_view command,
             if (const auto failure = target.beginJob(jobName(command))) {
                 report(*failure);
                 failed = true;
+                if (failure->kind == reports::PrintFailure::Kind::File) {
+                    break; // a PDF file that cannot be had for one page cannot for the next
+                }
                 continue; // the next page tries again
             }
             begun = true;

@@ -24,7 +24,8 @@ enum class ReportPrint { Print, PrintOld, PrintForm };
 
 // The print runs of the main form and its reports: which pages each command prints, in
 // which font, and what the user is told. A failing page is reported with the program's
-// message and the run goes on with the next page.
+// message and the run goes on with the next page; a PDF file that cannot be written is
+// reported once, and ends the run.
 class PrintRuns {
 public:
     PrintRuns(FormContext& form, reports::Clock clock) : form_(form), clock_(std::move(clock)) {}

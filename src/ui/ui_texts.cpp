@@ -145,6 +145,10 @@ std::string printFailure(const reports::PrintFailure& failure) {
         return "Unable to print, the following error was encountered. \n\n"
                "     Run time error 482 Printer error.\n\nHit OK to continue.";
     }
+    if (failure.kind == reports::PrintFailure::Kind::File) {
+        return "The PDF could not be written to " + failure.place + ": " + failure.description +
+               ".";
+    }
     return std::to_string(failure.number) + failure.description +
            " Please make a note of this and hit OK to continue.";
 }

@@ -81,8 +81,9 @@ std::string cannotUseName(std::string_view name, const files::FileNameProblem& p
 // A reference table, or a row of one, that was left out.
 std::string tableProblem(const files::TableProblem& problem);
 
-// A print that failed: the printer's error 482, or any other failure by its number and
-// description.
+// A print that failed: the printer's error 482; a PDF file that could not be written,
+// by where it was to go and why ("The PDF could not be written to /home/ann/Printouts:
+// Permission denied."); or any other failure by its number and description.
 std::string printFailure(const reports::PrintFailure& failure);
 // Where a print went, for the status bar.
 std::string printedTo(std::string_view destination, bool file);

@@ -39,6 +39,11 @@ TEST(CalcOptions, a_bad_command_line_is_refused_with_its_reason) {
         {{"--locale", ".", "crane.QVR"}, "unknown locale \".\""},
         {{"--locale", "@", "crane.QVR"}, "unknown locale \"@\""},
         {{"--jsn", "crane.QVR"}, "unknown option \"--jsn\""},
+        // Two project files of one name would write one PDF file, the second over the first.
+        {{"--pdf-dir", "out", "a/x.QVR", "b/x.QVR", "a/x.qvr"},
+         "\"a/x.QVR\" and \"b/x.QVR\" would both be written to \"out/x.pdf\""},
+        {{"--pdf-dir", "out", "x.QVR", "y.QVR", "x.qvr"},
+         "\"x.QVR\" and \"x.qvr\" would both be written to \"out/x.pdf\""},
     };
     for (const auto& [args, reason] : cases) {
         const auto parsed = parseCalcOptions(args);

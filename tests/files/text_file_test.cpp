@@ -1,4 +1,5 @@
 #include "files/text_file.h"
+#include "support/as_unprivileged.h"
 #include "support/temp_folder.h"
 
 #include <chrono>
@@ -6,15 +7,15 @@
 #include <fcntl.h>
 #include <functional>
 #include <future>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace payvanta;
+using payvanta::test::asUnprivileged;
+using payvanta::test::kNobody;
 using payvanta::test::readBytes;
 using payvanta::test::TempFolder;
 using payvanta::test::writeBytes;
@@ -23,7 +24,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kLimit = 1024 * 1024;
-constexpr uid_t kNobody = 65534;
 
 std::set<std::string> filesIn(const fs::path& folder) {
     std::set<std::string> names;
@@ -35,32 +35,6 @@ std::set<std::string> filesIn(const fs::path& folder) {
 
 std::string reasonOf(const std::optional<files::Failure>& failure) {
     return failure ? failure->reason : std::string();
-}
-
-// Runs the body in a child process as a user whom permissions stop: "nobody" when the tests
-// run as root. The body says what went wrong, or nothing.
-std::string asUnprivileged(const std::function<std::string()>& body) {
-    int pipe[2];
-    if (::pipe(pipe) != 0) {
-        return "no pipe";
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped = ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 &&
-                                                  ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
-        const std::string result = dropped ? body() : "cannot become nobody";
-        const bool written = ::write(pipe[1], result.data(), result.size()) >= 0;
-        ::_exit(written ? 0 : 1);
-    }
-    ::close(pipe[1]);
-    std::string result;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;) {
-        result.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(pipe[0]);
-    ::waitpid(child, nullptr, 0);
-    return result;
 }
 
 struct stat statOf(const fs::path& path) {
@@ -129,6 +103,52 @@ TEST(ReplaceFileAtomically, fails_on_a_folder_of_that_name_leaving_it_and_no_tem
     EXPECT_EQ(reasonOf(files::replaceFileAtomically(t / "p.QVR", "A = 1\r\n")),
               "it is a folder, not a file");
     EXPECT_EQ(filesIn(t.path()), (std::set<std::string>{"p.QVR", "p.QVR/inside"}));
+}
+
+TEST(ReplaceFileAtomically, leaves_a_fifo_in_its_place_as_it_is_also_behind_a_link) {
+    TempFolder t;
+    ASSERT_EQ(::mkfifo((t / "fifo").c_str(), 0600), 0);
+    fs::create_symlink(t / "fifo", t / "link");
+    for (const char* name : {"fifo", "link"}) {
+        EXPECT_EQ(reasonOf(files::replaceFileAtomically(t / name, "%PDF")),
+                  "it is not a regular file");
+    }
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(t / "fifo")));
+    EXPECT_EQ(filesIn(t.path()), (std::set<std::string>{"fifo", "link"}));
+}
+
+TEST(ReplaceFileAtomically, replacing_a_link_keeps_what_it_points_at_even_where_no_file_is_made) {
+    TempFolder t;
+    ASSERT_EQ(::chmod(t.path().c_str(), 0755), 0);
+    fs::create_directories(t / "mine");
+    fs::create_directories(t / "shared");
+    writeBytes(t / "mine" / "notes", "kept");
+    ASSERT_EQ(::chmod((t / "mine" / "notes").c_str(), 0666), 0);
+    fs::create_symlink(t / "mine" / "notes", t / "shared" / "a.pdf");
+    fs::create_symlink(t / "mine" / "new", t / "shared" / "b.pdf"); // points nowhere yet
+    ASSERT_EQ(::mkfifo((t / "shared" / "fifo").c_str(), 0600), 0);
+    fs::create_symlink(t / "shared" / "fifo", t / "shared" / "c.pdf");
+    for (const char* name : {"a.pdf", "b.pdf", "c.pdf"}) {
+        const fs::path pdf = t / "shared" / name;
+        EXPECT_EQ(files::replaceFileAtomically(pdf, "%PDF", files::LinkAtName::Replace),
+                  std::nullopt);
+        // Read only as a file: through a link to the FIFO, reading would wait for a writer.
+        ASSERT_TRUE(fs::is_regular_file(fs::symlink_status(pdf))) << pdf;
+        EXPECT_EQ(readBytes(pdf), "%PDF");
+    }
+    EXPECT_EQ(readBytes(t / "mine" / "notes"), "kept");
+    EXPECT_EQ(filesIn(t / "mine"), std::set<std::string>{"notes"});
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(t / "shared" / "fifo")));
+    // A folder that takes no new file: the link cannot be replaced, and is not written
+    // through either (as the folder's file would be, in place).
+    fs::create_symlink(t / "mine" / "notes", t / "mine" / "d.pdf");
+    ASSERT_EQ(::chmod((t / "mine").c_str(), 0755), 0);
+    EXPECT_EQ(asUnprivileged([&] {
+                  return reasonOf(files::replaceFileAtomically(t / "mine" / "d.pdf", "%PDF",
+                                                               files::LinkAtName::Replace));
+              }),
+              "Permission denied");
+    EXPECT_EQ(readBytes(t / "mine" / "notes"), "kept");
 }
 
 TEST(ReplaceFileAtomically, keeps_owner_group_and_mode_and_removes_the_copies_of_a_crashed_save) {

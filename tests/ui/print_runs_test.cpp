@@ -182,6 +182,18 @@ TEST_F(PrintRunsTest, a_job_that_cannot_begin_is_tried_again_for_the_next_page) 
               V{"13Permission denied Please make a note of this and hit OK to continue."});
 }
 
+TEST_F(PrintRunsTest, an_unwritable_pdf_folder_is_told_once_by_name_and_ends_the_run) {
+    printer.failBegin = 1;
+    printer.failure = {PrintFailure::Kind::File, 13, "Permission denied", "/home/ann/Printouts"};
+    form.command({"cmdPrintAll"});
+    EXPECT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(printer.pages.size(), 0u);
+    EXPECT_EQ(view.messages(),
+              V{"The PDF could not be written to /home/ann/Printouts: Permission denied."});
+    EXPECT_EQ(view.linesStartingWith({"status"}), V{});
+    EXPECT_TRUE(view.enabled.at("cmdPrintAll"));
+}
+
 TEST_F(PrintRunsTest, a_report_window_prints_its_page_as_loaded_without_a_label) {
     const reports::ReportPage hoist = form.reportPage(reports::ReportForm::Hoist);
     form.printReport(hoist, ui::ReportPrint::PrintForm);

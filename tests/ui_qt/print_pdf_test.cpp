@@ -19,7 +19,9 @@
 #include <QStatusBar>
 #include <QTest>
 #include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace payvanta;
 using payvanta::test::ModalWatchdog;
@@ -73,8 +75,10 @@ private slots:
 
     void print_all_writes_the_seven_pages_in_order_with_their_labels_and_values();
     void each_page_prints_in_the_print_font_up_to_its_cap();
-    void a_folder_that_cannot_be_written_gets_the_other_message_and_no_file();
+    void a_folder_that_cannot_be_written_is_named_once_a_run_and_gets_no_file();
+    void a_project_name_too_long_for_a_pdf_name_is_told_by_the_folder();
     void save_as_pdf_writes_the_seven_pages_where_the_user_chose();
+    void save_as_pdf_replaces_a_link_not_what_it_points_at_and_refuses_a_fifo();
     void the_painter_draws_the_framed_total_and_the_logo_on_an_image();
     void the_business_case_prints_from_its_window_with_its_charts();
     void a_chart_on_an_image_has_its_bars_in_the_order_of_their_values();
@@ -152,15 +156,33 @@ void PrintPdfTest::each_page_prints_in_the_print_font_up_to_its_cap() {
     QCOMPARE(sizes, (std::vector<int>{12, 8, 10, 9, 8, 10, 10}));
 }
 
-void PrintPdfTest::a_folder_that_cannot_be_written_gets_the_other_message_and_no_file() {
+void PrintPdfTest::a_folder_that_cannot_be_written_is_named_once_a_run_and_gets_no_file() {
     const std::string blocked = (folder->path() / "Ladle.QVR" / "Printouts").string();
     printer = reports::qt::PdfTarget::inFolder(blocked);
     window->form().setPrinting({printer.get(), {}});
-    trigger("mnuPrintSummary");
+    trigger("mnuPrintAll");
     QCOMPARE(boxes->messages,
-             QStringList{"20Not a directory Please make a note of this and hit OK to continue."});
+             QStringList{QString::fromStdString("The PDF could not be written to " + blocked +
+                                                ": Not a directory.")});
     QVERIFY(QDir(printouts).entryList({QStringLiteral("*.pdf")}).isEmpty());
     QCOMPARE(window->statusBar()->currentMessage(), QString());
+}
+
+void PrintPdfTest::a_project_name_too_long_for_a_pdf_name_is_told_by_the_folder() {
+    // 230 bytes and ".QVR" make a file name; with " - Print All - " and the time, no PDF's.
+    const QString project =
+        QString::fromStdString((folder->path() / (std::string(230, 'L') + ".QVR")).string());
+    QVERIFY(QFile::copy(path("Ladle.QVR"), project));
+    window.reset();
+    window =
+        std::make_unique<MainWindow>(MainWindow::Options{{}, folder->path(), {}, {}, {}}, *boxes);
+    window->form().setPrinting({printer.get(), {}});
+    QVERIFY(window->openProjectFile(project));
+    trigger("mnuPrintAll");
+    QCOMPARE(boxes->messages, QStringList{QStringLiteral("The PDF could not be written to %1: "
+                                                         "File name too long.")
+                                              .arg(printouts)});
+    QVERIFY(QDir(printouts).entryList(QDir::Files).isEmpty());
 }
 
 void PrintPdfTest::save_as_pdf_writes_the_seven_pages_where_the_user_chose() {
@@ -178,6 +200,31 @@ void PrintPdfTest::save_as_pdf_writes_the_seven_pages_where_the_user_chose() {
     QVERIFY(suggested.endsWith(QLatin1String(".pdf")));
     QVERIFY(run(QStringLiteral("pdfinfo"), {chosen})
                 .contains(QRegularExpression(QStringLiteral("Pages:\\s+7\n"))));
+}
+
+void PrintPdfTest::save_as_pdf_replaces_a_link_not_what_it_points_at_and_refuses_a_fifo() {
+    const std::filesystem::path mine = folder->path() / "notes.txt";
+    const std::filesystem::path link = folder->path() / "link.pdf";
+    const std::filesystem::path fifo = folder->path() / "fifo.pdf";
+    test::writeBytes(mine, "kept");
+    std::filesystem::create_symlink(mine, link);
+    QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::path chosen;
+    window->setPdfChooser([&](QWidget*, const QString&) {
+        return std::optional<QString>(QString::fromStdString(chosen.string()));
+    });
+    chosen = link;
+    trigger("mnuSaveAsPdf");
+    QCOMPARE(test::readBytes(mine), std::string("kept"));
+    QVERIFY(std::filesystem::is_regular_file(std::filesystem::symlink_status(link)));
+    QVERIFY(run(QStringLiteral("pdfinfo"), {QString::fromStdString(link.string())})
+                .contains(QRegularExpression(QStringLiteral("Pages:\\s+7\n"))));
+    chosen = fifo;
+    trigger("mnuSaveAsPdf");
+    QCOMPARE(boxes->messages,
+             QStringList{QString::fromStdString("The PDF could not be written to " + fifo.string() +
+                                                ": it is not a regular file.")});
+    QVERIFY(std::filesystem::is_fifo(std::filesystem::symlink_status(fifo)));
 }
 
 void PrintPdfTest::the_painter_draws_the_framed_total_and_the_logo_on_an_image() {

@@ -1,5 +1,6 @@
 #include "pdf_target.h"
 
+#include "files/output_folder.h"
 #include "files/text_file.h"
 #include "page_painter.h"
 #include "reports/report_clock.h"
@@ -19,6 +20,10 @@ PrintFailure otherFailure(int number, std::string description) {
     return {PrintFailure::Kind::Other, number, std::move(description)};
 }
 
+PrintFailure fileFailure(const files::Failure& failure, const std::filesystem::path& place) {
+    return {PrintFailure::Kind::File, failure.error, failure.reason, place.string()};
+}
+
 } // namespace
 
 std::unique_ptr<PdfTarget> PdfTarget::inFolder(std::filesystem::path folder) {
@@ -36,17 +41,12 @@ PdfTarget::~PdfTarget() = default;
 
 std::optional<PrintFailure> PdfTarget::beginJob(std::string_view name) {
     if (folder_) {
-        std::error_code ec;
-        std::filesystem::create_directories(place_, ec);
-        if (ec) {
-            return otherFailure(ec.value(), ec.message());
-        }
         // A second job of the same name in the same second gets a number of its own.
-        const std::string base(name);
-        file_ = place_ / (base + ".pdf");
-        for (int n = 2; std::filesystem::exists(file_); ++n) {
-            file_ = place_ / (base + " (" + std::to_string(n) + ").pdf");
+        auto file = files::newFileNameIn(place_, name, ".pdf");
+        if (!file) {
+            return fileFailure(file.failure(), place_);
         }
+        file_ = std::move(*file);
     } else {
         file_ = place_;
     }
@@ -89,9 +89,12 @@ std::optional<PrintFailure> PdfTarget::endJob() {
         return std::nullopt; // no page came: no file
     }
     const QByteArray pdf = reproduciblePdf(bytes_.data());
+    // In a folder others may write to, a link planted at the file's name is replaced,
+    // never written through.
     if (const auto failure = files::replaceFileAtomically(
-            file_, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))) {
-        return otherFailure(failure->error, failure->reason);
+            file_, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+            files::LinkAtName::Replace)) {
+        return fileFailure(*failure, place_);
     }
     destination_ = file_;
     return std::nullopt;

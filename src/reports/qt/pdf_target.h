@@ -13,10 +13,13 @@ class QPdfWriter;
 namespace payvanta::reports::qt {
 
 // Printing into PDF files: each job one file, US Letter in portrait, at 1440 dots per inch.
-// The file is written whole only when the job ends, so a job that fails leaves none.
+// The file is written whole only when the job ends, so a job that fails leaves none. A
+// link at the file's name is replaced by the file, never written through; a FIFO or a
+// device there is refused. A file that cannot be written fails with Kind::File.
 class PdfTarget final : public PrintTarget {
 public:
-    // Each job a file of its own name in the folder.
+    // Each job a file of its own name in the folder (made when missing), beside what is
+    // there already.
     static std::unique_ptr<PdfTarget> inFolder(std::filesystem::path folder);
     // Every job into this one file.
     static std::unique_ptr<PdfTarget> toFile(std::filesystem::path file);

@@ -4,12 +4,12 @@
 
 #include "app_options.h"
 #include "files/program_folder.h"
+#include "model/qt/qt_locale.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
 #include "reports/qt/system_printer_target.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
-#include "ui/qt/qt_locale.h"
 #include "ui/qt/single_instance.h"
 #include "ui/qt/splash_form.h"
 
@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     }
 
     ui::qt::MainWindow::Options windowOptions;
-    windowOptions.locale = ui::qt::localeConventions(QLocale::system());
+    windowOptions.locale = qt::localeConventions(QLocale::system());
     windowOptions.programFolder = *folder;
     ui::qt::MainWindow window(windowOptions, boxes);
 

@@ -72,7 +72,7 @@ std::optional<double> numberOption(const std::optional<std::string>& text, bool 
 
 } // namespace
 
-ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
+ParsedOptions parseCalcOptions(const std::vector<std::string>& args, const LocaleLookup& lookup) {
     CalcOptions o;
     bool onlyFiles = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -145,7 +145,7 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
             if (!v) {
                 return {std::nullopt, "--locale needs a locale name such as en_US"};
             }
-            const auto locale = LocaleConventions::byName(*v);
+            const auto locale = lookup(*v);
             if (!locale) {
                 return {std::nullopt, "unknown locale \"" + *v + "\""};
             }

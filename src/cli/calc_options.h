@@ -4,8 +4,10 @@
 #include "reports/report_page.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace payvanta::cli {
@@ -42,7 +44,11 @@ struct ParsedOptions {
     std::string error;
 };
 
-ParsedOptions parseCalcOptions(const std::vector<std::string>& args);
+// The conventions of a locale name, or nothing for a name that stands for no locale. The
+// program asks Qt's locale data; this library links no Qt.
+using LocaleLookup = std::function<std::optional<LocaleConventions>(std::string_view name)>;
+
+ParsedOptions parseCalcOptions(const std::vector<std::string>& args, const LocaleLookup& lookup);
 
 extern const char* const kCalcUsage;
 

@@ -2,6 +2,7 @@
 #include "calc_run.h"
 #include "documents_folder.h"
 #include "files/program_folder.h"
+#include "model/qt/qt_locale.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
 
@@ -72,7 +73,7 @@ payvanta::cli::PdfWriter pdfWriter(int& argc, char** argv,
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const auto parsed = payvanta::cli::parseCalcOptions(args);
+    const auto parsed = payvanta::cli::parseCalcOptions(args, payvanta::qt::localeConventionsNamed);
     if (!parsed.options) {
         std::cerr << "payvanta-calc: " << parsed.error << "\n\n" << payvanta::cli::kCalcUsage;
         return 2;

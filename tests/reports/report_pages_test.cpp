@@ -3,6 +3,7 @@
 #include "reports/report_builders.h"
 #include "reports/savings_text.h"
 #include "support/example_project.h"
+#include "support/locales.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -265,7 +266,7 @@ TEST_F(ReportPagesTest, the_business_case_says_in_words_why_a_figure_is_missing)
 
 class GermanReportPagesTest : public ReportPagesTest {
 protected:
-    GermanReportPagesTest() : ReportPagesTest(LocaleConventions::german()) {
+    GermanReportPagesTest() : ReportPagesTest(test::german()) {
         test::fillCompleteProject(model.record);
         model.record.set(Field::KwHrRate, "0,10");
         model.record.set(Field::NumLifts, "100");

@@ -72,22 +72,6 @@ TEST_F(ReportOutput, several_files_give_an_array_with_null_for_one_that_cannot_b
     EXPECT_TRUE(json.ends_with("\n    \"lblPage\": \"\"\n  },\n  null\n]\n")) << json;
 }
 
-TEST_F(ReportOutput, text_puts_each_item_on_the_line_of_its_top_in_the_column_of_its_place) {
-    EXPECT_EQ(run({"--report", "Maintenance", kSteelMill}), 0);
-    std::istringstream lines(out.str());
-    Texts text;
-    for (std::string line; std::getline(lines, line);) {
-        text.push_back(line);
-    }
-    ASSERT_EQ(text.size(), 18u) << out.str();
-    EXPECT_EQ(text[0], "                                Corvanix Payvanta             "
-                       "12/6/2026 8:15:03 PM ");
-    EXPECT_EQ(text[12], "  Hoist                160      320     960     1.67     104.17    3.47"
-                        "    3.46     $722.28");
-    EXPECT_EQ(text[17], "                                         Annual Maintenance Labor "
-                        "Savings Estimate = $1,596.88");
-}
-
 TEST_F(ReportOutput, a_report_name_is_one_of_the_seven_in_any_letter_case) {
     for (const char* name : {"hoist", "TROLLEY", "Bridge", "energysavings"}) {
         const auto parsed =

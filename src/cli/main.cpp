@@ -8,12 +8,24 @@
 
 #include <QGuiApplication>
 #include <QHashFunctions>
+#include <QString>
+#include <QtGlobal>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <system_error>
 
 namespace {
+
+// Qt's own messages are not this program's: where XDG_RUNTIME_DIR is not set (cron, ssh),
+// starting the font engine for PDF files warns about it, and a script that reads standard
+// error takes that for a failure. Standard error carries the program's messages alone; a
+// fatal message of Qt's still says why the program ends.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::cerr << "payvanta-calc: " << text.toStdString() << '\n';
+    }
+}
 
 // The folder of this program: where the default file and the tables lie beside it.
 std::filesystem::path programsFolder(const char* argv0) {
@@ -72,6 +84,7 @@ payvanta::cli::PdfWriter pdfWriter(int& argc, char** argv,
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    qInstallMessageHandler(quietQtMessages);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = payvanta::cli::parseCalcOptions(args, payvanta::qt::localeConventionsNamed);
     if (!parsed.options) {

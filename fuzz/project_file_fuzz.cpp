@@ -2,6 +2,7 @@
 // one (read, decoded, parsed, copied into the fields, recalculated), in the United States
 // and in Germany.
 #include "fuzz_input_file.h"
+#include "fuzz_locales.h"
 #include "ui/main_form.h"
 #include "ui/quiet_view.h"
 
@@ -11,8 +12,7 @@
 using namespace payvanta;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const LocaleConventions locales[] = {LocaleConventions::unitedStates(),
-                                                LocaleConventions::german()};
+    static const LocaleConventions locales[] = {LocaleConventions::unitedStates(), fuzzLocale(".")};
     const auto path = fuzz::writeInput("Crane.QVR", data, size);
     for (const LocaleConventions& locale : locales) {
         ui::QuietView view;

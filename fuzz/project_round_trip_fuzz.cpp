@@ -7,6 +7,7 @@
 #include "cli/json_report.h"
 #include "files/project_file.h"
 #include "fuzz_input_file.h"
+#include "fuzz_locales.h"
 #include "reports/page_text.h"
 #include "reports/terminal_text.h"
 #include "ui/main_form.h"
@@ -61,7 +62,7 @@ void writeEverything(ui::MainForm& form, const std::string& path, const LocaleCo
     std::ostringstream sink;
     for (const reports::ReportForm report : kForms) {
         const reports::ReportPage page = form.reportPage(report);
-        sink << reports::pageAsText(page);
+        sink << reports::pageAsText(page, reports::visibleControls);
         cli::writeJsonPage(sink, page, "  ");
     }
     // The seven pages of Print All, and the business case as its window prints it.
@@ -104,8 +105,7 @@ void expectSame(const ProjectRecord& first, const ProjectRecord& again) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const LocaleConventions locales[] = {LocaleConventions::unitedStates(),
-                                                LocaleConventions::german()};
+    static const LocaleConventions locales[] = {LocaleConventions::unitedStates(), fuzzLocale(".")};
     const auto path = fuzz::writeInput("Crane.QVR", data, size);
     const auto saved = fuzz::runFolder() / "Saved.QVR";
     for (const LocaleConventions& locale : locales) {

@@ -4,6 +4,7 @@
 
 #include "app_options.h"
 #include "files/program_folder.h"
+#include "model/qt/qt_locale.h"
 #include "reports/deferred_print_target.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
@@ -13,7 +14,6 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/painted_icons_style.h"
-#include "ui/qt/qt_locale.h"
 #include "ui/qt/single_instance.h"
 #include "ui/qt/splash_form.h"
 
@@ -106,7 +106,7 @@ int run(int argc, char** argv) {
     }
 
     ui::qt::MainWindow::Options windowOptions;
-    windowOptions.locale = ui::qt::localeConventions(QLocale::system());
+    windowOptions.locale = qt::localeConventions(QLocale::system());
     windowOptions.programFolder = *folder;
     ui::qt::MainWindow window(windowOptions, boxes);
 

@@ -99,7 +99,7 @@ std::filesystem::path pdfDirFile(const std::filesystem::path& folder, const std:
     return folder / (std::filesystem::path(file).stem().string() + ".pdf");
 }
 
-ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
+ParsedOptions parseCalcOptions(const std::vector<std::string>& args, const LocaleLookup& lookup) {
     CalcOptions o;
     bool onlyFiles = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -163,7 +163,7 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args) {
             if (!v) {
                 return {std::nullopt, "--locale needs a locale name such as en_US"};
             }
-            const auto locale = LocaleConventions::byName(*v);
+            const auto locale = lookup(*v);
             if (!locale) {
                 return {std::nullopt, "unknown locale \"" + *v + "\""};
             }

@@ -4,8 +4,10 @@
 #include "reports/report_page.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace payvanta::cli {
@@ -42,9 +44,13 @@ struct ParsedOptions {
     std::string error;
 };
 
+// The conventions of a locale name, or nothing for a name that stands for no locale. The
+// program asks Qt's locale data; this library links no Qt.
+using LocaleLookup = std::function<std::optional<LocaleConventions>(std::string_view name)>;
+
 // The options, or the message of what is wrong with them. Project files that --pdf-dir
 // would write to one PDF file are wrong, before anything is written.
-ParsedOptions parseCalcOptions(const std::vector<std::string>& args);
+ParsedOptions parseCalcOptions(const std::vector<std::string>& args, const LocaleLookup& lookup);
 
 // The PDF file that --pdf-dir writes for a project file: its name without the extension,
 // and ".pdf".

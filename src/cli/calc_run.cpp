@@ -134,7 +134,7 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
             }
             out << (array && i + 1 < options.files.size() ? ",\n" : "\n");
         } else if (opened && options.report) {
-            out << reports::pageAsText(form->reportPage(*options.report));
+            out << reports::pageAsText(form->reportPage(*options.report), reports::visibleControls);
         } else if (opened) {
             writeSummary(out, path, form->model().summary);
         }

@@ -2,6 +2,7 @@
 #include "calc_run.h"
 #include "documents_folder.h"
 #include "files/program_folder.h"
+#include "model/qt/qt_locale.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
 #include "reports/report_clock.h"
@@ -9,6 +10,8 @@
 
 #include <QGuiApplication>
 #include <QHashFunctions>
+#include <QString>
+#include <QtGlobal>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -16,6 +19,16 @@
 #include <system_error>
 
 namespace {
+
+// Qt's own messages are not this program's: where XDG_RUNTIME_DIR is not set (cron, ssh),
+// starting the font engine for PDF files warns about it, and a script that reads standard
+// error takes that for a failure. Standard error carries the program's messages alone; a
+// fatal message of Qt's still says why the program ends.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::cerr << "payvanta-calc: " << text.toStdString() << '\n';
+    }
+}
 
 // The folder of this program: where the default file and the tables lie beside it.
 std::filesystem::path programsFolder(const char* argv0) {
@@ -73,7 +86,7 @@ payvanta::cli::PdfWriter pdfWriter(int& argc, char** argv,
 // The run the command line asks for; its exit status.
 int run(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const auto parsed = payvanta::cli::parseCalcOptions(args);
+    const auto parsed = payvanta::cli::parseCalcOptions(args, payvanta::qt::localeConventionsNamed);
     if (!parsed.options) {
         std::cerr << "payvanta-calc: " << payvanta::reports::visibleControls(parsed.error) << "\n\n"
                   << payvanta::cli::kCalcUsage;
@@ -107,6 +120,7 @@ int run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    qInstallMessageHandler(quietQtMessages);
     // A fault that escapes the run is told, not a crash: what was written stays written.
     try {
         return run(argc, argv);

@@ -1,4 +1,6 @@
+#include "cli/calc_options.h"
 #include "cli/calc_run.h"
+#include "support/locales.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +73,7 @@ protected:
     RunCalc() { test::copyShippedData(folder.path()); }
 
     int run(const Texts& args, const fs::path& programFolder = {}) {
-        const auto parsed = cli::parseCalcOptions(args);
+        const auto parsed = cli::parseCalcOptions(args, test::localeNamed);
         EXPECT_TRUE(parsed.options) << parsed.error;
         if (!parsed.options) {
             return -1;

@@ -1,4 +1,5 @@
 #include "model/number_text.h"
+#include "support/locales.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ using payvanta::numbers::plain;
 namespace {
 
 const LocaleConventions us = LocaleConventions::unitedStates();
-const LocaleConventions de = LocaleConventions::german();
+const LocaleConventions de = test::german();
 
 struct ParseCase {
     const char* text;
@@ -82,7 +83,7 @@ TEST(ProjectFileNumbers, a_plain_number_is_saved_with_a_point_and_loaded_in_the_
 }
 
 TEST(ParseFrench, accepts_a_typed_space_for_the_no_break_space_grouping) {
-    const auto fr = *LocaleConventions::byName("fr_FR.UTF-8");
+    const auto fr = test::french();
     EXPECT_DOUBLE_EQ(*parse("1\u00A0234,5", fr), 1234.5);
     EXPECT_DOUBLE_EQ(*parse("1 234,5", fr), 1234.5);
     EXPECT_DOUBLE_EQ(*parse("1\u00A0234,50\u00A0\u20AC", fr), 1234.5);
@@ -166,14 +167,6 @@ TEST(Format, an_unknown_format_name_is_a_programming_error) {
 
 TEST(Format, refuses_a_value_too_large_for_a_double) {
     EXPECT_THROW((void)format(INFINITY, "Currency", us), std::overflow_error);
-}
-
-TEST(LocaleByName, knows_the_system_names_and_counts_C_as_united_states) {
-    EXPECT_EQ(LocaleConventions::byName("C")->currencySymbol, "$");
-    EXPECT_EQ(LocaleConventions::byName("POSIX")->negativeCurrencyPattern, "($n)");
-    EXPECT_EQ(LocaleConventions::byName("de-DE")->decimalPoint, ",");
-    EXPECT_EQ(LocaleConventions::byName("de_DE.UTF-8@euro")->groupSeparator, ".");
-    EXPECT_FALSE(LocaleConventions::byName("xx_YY").has_value());
 }
 
 } // namespace

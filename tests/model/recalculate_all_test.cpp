@@ -1,5 +1,6 @@
 #include "model/savings_model.h"
 #include "support/example_project.h"
+#include "support/locales.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +77,7 @@ TEST_F(RecalculateAllTest, an_amount_that_was_never_computed_leaves_the_total_em
 }
 
 TEST(SavingsModelLocale, writes_every_amount_in_the_locales_currency_form) {
-    SavingsModel model(LocaleConventions::german());
+    SavingsModel model(test::german());
     test::fillCompleteProject(model.record);
     model.record.set(Field::NumLifts, "100");
     model.record.set(Field::KwHrRate, "0,10");

@@ -4,6 +4,7 @@
 #include "reports/report_builders.h"
 #include "reports/savings_text.h"
 #include "support/example_project.h"
+#include "support/locales.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -346,7 +347,7 @@ TEST(BusinessCaseText, a_payback_is_told_as_it_is_shown) {
 
 class GermanReportPagesTest : public ReportPagesTest {
 protected:
-    GermanReportPagesTest() : ReportPagesTest(LocaleConventions::german()) {
+    GermanReportPagesTest() : ReportPagesTest(test::german()) {
         test::fillCompleteProject(model.record);
         model.record.set(Field::KwHrRate, "0,10");
         model.record.set(Field::NumLifts, "100");

@@ -1,4 +1,5 @@
 #include "form_fixture.h"
+#include "support/locales.h"
 
 #include <cctype>
 #include <gtest/gtest.h>
@@ -163,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class GermanFieldCheckTest : public FieldCheckTest {
 protected:
-    GermanFieldCheckTest() : FieldCheckTest(LocaleConventions::german()) {}
+    GermanFieldCheckTest() : FieldCheckTest(test::german()) {}
 };
 
 TEST_F(GermanFieldCheckTest, a_lone_comma_is_what_a_lone_point_is_in_the_united_states) {

@@ -1,4 +1,5 @@
 #include "form_fixture.h"
+#include "support/locales.h"
 #include "ui/key_filter.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ using ui::CheckCharacter;
 namespace {
 
 const LocaleConventions kUs;
-const LocaleConventions kGerman = LocaleConventions::german();
+const LocaleConventions kGerman = test::german();
 const LocaleConventions kArabic{"\u066B", "\u066C"}; // separators of two bytes in UTF-8
 
 struct KeyCase {

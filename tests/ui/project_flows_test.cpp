@@ -5,6 +5,7 @@
 #include "form_fixture.h"
 #include "model/number_text.h"
 #include "support/example_project.h"
+#include "support/locales.h"
 #include "ui/help_pages.h"
 #include "ui/ui_texts.h"
 
@@ -351,7 +352,7 @@ TEST(LoadProjectIntoFields, a_file_without_settings_leaves_zero_in_every_field) 
 constexpr std::string_view kDefaults = "CustName = Default\r\n";
 
 TEST(ProjectFileLocales, a_project_reads_alike_in_every_locale_and_back_as_it_was_saved) {
-    const std::array locales{LocaleConventions::unitedStates(), LocaleConventions::german()};
+    const std::array locales{LocaleConventions::unitedStates(), test::german()};
     std::array<std::string, 2> savedBytes;
     for (std::size_t i = 0; i < locales.size(); ++i) {
         FileSession s(locales[i]);

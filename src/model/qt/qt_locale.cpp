@@ -1,6 +1,11 @@
 #include "qt_locale.h"
 
-namespace payvanta::ui::qt {
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <cmath>
+
+namespace payvanta::qt {
 
 namespace {
 
@@ -60,4 +65,39 @@ LocaleConventions localeConventions(const QLocale& locale) {
     return c;
 }
 
-} // namespace payvanta::ui::qt
+std::optional<QLocale> localeNamed(std::string_view name) {
+    // Drop an encoding or modifier ("de_DE.UTF-8", "de_DE@euro").
+    name = name.substr(0, name.find_first_of(".@"));
+    if (name.empty()) {
+        return std::nullopt;
+    }
+    if (name == "C" || name == "POSIX") {
+        return QLocale::c();
+    }
+    const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const QLocale locale(text);
+    // Qt gives the C locale for a name whose language it does not know, and the language's
+    // main territory for a territory it does not know: neither is the locale asked for.
+    if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage) {
+        return std::nullopt;
+    }
+    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[_-]")));
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        const bool territory = part.size() == 2 || (part.size() == 3 && part[0].isDigit());
+        if (territory && QLocale::codeToTerritory(part) == QLocale::AnyTerritory) {
+            return std::nullopt;
+        }
+    }
+    return locale;
+}
+
+std::optional<LocaleConventions> localeConventionsNamed(std::string_view name) {
+    const auto locale = localeNamed(name);
+    if (!locale) {
+        return std::nullopt;
+    }
+    return localeConventions(*locale);
+}
+
+} // namespace payvanta::qt

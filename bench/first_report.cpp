@@ -4,12 +4,12 @@
 // busy machine does not stretch); window_startup.sh runs it in a fresh
 // process each time, so that nothing is warm that a real first use would find cold.
 //   payvanta_first_report PROGRAM_FOLDER PROJECT [VIEW_ITEM]   (mnuSavings by default)
+#include "model/qt/qt_locale.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/report_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/painted_icons_style.h"
-#include "ui/qt/qt_locale.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
 
     CountingBoxes boxes;
     ui::qt::MainWindow::Options options;
-    options.locale = ui::qt::localeConventions(QLocale::system());
+    options.locale = payvanta::qt::localeConventions(QLocale::system());
     options.programFolder = QString::fromLocal8Bit(argv[1]).toStdString();
     ui::qt::MainWindow window(options, boxes);
     window.show();

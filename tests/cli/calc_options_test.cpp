@@ -80,7 +80,7 @@ TEST(CalcOptions, a_business_case_option_is_taken_only_within_the_range_of_its_i
     for (const auto& [args, error] : cases) {
         Args withFile{"crane.QVR"};
         withFile.insert(withFile.end(), args.begin(), args.end());
-        const auto parsed = parseCalcOptions(withFile);
+        const auto parsed = parseCalcOptions(withFile, test::localeNamed);
         EXPECT_EQ(parsed.error, error) << args.back();
         EXPECT_EQ(parsed.options.has_value(), error.empty()) << args.back();
     }

@@ -169,7 +169,7 @@ TEST_F(ReportOutput, extreme_costs_in_files_say_why_there_is_no_figure_and_end_t
         Texts args;
         std::string shown;
     } cases[] = {
-        {{"--report", "BusinessCase", a}, "  Net Present Value   " + why},
+        {{"--report", "BusinessCase", a}, "  Net Present Value      " + why + "\n"},
         {{"--total", a, b}, "  Net cost     " + why + "\n  Payback      " + why + "\n"},
         {{"--json", "--total", a, b},
          "\"netCost\": null,\n    \"paybackYears\": null,\n    "

@@ -5,6 +5,8 @@
 #include "text_encoding.h"
 #include "text_file.h"
 
+#include <cerrno>
+
 namespace payvanta::files {
 
 Result<KeyValueTable> readProjectFile(const std::filesystem::path& path) {
@@ -18,7 +20,14 @@ Result<KeyValueTable> readProjectFile(const std::filesystem::path& path) {
 std::optional<Failure> writeProjectFile(const std::filesystem::path& path,
                                         const ProjectRecord& record,
                                         const LocaleConventions& locale) {
-    return replaceFileAtomically(path, encodeProjectFile(projectFileText(record, locale)));
+    const std::string bytes = encodeProjectFile(projectFileText(record, locale));
+    // A file the program could not open again is not written: the one there stays, and
+    // the project stays open to be shortened.
+    if (bytes.size() > kMaxProjectFileBytes) {
+        return Failure{path.string(), "it would be larger than 1 MiB, too large to be opened again",
+                       EFBIG};
+    }
+    return replaceFileAtomically(path, bytes);
 }
 
 } // namespace payvanta::files

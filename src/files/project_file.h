@@ -18,7 +18,8 @@ inline constexpr std::size_t kMaxProjectFileBytes = 1024 * 1024;
 Result<KeyValueTable> readProjectFile(const std::filesystem::path& path);
 
 // Writes the record in the project-file layout, its numbers in the form every locale
-// reads alike, replacing the file without ever leaving it half-written.
+// reads alike, replacing the file without ever leaving it half-written. A record whose
+// file would be too large to read again is refused, and nothing is written.
 std::optional<Failure> writeProjectFile(const std::filesystem::path& path,
                                         const ProjectRecord& record,
                                         const LocaleConventions& locale);

@@ -1,3 +1,4 @@
+#include "files/project_file.h"
 #include "files/text_file.h"
 #include "support/as_unprivileged.h"
 #include "support/temp_folder.h"
@@ -231,6 +232,29 @@ TEST(ReplaceFileAtomically, writes_in_place_where_no_copy_can_keep_folder_or_own
             << file;
     }
     EXPECT_EQ(filesIn(t / "backups"), std::set<std::string>{}) << "a backup was left behind";
+}
+
+// A project that opened can grow past what the program opens when saved (a name near the
+// limit, a text that needs two bytes a character): such a save is refused, so that no
+// saved project is one the program cannot open again.
+TEST(WriteProjectFile, refuses_a_file_too_large_to_open_again_and_keeps_the_one_there) {
+    TempFolder t;
+    const fs::path file = t / "Big.QVR";
+    writeBytes(file, "CustName = small\r\n");
+    ProjectRecord record;
+    record.set(Field::CustName, std::string(files::kMaxProjectFileBytes / 2, 'a'));
+    ASSERT_FALSE(files::writeProjectFile(file, record, LocaleConventions::unitedStates()));
+    ASSERT_TRUE(files::readProjectFile(file));
+    // One byte each in Windows-1252, but the Polish L makes the file UTF-8: two bytes each.
+    std::string name = "\u0141";
+    for (std::size_t i = 0; i < files::kMaxProjectFileBytes / 2; ++i) {
+        name += "\u00E9";
+    }
+    record.set(Field::CustName, name);
+    const auto failure = files::writeProjectFile(file, record, LocaleConventions::unitedStates());
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->reason, "it would be larger than 1 MiB, too large to be opened again");
+    EXPECT_TRUE(files::readProjectFile(file));
 }
 
 } // namespace

@@ -137,6 +137,15 @@ void PageBuilder::keepDesignFont(std::initializer_list<std::string_view> names) 
     }
 }
 
+void PageBuilder::fitTogether(Index first, Index last, int group) {
+    if (replaying_) {
+        return;
+    }
+    for (Index i = first; i <= last; ++i) {
+        page_.items[i].fitGroup = group;
+    }
+}
+
 double PageBuilder::shown(Index i) const {
     const auto value = numbers::parse(page_.items[i].text, locale_);
     if (!value) {

@@ -1,5 +1,6 @@
 #include "model/number_text.h"
 #include "model/savings_model.h"
+#include "reports/print_page.h"
 #include "reports/report_builders.h"
 #include "reports/savings_text.h"
 #include "support/example_project.h"
@@ -226,6 +227,28 @@ TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
                 EXPECT_FALSE(overlap) << a.name << " and " << b.name;
             }
         }
+    }
+}
+
+TEST_F(ReportPagesTest, printed_each_motion_table_is_in_one_face_and_one_size) {
+    for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge}) {
+        const ReportPage p = page(form);
+        const PrintPage printed = printedForm(p, {"Times New Roman", 12, false});
+        SCOPED_TRACE(p.caption);
+        // The step times, the KW-Sec columns and their headings among them; each table
+        // shrinks as one where a cell is too wide.
+        int inTables = 0;
+        for (const PrintItem& item : printed.items) {
+            if (item.name.find("KWSec") != std::string::npos ||
+                item.name.starts_with("txtDutyCycleB") || item.name.starts_with("lblDutyCycle2") ||
+                item.name.starts_with("lblSpeed")) {
+                EXPECT_EQ(item.font, (PrintFont{"Times New Roman", p.printFontSizeCap, false}))
+                    << item.name;
+                EXPECT_NE(item.fitGroup, 0) << item.name;
+                ++inTables;
+            }
+        }
+        EXPECT_EQ(inTables, form == ReportForm::Hoist ? 50 : 25);
     }
 }
 

@@ -271,6 +271,8 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
             "estimates and are not guaranteed.",
             kLeft, 13500, 10320);
     const Index page = p.field("lblPage", 4733, 13860, 1335, Align::Center);
+    // The page label prints as the screen shows it, whatever the print font.
+    p.keepDesignFont({"lblPage"});
 
     // The fields.
     const BusinessCase bc = computeBusinessCase(model);

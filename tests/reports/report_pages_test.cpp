@@ -230,6 +230,19 @@ TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
     }
 }
 
+TEST_F(ReportPagesTest, printed_the_page_label_keeps_its_design_font_on_every_page) {
+    for (const ReportForm form :
+         {ReportForm::Savings, ReportForm::EnergySavings, ReportForm::Maintenance,
+          ReportForm::Inventory, ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge,
+          ReportForm::BusinessCase}) {
+        ReportPage p = page(form);
+        p.item("lblPage")->text = "Page 2 of 7";
+        EXPECT_EQ(printedForm(p, {"Times New Roman", 12, false}).item("lblPage")->font,
+                  screenFont())
+            << p.caption;
+    }
+}
+
 TEST_F(ReportPagesTest, printed_each_motion_table_is_in_one_face_and_one_size) {
     for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge}) {
         const ReportPage p = page(form);

@@ -80,6 +80,21 @@ private:
     const PageBuilder& p_;
 };
 
+// The amounts up a money axis as a reader expects them: whole dollars ("$150,000"), with
+// cents only where the steps are smaller than a dollar.
+std::vector<ChartTick> moneyTicks(const std::vector<double>& steps, const PageBuilder& p) {
+    const double step = steps.size() > 1 ? steps[1] - steps[0] : 1;
+    LocaleConventions axis = p.locale();
+    if (step >= 1) {
+        axis.currencyDecimals = 0;
+    }
+    std::vector<ChartTick> ticks;
+    for (const double v : steps) {
+        ticks.push_back({v, numbers::format(v, numbers::kCurrency, axis)});
+    }
+    return ticks;
+}
+
 Chart savingsChart(const BusinessCase& bc, const PageBuilder& p) {
     Chart chart;
     chart.kind = Chart::Kind::Bars;
@@ -99,9 +114,7 @@ Chart savingsChart(const BusinessCase& bc, const PageBuilder& p) {
         low = std::min(low, b.value);
         high = std::max(high, b.value);
     }
-    for (const double v : axisSteps(low, high, 4)) {
-        chart.valueTicks.push_back({v, p.format(v, "Currency")});
-    }
+    chart.valueTicks = moneyTicks(axisSteps(low, high, 4), p);
     if (!bc.total.has()) {
         chart.note = whyNot(bc.total.why);
     }
@@ -119,13 +132,11 @@ Chart cashFlowChart(const BusinessCase& bc, const Texts& t, const PageBuilder& p
         chart.note = whyNot(!bc.total.has()  ? bc.total.why
                             : !bc.life.has() ? bc.life.why
                                              : bc.netCost.why);
-        chart.valueTicks = {{0, p.format(0, "Currency")}};
+        chart.valueTicks = moneyTicks({0}, p);
         return chart;
     }
     const auto [low, high] = std::minmax_element(chart.points.begin(), chart.points.end());
-    for (const double v : axisSteps(*low, *high, 4)) {
-        chart.valueTicks.push_back({v, p.format(v, "Currency")});
-    }
+    chart.valueTicks = moneyTicks(axisSteps(*low, *high, 4), p);
     const auto years = static_cast<int>(chart.points.size()) - 1;
     const int step = years <= 8 ? 1 : years <= 16 ? 2 : years <= 40 ? 5 : 10;
     for (int x = 0; x <= years; x += step) {
@@ -266,10 +277,11 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
 
     const Index savingsChartItem = p.chart("chtSavings", kLeft, 9480, 5040, 3960);
     const Index cashFlowChartItem = p.chart("chtCashFlow", kRight - 120, 9480, 5040, 3960);
+    // The note stands clear of the charts' labels, a row above the page label.
     p.label("lblNote",
             "Every year of the life is taken to save what this year saves. The figures are "
             "estimates and are not guaranteed.",
-            kLeft, 13500, 10320);
+            kLeft, 13620, 10320);
     const Index page = p.field("lblPage", 4733, 13860, 1335, Align::Center);
     // The page label prints as the screen shows it, whatever the print font.
     p.keepDesignFont({"lblPage"});

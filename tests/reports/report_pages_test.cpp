@@ -6,6 +6,7 @@
 #include "support/example_project.h"
 
 #include <gtest/gtest.h>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -263,6 +264,20 @@ TEST_F(ReportPagesTest, printed_each_motion_table_is_in_one_face_and_one_size) {
         }
         EXPECT_EQ(inTables, form == ReportForm::Hoist ? 50 : 25);
     }
+}
+
+TEST_F(ReportPagesTest, the_business_case_charts_mark_their_money_axis_in_whole_dollars) {
+    model.record.businessCase().set(CaseInput::DriveCost, "250000");
+    const ReportPage p = page(ReportForm::BusinessCase);
+    const std::regex wholeDollars(R"(\(?\$\d{1,3}(,\d{3})*\)?)");
+    for (const char* name : {"chtSavings", "chtCashFlow"}) {
+        const Chart& chart = *p.item(name)->chart;
+        ASSERT_GE(chart.valueTicks.size(), 3U) << name;
+        for (const ChartTick& tick : chart.valueTicks) {
+            EXPECT_TRUE(std::regex_match(tick.text, wholeDollars)) << name << ": " << tick.text;
+        }
+    }
+    EXPECT_EQ(p.item("chtSavings")->chart->valueTicks.front().text, "$0");
 }
 
 TEST_F(ReportPagesTest, the_business_case_says_in_words_why_a_figure_is_missing) {

@@ -80,7 +80,10 @@ double fitScale(const PrintItem& item, const QPaintDevice* device, double twipsP
         if (item.width > 0) {
             const double room = (item.width - (item.fitGroup != 0 ? kCellGap : 0)) / twipsPerUnit;
             for (const QString& line : lines) {
-                needed = std::min(needed, room / metrics.horizontalAdvance(line));
+                const double advance = metrics.horizontalAdvance(line);
+                if (advance > room && advance > 0) {
+                    needed = std::min(needed, room / advance);
+                }
             }
         }
         if (item.height > 0) {
@@ -100,8 +103,8 @@ std::vector<double> fitScales(const PrintPage& page, const QPaintDevice* device,
     for (const PrintItem& item : page.items) {
         scales.push_back(fitScale(item, device, twipsPerUnit));
         if (item.fitGroup != 0) {
-            const auto [at, added] = groups.emplace(item.fitGroup, scales.back());
-            at->second = std::min(at->second, scales.back());
+            double& smallest = groups.try_emplace(item.fitGroup, 1.0).first->second;
+            smallest = std::min(smallest, scales.back());
         }
     }
     for (std::size_t i = 0; i < scales.size(); ++i) {

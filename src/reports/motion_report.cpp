@@ -17,23 +17,29 @@ using calc::mul;
 using calc::sub;
 using Index = PageBuilder::Index;
 
-constexpr int kPageWidth = 10800; // a US Letter page in portrait within half-inch margins
+// The tables need more room than a Letter page within half-inch margins (10800 twips)
+// leaves; this much prints within quarter-inch margins on Letter and on A4 alike.
+constexpr int kPageWidth = 11160;
 constexpr int kRow = PageBuilder::kRowHeight;
-// The columns hold their longest texts at the largest size the pages print (10 points):
-// a plain number of 15 significant digits ("4668.49550076922"), a kilowatt figure of
-// thousands, a kW-hr figure of hundreds and the headings, each with room before it.
-constexpr int kSpeedLeft = 120;
-constexpr int kSpeedWidth = 600;
-constexpr int kTableLeft = kSpeedLeft + kSpeedWidth;
-constexpr int kStepWidth = 1920; // "Duty Cycle Time Sec", and a step of fifteen digits
-constexpr int kKw = 880;
-constexpr int kKwSec = 1820; // the KW-Sec columns hold plain products
-constexpr int kKwHr = 830;
-constexpr int kSavedWidth = 1000;
+// The columns hold their longest texts with room before them. The step times, the KW and
+// KW-HR columns and the headings print in the print font, at most 10 points on these
+// pages; the copy of the step times and the KW-Sec columns keep the screen font (MS Sans
+// Serif 8). The step times and the KW-Sec columns are plain numbers of up to 15
+// significant digits ("4668.49550076922"), KW a figure of thousands, KW-HR of hundreds.
+constexpr int kSpeedLeft = 40;
+constexpr int kSpeedWidth = 620;                    // "Speed" at 10 points
+constexpr int kStepLeft = kSpeedLeft + kSpeedWidth; // the step times the page starts with
+constexpr int kStepWidth = 1900;                    // "Duty Cycle Time Sec" at 10 points
+constexpr int kTableLeft = kStepLeft + kStepWidth;
+constexpr int kCopyWidth = 1540; // "Duty Cycle Time Sec" and fifteen digits at 8 points
+constexpr int kKw = 840;
+constexpr int kKwSec = 1440; // fifteen digits and a point at 8 points
+constexpr int kKwHr = 740;
+constexpr int kSavedWidth = 1000; // "KW Saved" at 10 points
 
 // The columns of a speed-point table, after its own copy of the step times.
 enum Col { kCopy, kDccpKw, kDccpKwSec, kDccpKwHr, kQvrKw, kQvrKwSec, kQvrKwHr, kSaved, kCols };
-constexpr std::array<int, kCols> kWidths{kStepWidth, kKw,    kKwSec, kKwHr,
+constexpr std::array<int, kCols> kWidths{kCopyWidth, kKw,    kKwSec, kKwHr,
                                          kKw,        kKwSec, kKwHr,  kSavedWidth};
 
 int leftOf(int col) {
@@ -70,9 +76,14 @@ void speedColumn(PageBuilder& p, std::string_view suffix, int head) {
     p.label("lblTotal" + std::string(suffix), "Total", kSpeedLeft, head + kRow * 6, kSpeedWidth);
 }
 
-// The headings and cells of one table, whose headings start at top; the whole table
-// prints in one size.
-void layOutTable(PageBuilder& p, Table& t, std::string_view title, int top, int fitGroup) {
+// The first and last item of a table, for printing it in one size.
+struct Span {
+    Index first;
+    Index last;
+};
+
+// The headings and cells of one table, whose headings start at top.
+Span layOutTable(PageBuilder& p, Table& t, std::string_view title, int top) {
     const std::string& s = t.suffix;
     const Index first = p.label("lbl" + std::string(title) + "Title", std::string(title),
                                 leftOf(kCopy), top, leftOf(kCols) - leftOf(kCopy), Align::Center);
@@ -113,9 +124,9 @@ void layOutTable(PageBuilder& p, Table& t, std::string_view title, int top, int 
             t.cells[static_cast<std::size_t>(i)][static_cast<std::size_t>(c)] = last;
         }
     }
-    p.fitTogether(first, last, fitGroup);
     p.rule("lineHead" + s, kSpeedLeft, head + kRow, leftOf(kCols) - kSpeedLeft, 0);
     p.rule("lineTotal" + s, kSpeedLeft, head + 6 * kRow, leftOf(kCols) - kSpeedLeft, 0);
+    return {first, last};
 }
 
 } // namespace
@@ -126,7 +137,7 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     const bool hoist = m == Motion::Hoist;
     const std::string motion(motionName(m));
     const std::string title = motion + " Energy Savings Analysis";
-    const int tableTop = 5520; // below the step times
+    const int tableTop = 5280;
     const int secondTableTop = tableTop + 9 * kRow + 225;
     const int summaryTop = (hoist ? secondTableTop : tableTop) + 9 * kRow + 345;
     const int pageTop = summaryTop + 6 * kRow + 480;
@@ -188,29 +199,25 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     const Index seconds = calculation("lblMinCycleTimeSeconds",
                                       "Cycle Time in Seconds =", "txtMinCycleTimeSeconds", 4800);
 
-    // The step times the page starts with, right of the calculations: beside a table
-    // they would leave its columns too little room.
-    p.at(p.label("lblDutyCycle1", "Duty Cycle Time Sec", 6240, 3600, 4560)).bold = true;
+    // The step times the page starts with, left of the first table's own copy.
+    const int head = tableTop + 2 * kRow;
+    const Index stepHeading =
+        p.label("lblDutyCycle1", "Duty Cycle Time Sec", kStepLeft, head, kStepWidth, Align::Right);
     std::array<Index, 7> steps{};
     for (int i = 1; i <= 6; ++i) {
-        const int top = 3600 + 240 * i;
-        if (i <= 5) {
-            p.label(element("lblStep", "", i), "Step " + std::to_string(i), 6240, top, 2400);
-        } else {
-            p.label("lblStepTotal", "Total", 6240, top, 2400);
-        }
         steps[static_cast<std::size_t>(i)] =
-            p.field(element("txtDutyCycleA", "", i), kRightValues, top, kRightValueWidth);
+            p.field(element("txtDutyCycleA", "", i), kStepLeft, head + kRow * i, kStepWidth);
     }
     const FactorTables& f = model.energy.factors();
     std::array<Table, 2> tables;
+    std::array<Span, 2> spans{};
     std::size_t tableCount = 1;
     if (hoist) {
         tables[0] = {"H", &f.DccpFactorHoist, &f.QvrFactorHoist, 1, {}};
         tables[1] = {"L", &f.DccpFactorLower, &f.QvrFactorLower, 1, {}};
         tableCount = 2;
-        layOutTable(p, tables[0], "Hoist", tableTop, 1);
-        layOutTable(p, tables[1], "Lower", secondTableTop, 2);
+        spans[0] = layOutTable(p, tables[0], "Hoist", tableTop);
+        spans[1] = layOutTable(p, tables[1], "Lower", secondTableTop);
     } else {
         const bool trolley = m == Motion::Trolley;
         tables[0] = {"",
@@ -218,7 +225,7 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
                      trolley ? &f.QvrFactorTrolley : &f.QvrFactorBridge,
                      2,
                      {}};
-        layOutTable(p, tables[0], "Travel", tableTop, 1);
+        spans[0] = layOutTable(p, tables[0], "Travel", tableTop);
     }
 
     p.at(p.label("lbl" + motion + "Summary", motion + " Summary", 240, summaryTop, 2880)).bold =
@@ -239,8 +246,22 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     }
     const Index page = p.field("lblPage", (kPageWidth - 1335) / 2, pageTop, 1335, Align::Center);
     p.button("cmdPrintForm", "Print Form", kPageWidth - 1935, pageTop - 120, 1335, 375);
-    // The tables print in the print font throughout, one face and one size each.
-    p.keepDesignFont({"lblPage", "lblMinCycleTimeMinutes", "txtMinCycleTimeMinutes"});
+    if (hoist) {
+        p.keepDesignFont({"lblPage", "lblDutyCycle2L", "lblKWSec1H", "lblKWSec1L", "lblKWSec2H",
+                          "lblKWSec2L", "lblMinCycleTimeMinutes", "txtDutyCycleBL", "txtDccpKWSecH",
+                          "txtDccpKWSecL", "txtQvrKWSecH", "txtQvrKWSecL",
+                          "txtMinCycleTimeMinutes"});
+    } else {
+        p.keepDesignFont({"lblPage", "lblDutyCycle2", "lblKWSec1", "lblKWSec2",
+                          "lblMinCycleTimeMinutes", "txtDutyCycleB", "txtDccpKWSec", "txtQvrKWSec",
+                          "txtMinCycleTimeMinutes"});
+    }
+    // The texts of a table in the print font print in one size, the first table's with
+    // the step times beside it; those left in the screen font fit their boxes each.
+    p.fitTogether(stepHeading, spans[0].last, 1);
+    if (hoist) {
+        p.fitTogether(spans[1].first, spans[1].last, 2);
+    }
 
     // The fields, in the order the page computes them.
     p.setText(date, generalDate(in.now, p.locale()) + " ");

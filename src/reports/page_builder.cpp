@@ -142,7 +142,10 @@ void PageBuilder::fitTogether(Index first, Index last, int group) {
         return;
     }
     for (Index i = first; i <= last; ++i) {
-        page_.items[i].fitGroup = group;
+        // A text in its design font is of another face and size: it fits its box alone.
+        if (page_.items[i].takesPrintFont) {
+            page_.items[i].fitGroup = group;
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -217,8 +218,9 @@ TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
         SCOPED_TRACE(p.caption);
         if (form == ReportForm::Hoist || form == ReportForm::Trolley ||
             form == ReportForm::Bridge || form == ReportForm::BusinessCase) {
-            // A US Letter page in portrait within half-inch margins.
-            EXPECT_LE(p.width, 10800);
+            // A page in portrait within quarter-inch margins on Letter and on A4 (8.27 in
+            // across); the business case within half-inch margins on Letter.
+            EXPECT_LE(p.width, form == ReportForm::BusinessCase ? 10800 : 11186);
             EXPECT_LE(p.height, 14400);
         }
         // Rows 240 twips apart hold controls 255 high: they may touch by 15 twips.
@@ -250,25 +252,63 @@ TEST_F(ReportPagesTest, printed_the_page_label_keeps_its_design_font_on_every_pa
     }
 }
 
-TEST_F(ReportPagesTest, printed_each_motion_table_is_in_one_face_and_one_size) {
+TEST_F(ReportPagesTest, printed_a_motion_page_leaves_its_own_controls_in_the_design_font) {
+    const std::set<std::string> travel{"lblPage",
+                                       "lblDutyCycle2",
+                                       "lblKWSec1",
+                                       "lblKWSec2",
+                                       "lblMinCycleTimeMinutes",
+                                       "txtDutyCycleB",
+                                       "txtDccpKWSec",
+                                       "txtQvrKWSec",
+                                       "txtMinCycleTimeMinutes"};
+    const std::set<std::string> hoist{"lblPage",
+                                      "lblDutyCycle2L",
+                                      "lblKWSec1H",
+                                      "lblKWSec1L",
+                                      "lblKWSec2H",
+                                      "lblKWSec2L",
+                                      "lblMinCycleTimeMinutes",
+                                      "txtDutyCycleBL",
+                                      "txtDccpKWSecH",
+                                      "txtDccpKWSecL",
+                                      "txtQvrKWSecH",
+                                      "txtQvrKWSecL",
+                                      "txtMinCycleTimeMinutes"};
     for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge}) {
-        const ReportPage p = page(form);
+        ReportPage p = page(form);
+        p.item("lblPage")->text = "Page 5 of 7";
         const PrintPage printed = printedForm(p, {"Times New Roman", 12, false});
         SCOPED_TRACE(p.caption);
-        // The step times, the KW-Sec columns and their headings among them; each table
-        // shrinks as one where a cell is too wide.
-        int inTables = 0;
+        const std::string printFont = "Times New Roman " + std::to_string(p.printFontSizeCap);
+        std::set<std::string> inDesignFont;
+        std::vector<std::string> stepHeadings;
         for (const PrintItem& item : printed.items) {
-            if (item.name.find("KWSec") != std::string::npos ||
-                item.name.starts_with("txtDutyCycleB") || item.name.starts_with("lblDutyCycle2") ||
-                item.name.starts_with("lblSpeed")) {
-                EXPECT_EQ(fontOf(item), "Times New Roman " + std::to_string(p.printFontSizeCap))
-                    << item.name;
-                EXPECT_NE(item.fitGroup, 0) << item.name;
-                ++inTables;
+            if (item.kind != PrintItem::Kind::Text) {
+                continue;
+            }
+            if (fontOf(item) == "MS Sans Serif 8") {
+                inDesignFont.insert(item.name.substr(0, item.name.find('(')));
+                // A group shrinks alike, so it holds the print font only.
+                EXPECT_EQ(item.fitGroup, 0) << item.name;
+            } else {
+                EXPECT_EQ(fontOf(item), printFont + (item.font.bold ? " bold" : "")) << item.name;
+            }
+            if (item.text == "Duty Cycle Time Sec") {
+                stepHeadings.push_back(item.name);
             }
         }
-        EXPECT_EQ(inTables, form == ReportForm::Hoist ? 50 : 25);
+        EXPECT_EQ(inDesignFont, form == ReportForm::Hoist ? hoist : travel);
+        // The step times the page starts with stand in the first table, on the rows of
+        // the speed points, under the page's own headings only.
+        EXPECT_EQ(stepHeadings.size(), form == ReportForm::Hoist ? 3U : 2U);
+        const std::string s = form == ReportForm::Hoist ? "H" : "";
+        for (int i = 1; i <= 5; ++i) {
+            const std::string n = "(" + std::to_string(i) + ")";
+            const PrintItem& step = *printed.item("txtDutyCycleA" + n);
+            EXPECT_EQ(step.top, printed.item("lblSpeedPoint" + s + n)->top);
+            EXPECT_EQ(step.left + step.width, printed.item("txtDutyCycleB" + s + n)->left);
+        }
     }
 }
 

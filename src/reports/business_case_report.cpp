@@ -81,6 +81,21 @@ private:
     const PageBuilder& p_;
 };
 
+// The amounts up a money axis as a reader expects them: whole dollars ("$150,000"), with
+// cents only where the steps are smaller than a dollar.
+std::vector<ChartTick> moneyTicks(const std::vector<double>& steps, const PageBuilder& p) {
+    const double step = steps.size() > 1 ? steps[1] - steps[0] : 1;
+    LocaleConventions axis = p.locale();
+    if (step >= 1) {
+        axis.currencyDecimals = 0;
+    }
+    std::vector<ChartTick> ticks;
+    for (const double v : steps) {
+        ticks.push_back({v, numbers::format(v, numbers::kCurrency, axis)});
+    }
+    return ticks;
+}
+
 // The value axis of a chart, holding low and high. When no round steps can hold them the
 // chart draws nothing and says why.
 bool setValueAxis(Chart& chart, double low, double high, const PageBuilder& p) {
@@ -90,13 +105,11 @@ bool setValueAxis(Chart& chart, double low, double high, const PageBuilder& p) {
         chart.points.clear();
         chart.xTicks.clear();
         chart.markerX.reset();
-        chart.valueTicks = {{0, p.format(0, "Currency")}};
+        chart.valueTicks = moneyTicks({0}, p);
         chart.note = whyNot(Figure::none(NoFigure::TooLarge), p.locale());
         return false;
     }
-    for (const double v : steps) {
-        chart.valueTicks.push_back({v, p.format(v, "Currency")});
-    }
+    chart.valueTicks = moneyTicks(steps, p);
     return true;
 }
 
@@ -135,7 +148,7 @@ Chart cashFlowChart(const BusinessCase& bc, const Texts& t, const PageBuilder& p
     chart.points = bc.cumulativeCashFlow;
     if (chart.points.empty()) {
         chart.note = t.why(!bc.lifeSavings.has() ? bc.lifeSavings : bc.netCost);
-        chart.valueTicks = {{0, p.format(0, "Currency")}};
+        chart.valueTicks = moneyTicks({0}, p);
         return chart;
     }
     const auto [low, high] = std::minmax_element(chart.points.begin(), chart.points.end());
@@ -283,11 +296,14 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
 
     const Index savingsChartItem = p.chart("chtSavings", kLeft, 9480, 5040, 3960);
     const Index cashFlowChartItem = p.chart("chtCashFlow", kRight - 120, 9480, 5040, 3960);
+    // The note stands clear of the charts' labels, a row above the page label.
     p.label("lblNote",
             "Every year of the life is taken to save what this year saves. The figures are "
             "estimates and are not guaranteed.",
-            kLeft, 13500, 10320);
+            kLeft, 13620, 10320);
     const Index page = p.field("lblPage", 4733, 13860, 1335, Align::Center);
+    // The page label prints as the screen shows it, whatever the print font.
+    p.keepDesignFont({"lblPage"});
 
     // The fields.
     const BusinessCase bc = computeBusinessCase(model);

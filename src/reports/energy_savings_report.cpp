@@ -136,6 +136,8 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     const Index annual =
         p.field("txtAnnualEnergySavingsEstimate", 9720, 6240, 1215, Align::Right, 285);
     const Index page = p.field("lblPage", 4853, 6600, 1335, Align::Center);
+    // The page label prints as the screen shows it, whatever the print font.
+    p.keepDesignFont({"lblPage"});
 
     // The fields, in the order the page computes them.
     fillHeading(p, heading, model, generalDate(in.now, p.locale()));

@@ -80,6 +80,8 @@ ReportPage buildInventory(const ReportInputs& in) {
     // "Invetory" in the name is fixed; kept on purpose.
     const Index total = p.field("txtAnnualInvetorySavings", 7320, 5280, 975);
     const Index page = p.field("lblPage", 3623, 5760, 1335, Align::Center);
+    // The page label prints as the screen shows it, whatever the print font.
+    p.keepDesignFont({"lblPage"});
 
     // The fields, in the order the page computes them.
     const calc::Reader num(record, p.locale());

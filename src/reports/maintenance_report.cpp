@@ -113,6 +113,8 @@ ReportPage buildMaintenance(const ReportInputs& in) {
     p.label("Label29", "Annual Maintenance Labor Savings Estimate =", 4320, 6840, 4095);
     const Index total = p.field("txtCostTotal", 8520, 6840, kCostWidth);
     const Index page = p.field("lblPage", 4223, 7320, 1335, Align::Center);
+    // The page label prints as the screen shows it, whatever the print font.
+    p.keepDesignFont({"lblPage"});
 
     // The fields, in the order the page computes them.
     const calc::Reader num(record, p.locale());

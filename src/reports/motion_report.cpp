@@ -17,20 +17,30 @@ using calc::mul;
 using calc::sub;
 using Index = PageBuilder::Index;
 
-constexpr int kPageWidth = 10800; // a US Letter page in portrait within half-inch margins
+// The tables need more room than a Letter page within half-inch margins (10800 twips)
+// leaves; this much prints within quarter-inch margins on Letter and on A4 alike.
+constexpr int kPageWidth = 11160;
 constexpr int kRow = PageBuilder::kRowHeight;
-constexpr int kSpeedLeft = 240;
-constexpr int kSpeedWidth = 480;
-constexpr int kStepLeft = 720;   // the duty-cycle column the page starts with
-constexpr int kStepWidth = 1600; // its heading, and a fifth step of fifteen digits
+// The columns hold their longest texts with room before them. The step times, the KW and
+// KW-HR columns and the headings print in the print font, at most 10 points on these
+// pages; the copy of the step times and the KW-Sec columns keep the screen font (MS Sans
+// Serif 8). The step times and the KW-Sec columns are plain numbers of up to 15
+// significant digits ("4668.49550076922"), KW a figure of thousands, KW-HR of hundreds.
+constexpr int kSpeedLeft = 40;
+constexpr int kSpeedWidth = 620;                    // "Speed" at 10 points
+constexpr int kStepLeft = kSpeedLeft + kSpeedWidth; // the step times the page starts with
+constexpr int kStepWidth = 1900;                    // "Duty Cycle Time Sec" at 10 points
 constexpr int kTableLeft = kStepLeft + kStepWidth;
-constexpr int kNarrow = 840;
-constexpr int kWide = 1260; // the KW-Sec columns hold plain products
+constexpr int kCopyWidth = 1540; // "Duty Cycle Time Sec" and fifteen digits at 8 points
+constexpr int kKw = 840;
+constexpr int kKwSec = 1440; // fifteen digits and a point at 8 points
+constexpr int kKwHr = 740;
+constexpr int kSavedWidth = 1000; // "KW Saved" at 10 points
 
 // The columns of a speed-point table, after its own copy of the step times.
 enum Col { kCopy, kDccpKw, kDccpKwSec, kDccpKwHr, kQvrKw, kQvrKwSec, kQvrKwHr, kSaved, kCols };
-constexpr std::array<int, kCols> kWidths{kStepWidth, kNarrow, kWide,   kNarrow,
-                                         kNarrow,    kWide,   kNarrow, kNarrow};
+constexpr std::array<int, kCols> kWidths{kCopyWidth, kKw,    kKwSec, kKwHr,
+                                         kKw,        kKwSec, kKwHr,  kSavedWidth};
 
 int leftOf(int col) {
     int left = kTableLeft;
@@ -55,16 +65,34 @@ struct Table {
     std::array<std::array<Index, kCols>, 7> cells{};
 };
 
+// The speed points 1 to 5 and "Total" down the left of a table.
+void speedColumn(PageBuilder& p, std::string_view suffix, int head) {
+    p.label("lblSpeed" + std::string(suffix), "Speed", kSpeedLeft, head, kSpeedWidth,
+            Align::Center);
+    for (int i = 1; i <= 5; ++i) {
+        p.label(element("lblSpeedPoint", suffix, i), std::to_string(i), kSpeedLeft, head + kRow * i,
+                kSpeedWidth, Align::Center);
+    }
+    p.label("lblTotal" + std::string(suffix), "Total", kSpeedLeft, head + kRow * 6, kSpeedWidth);
+}
+
+// The first and last item of a table, for printing it in one size.
+struct Span {
+    Index first;
+    Index last;
+};
+
 // The headings and cells of one table, whose headings start at top.
-void layOutTable(PageBuilder& p, Table& t, std::string_view title, int top) {
+Span layOutTable(PageBuilder& p, Table& t, std::string_view title, int top) {
     const std::string& s = t.suffix;
-    p.label("lbl" + std::string(title) + "Title", std::string(title), leftOf(kCopy), top,
-            leftOf(kCols) - leftOf(kCopy), Align::Center);
+    const Index first = p.label("lbl" + std::string(title) + "Title", std::string(title),
+                                leftOf(kCopy), top, leftOf(kCols) - leftOf(kCopy), Align::Center);
     p.label("lblDccp" + s, "DCCP", leftOf(kDccpKw), top + kRow, leftOf(kQvrKw) - leftOf(kDccpKw),
             Align::Center);
     p.label("lblQvr" + s, "QVR", leftOf(kQvrKw), top + kRow, leftOf(kSaved) - leftOf(kQvrKw),
             Align::Center);
     const int head = top + 2 * kRow;
+    speedColumn(p, s, head);
     const std::array<std::pair<std::string, std::string_view>, kCols> headings{{
         {"lblDutyCycle2" + s, "Duty Cycle Time Sec"},
         {"lblKW1" + s, "KW"},
@@ -83,6 +111,7 @@ void layOutTable(PageBuilder& p, Table& t, std::string_view title, int top) {
     const std::array<std::string_view, kCols> names{
         "txtDutyCycleB",  "txtDccpActualKW", "txtDccpKWSec", "txtDccpKWHR",
         "txtQvrActualKW", "txtQvrKWSec",     "txtQvrKWHR",   "txtKWSavedPerStep"};
+    Index last = first;
     for (int i = 1; i <= 6; ++i) {
         const int rowTop = head + kRow * i;
         for (int c = 0; c < kCols; ++c) {
@@ -90,25 +119,14 @@ void layOutTable(PageBuilder& p, Table& t, std::string_view title, int top) {
             if (i == 6 && c != kCopy && c != kDccpKwHr && c != kQvrKwHr) {
                 continue;
             }
-            t.cells[static_cast<std::size_t>(i)][static_cast<std::size_t>(c)] =
-                p.field(element(names[static_cast<std::size_t>(c)], s, i), leftOf(c), rowTop,
-                        kWidths[static_cast<std::size_t>(c)]);
+            last = p.field(element(names[static_cast<std::size_t>(c)], s, i), leftOf(c), rowTop,
+                           kWidths[static_cast<std::size_t>(c)]);
+            t.cells[static_cast<std::size_t>(i)][static_cast<std::size_t>(c)] = last;
         }
     }
     p.rule("lineHead" + s, kSpeedLeft, head + kRow, leftOf(kCols) - kSpeedLeft, 0);
     p.rule("lineTotal" + s, kSpeedLeft, head + 6 * kRow, leftOf(kCols) - kSpeedLeft, 0);
-}
-
-// The speed points 1 to 5 and "Total" down the left of a table.
-void speedColumn(PageBuilder& p, std::string_view suffix, int head) {
-    p.label("lblSpeed" + std::string(suffix), "Speed", kSpeedLeft, head, kSpeedWidth,
-            Align::Center);
-    for (int i = 1; i <= 5; ++i) {
-        p.label(element("lblSpeedPoint", suffix, i), std::to_string(i), kSpeedLeft, head + kRow * i,
-                kSpeedWidth, Align::Center);
-    }
-    p.label("lblTotal" + std::string(suffix), "Total", kSpeedLeft, head + kRow * 6,
-            kStepLeft + kStepWidth - kSpeedLeft);
+    return {first, last};
 }
 
 } // namespace
@@ -137,22 +155,25 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     p.label("lblProduct", "Stravolux QVR", 3900, 1440, 3000, Align::Center);
     p.at(p.label("lblTitle", title, 2400, 1680, 6000, Align::Center)).bold = true;
 
-    // The inputs on the left, the rated values on the right.
+    // The inputs on the left, the rated values on the right; the values on the right end
+    // at the page's edge, and hold fifteen digits.
+    constexpr int kRightValues = 8700;
+    constexpr int kRightValueWidth = kPageWidth - kRightValues;
     const auto input = [&](std::string labelName, std::string caption, std::string fieldName,
                            int top, int width) {
-        p.label(std::move(labelName), std::move(caption), 240, top, 1200);
-        return p.field(std::move(fieldName), 1500, top, width, Align::Left);
+        p.label(std::move(labelName), std::move(caption), 240, top, 1440);
+        return p.field(std::move(fieldName), 1800, top, width, Align::Left);
     };
-    const Index customer = input("lblCustomer", "Customer:", "txtCustomer", 2160, 4500);
-    const Index project = input("lblProject", "Project:", "txtProject", 2400, 4500);
+    const Index customer = input("lblCustomer", "Customer:", "txtCustomer", 2160, 4320);
+    const Index project = input("lblProject", "Project:", "txtProject", 2400, 4320);
     const Index motionText = input("lblMotion", "Motion:", "txtMotion", 2640, 2000);
-    const Index motor = input("lblMotor", "Motor:", "txtMotor", 2880, 4500);
+    const Index motor = input("lblMotor", "Motor:", "txtMotor", 2880, 4320);
     const Index motors = input("lblNumMotors", "No. of Motors:", "txtNumMotors", 3120, 1200);
     p.at(p.label("lbl100Values", "100% Values:", 6240, 2160, 2400)).bold = true;
     const auto rated = [&](std::string labelName, std::string caption, std::string fieldName,
                            int top) {
         p.label(std::move(labelName), std::move(caption), 6240, top, 2400);
-        return p.field(std::move(fieldName), 8700, top, 1500);
+        return p.field(std::move(fieldName), kRightValues, top, kRightValueWidth);
     };
     const Index volts = rated("lblMotorVolts", "Motor Volts:", "txtMotorVolts", 2400);
     const Index amps = rated("lblMotorFLCAmps", "Motor Full Load Amps:", "txtMotorFLCAmps", 2640);
@@ -163,7 +184,7 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     const auto calculation = [&](std::string labelName, std::string caption, std::string fieldName,
                                  int top) {
         p.label(std::move(labelName), std::move(caption), 240, top, 3600);
-        return p.field(std::move(fieldName), 3960, top, 1500);
+        return p.field(std::move(fieldName), 3960, top, 1980);
     };
     const Index cycles = calculation("lblNumCyclePerTurn",
                                      "Number of Cycles per Turn =", "txtNumCyclePerTurn", 3840);
@@ -178,10 +199,10 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     const Index seconds = calculation("lblMinCycleTimeSeconds",
                                       "Cycle Time in Seconds =", "txtMinCycleTimeSeconds", 4800);
 
-    // The step times the page starts with, beside the first table.
+    // The step times the page starts with, left of the first table's own copy.
     const int head = tableTop + 2 * kRow;
-    speedColumn(p, hoist ? "H" : "", head);
-    p.label("lblDutyCycle1", "Duty Cycle Time Sec", kStepLeft, head, kStepWidth, Align::Right);
+    const Index stepHeading =
+        p.label("lblDutyCycle1", "Duty Cycle Time Sec", kStepLeft, head, kStepWidth, Align::Right);
     std::array<Index, 7> steps{};
     for (int i = 1; i <= 6; ++i) {
         steps[static_cast<std::size_t>(i)] =
@@ -189,14 +210,14 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     }
     const FactorTables& f = model.energy.factors();
     std::array<Table, 2> tables;
+    std::array<Span, 2> spans{};
     std::size_t tableCount = 1;
     if (hoist) {
         tables[0] = {"H", &f.DccpFactorHoist, &f.QvrFactorHoist, 1, {}};
         tables[1] = {"L", &f.DccpFactorLower, &f.QvrFactorLower, 1, {}};
         tableCount = 2;
-        layOutTable(p, tables[0], "Hoist", tableTop);
-        layOutTable(p, tables[1], "Lower", secondTableTop);
-        speedColumn(p, "L", secondTableTop + 2 * kRow);
+        spans[0] = layOutTable(p, tables[0], "Hoist", tableTop);
+        spans[1] = layOutTable(p, tables[1], "Lower", secondTableTop);
     } else {
         const bool trolley = m == Motion::Trolley;
         tables[0] = {"",
@@ -204,7 +225,7 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
                      trolley ? &f.QvrFactorTrolley : &f.QvrFactorBridge,
                      2,
                      {}};
-        layOutTable(p, tables[0], "Travel", tableTop);
+        spans[0] = layOutTable(p, tables[0], "Travel", tableTop);
     }
 
     p.at(p.label("lbl" + motion + "Summary", motion + " Summary", 240, summaryTop, 2880)).bold =
@@ -221,7 +242,7 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
         const int top = summaryTop + 240 * static_cast<int>(i + 1);
         p.label("lbl" + std::string(summaryRows[i].second).substr(3),
                 std::string(summaryRows[i].first), 240, top, 2880);
-        summary[i] = p.field(std::string(summaryRows[i].second), 3240, top, 1200);
+        summary[i] = p.field(std::string(summaryRows[i].second), 3240, top, 1500);
     }
     const Index page = p.field("lblPage", (kPageWidth - 1335) / 2, pageTop, 1335, Align::Center);
     p.button("cmdPrintForm", "Print Form", kPageWidth - 1935, pageTop - 120, 1335, 375);
@@ -234,6 +255,12 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
         p.keepDesignFont({"lblPage", "lblDutyCycle2", "lblKWSec1", "lblKWSec2",
                           "lblMinCycleTimeMinutes", "txtDutyCycleB", "txtDccpKWSec", "txtQvrKWSec",
                           "txtMinCycleTimeMinutes"});
+    }
+    // The texts of a table in the print font print in one size, the first table's with
+    // the step times beside it; those left in the screen font fit their boxes each.
+    p.fitTogether(stepHeading, spans[0].last, 1);
+    if (hoist) {
+        p.fitTogether(spans[1].first, spans[1].last, 2);
     }
 
     // The fields, in the order the page computes them.

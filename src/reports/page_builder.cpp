@@ -137,6 +137,18 @@ void PageBuilder::keepDesignFont(std::initializer_list<std::string_view> names) 
     }
 }
 
+void PageBuilder::fitTogether(Index first, Index last, int group) {
+    if (replaying_) {
+        return;
+    }
+    for (Index i = first; i <= last; ++i) {
+        // A text in its design font is of another face and size: it fits its box alone.
+        if (page_.items[i].takesPrintFont) {
+            page_.items[i].fitGroup = group;
+        }
+    }
+}
+
 double PageBuilder::shown(Index i) const {
     const auto value = numbers::parse(page_.items[i].text, locale_);
     if (!value) {

@@ -80,6 +80,9 @@ public:
     void setPrintFontSizeCap(int cap) { page_.printFontSizeCap = cap; }
     // These keep the font they were designed with when the page is printed.
     void keepDesignFont(std::initializer_list<std::string_view> names);
+    // The items first to last (a table) that take the print font print in one size: where
+    // one of them is too wide for its box, they all shrink alike. After keepDesignFont.
+    void fitTogether(Index first, Index last, int group);
 
     // Sets the field's text to what compute returns. A value that cannot be read or
     // computed (an empty field, a text that is not a number, a division by zero, an

@@ -66,6 +66,15 @@ PrintItem text(int left, std::optional<int> top, std::string value, const PrintF
     return item;
 }
 
+// A text on one of the summary's rows: it keeps within the row's height, so that a
+// large print font does not run into the row below.
+PrintItem rowText(int left, int top, std::string value, const PrintFont& font,
+                  std::string name = {}) {
+    PrintItem item = text(left, top, std::move(value), font, std::move(name));
+    item.height = kRowHeight;
+    return item;
+}
+
 // The lines of a text broken by CR LF, the last one without a break.
 std::vector<std::string_view> linesOf(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -111,6 +120,7 @@ PrintPage printedForm(const ReportPage& page, const PrintFont& printFont, int sh
         p.top = item.top + shiftTop;
         p.width = item.width;
         p.height = item.height;
+        p.fitGroup = item.fitGroup;
         switch (item.kind) {
         case ItemKind::Button:
             continue; // a command, not part of the page
@@ -168,14 +178,14 @@ PrintPage printedSummary(const ReportPage& savings, const PrintFont& printFont) 
                          savings.text("Label31") + "     " + savings.text("lblDate"), plain));
     items.push_back(text(kHeadingLeft, std::nullopt, savings.text("Label30"), plain));
     items.push_back(text(kHeadingLeft, std::nullopt, savings.text("Label32"), plain));
-    items.push_back(text(kCustomerLabel, kCustomerTop, "Customer:", plain));
+    items.push_back(rowText(kCustomerLabel, kCustomerTop, "Customer:", plain));
     items.push_back(
-        text(kCustomerLeft, kCustomerTop, savings.text("txtCustomer"), plain, "txtCustomer"));
-    items.push_back(text(kCustomerLabel, kCustomerTop + kRowHeight, "Project:", plain));
-    items.push_back(text(kCustomerLeft, kCustomerTop + kRowHeight, savings.text("txtProject"),
-                         plain, "txtProject"));
-    items.push_back(text(kSummaryLabels, kSummaryTop, "Annual Summary", plain));
-    items.push_back(text(kAmounts, kAmountsTop, "Estimated Savings", plain));
+        rowText(kCustomerLeft, kCustomerTop, savings.text("txtCustomer"), plain, "txtCustomer"));
+    items.push_back(rowText(kCustomerLabel, kCustomerTop + kRowHeight, "Project:", plain));
+    items.push_back(rowText(kCustomerLeft, kCustomerTop + kRowHeight, savings.text("txtProject"),
+                            plain, "txtProject"));
+    items.push_back(rowText(kSummaryLabels, kSummaryTop, "Annual Summary", plain));
+    items.push_back(rowText(kAmounts, kAmountsTop, "Estimated Savings", plain));
     // The amounts end about where the total ends: each character fewer moves an amount
     // right by the width of one.
     const std::string& total = savings.text("txtTotal");
@@ -190,9 +200,9 @@ PrintPage printedSummary(const ReportPage& savings, const PrintFont& printFont) 
             (static_cast<int>(characters(total)) - static_cast<int>(characters(amount))) *
             settings.characterWidth;
         items.push_back(
-            text(kSummaryLabels, kSummaryTop + k * kRowHeight, std::string(label), plain));
-        items.push_back(text(kAmounts + shift, kAmountsTop + k * kRowHeight, amount, plain,
-                             std::string(amountName)));
+            rowText(kSummaryLabels, kSummaryTop + k * kRowHeight, std::string(label), plain));
+        items.push_back(rowText(kAmounts + shift, kAmountsTop + k * kRowHeight, amount, plain,
+                                std::string(amountName)));
         ++k;
     }
     const int totalTop = kAmountsTop + 6 * kRowHeight;
@@ -204,8 +214,8 @@ PrintPage printedSummary(const ReportPage& savings, const PrintFont& printFont) 
     frame.width = 1550;
     frame.height = 300;
     items.push_back(frame);
-    items.push_back(text(kSummaryLabels, kSummaryTop + 6 * kRowHeight, "Total", plain));
-    items.push_back(text(kAmounts, totalTop, total, plain, "txtTotal"));
+    items.push_back(rowText(kSummaryLabels, kSummaryTop + 6 * kRowHeight, "Total", plain));
+    items.push_back(rowText(kAmounts, totalTop, total, plain, "txtTotal"));
     items.push_back(text(settings.textLeft, kOpportunitiesTop, "Additional Savings Opportunities:",
                          {printFont.name, printFont.size, true}, "Label3"));
     for (const std::string_view line : linesOf(savings.text("lblOutput"))) {

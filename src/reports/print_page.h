@@ -37,6 +37,9 @@ struct PrintItem {
     std::string text;
     PrintFont font; // a chart writes its texts in this face
     Align align = Align::Left;
+    // A text wider (or taller) than its box prints smaller, so that it stays in its box;
+    // the texts of one group (a table) print in one size, the size the tightest needs.
+    int fitGroup = 0;
     std::shared_ptr<const Chart> chart;
 };
 

@@ -51,6 +51,10 @@ struct ReportItem {
     // Printing sets the print font on the page's labels and fields; a few keep the font
     // they were designed with.
     bool takesPrintFont = true;
+    // Texts of one group (a table: its headings and cells in the print font) print in one
+    // size: where one of them is too wide for its box, all of them shrink alike. 0: a text
+    // on its own.
+    int fitGroup = 0;
     // A chart's data; shared, so that copying a page copies no chart.
     std::shared_ptr<const Chart> chart;
 };

@@ -39,6 +39,8 @@ ReportPage buildSavings(const ReportInputs& in) {
     p.at(p.label("Label3", "Additional Savings Opportunities:", 480, 3960, 3495)).bold = true;
     const auto output = p.field("lblOutput", 480, 4200, 7335, Align::Left, 6135);
     const auto page = p.field("lblPage", 3473, 10440, 1335, Align::Center);
+    // The page label prints as the screen shows it, whatever the print font.
+    p.keepDesignFont({"lblPage"});
 
     // The amounts are the main form's summary texts as they stand, already formatted.
     fillHeading(p, heading, model, shortDate(in.now, p.locale()));

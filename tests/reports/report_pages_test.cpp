@@ -1,12 +1,15 @@
 #include "model/number_text.h"
 #include "model/savings_model.h"
 #include "reports/business_case_text.h"
+#include "reports/print_page.h"
 #include "reports/report_builders.h"
 #include "reports/savings_text.h"
 #include "support/example_project.h"
 #include "support/locales.h"
 
 #include <gtest/gtest.h>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,12 @@ protected:
         : model(std::move(locale)) {
         test::fillCompleteProject(model.record);
         model.state.RecalcEnabled = true;
+    }
+
+    // "Arial 10": a printed text's face and size.
+    static std::string fontOf(const PrintItem& item) {
+        return item.font.name + " " + std::to_string(item.font.size) +
+               (item.font.bold ? " bold" : "");
     }
 
     ReportPage page(ReportForm form) {
@@ -211,8 +220,9 @@ TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
         SCOPED_TRACE(p.caption);
         if (form == ReportForm::Hoist || form == ReportForm::Trolley ||
             form == ReportForm::Bridge || form == ReportForm::BusinessCase) {
-            // A US Letter page in portrait within half-inch margins.
-            EXPECT_LE(p.width, 10800);
+            // A page in portrait within quarter-inch margins on Letter and on A4 (8.27 in
+            // across); the business case within half-inch margins on Letter.
+            EXPECT_LE(p.width, form == ReportForm::BusinessCase ? 10800 : 11186);
             EXPECT_LE(p.height, 14400);
         }
         // Rows 240 twips apart hold controls 255 high: they may touch by 15 twips.
@@ -229,6 +239,93 @@ TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
             }
         }
     }
+}
+
+TEST_F(ReportPagesTest, printed_the_page_label_keeps_its_design_font_on_every_page) {
+    for (const ReportForm form :
+         {ReportForm::Savings, ReportForm::EnergySavings, ReportForm::Maintenance,
+          ReportForm::Inventory, ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge,
+          ReportForm::BusinessCase}) {
+        ReportPage p = page(form);
+        p.item("lblPage")->text = "Page 2 of 7";
+        EXPECT_EQ(fontOf(*printedForm(p, {"Times New Roman", 12, false}).item("lblPage")),
+                  "MS Sans Serif 8")
+            << p.caption;
+    }
+}
+
+TEST_F(ReportPagesTest, printed_a_motion_page_leaves_its_own_controls_in_the_design_font) {
+    const std::set<std::string> travel{"lblPage",
+                                       "lblDutyCycle2",
+                                       "lblKWSec1",
+                                       "lblKWSec2",
+                                       "lblMinCycleTimeMinutes",
+                                       "txtDutyCycleB",
+                                       "txtDccpKWSec",
+                                       "txtQvrKWSec",
+                                       "txtMinCycleTimeMinutes"};
+    const std::set<std::string> hoist{"lblPage",
+                                      "lblDutyCycle2L",
+                                      "lblKWSec1H",
+                                      "lblKWSec1L",
+                                      "lblKWSec2H",
+                                      "lblKWSec2L",
+                                      "lblMinCycleTimeMinutes",
+                                      "txtDutyCycleBL",
+                                      "txtDccpKWSecH",
+                                      "txtDccpKWSecL",
+                                      "txtQvrKWSecH",
+                                      "txtQvrKWSecL",
+                                      "txtMinCycleTimeMinutes"};
+    for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge}) {
+        ReportPage p = page(form);
+        p.item("lblPage")->text = "Page 5 of 7";
+        const PrintPage printed = printedForm(p, {"Times New Roman", 12, false});
+        SCOPED_TRACE(p.caption);
+        const std::string printFont = "Times New Roman " + std::to_string(p.printFontSizeCap);
+        std::set<std::string> inDesignFont;
+        std::vector<std::string> stepHeadings;
+        for (const PrintItem& item : printed.items) {
+            if (item.kind != PrintItem::Kind::Text) {
+                continue;
+            }
+            if (fontOf(item) == "MS Sans Serif 8") {
+                inDesignFont.insert(item.name.substr(0, item.name.find('(')));
+                // A group shrinks alike, so it holds the print font only.
+                EXPECT_EQ(item.fitGroup, 0) << item.name;
+            } else {
+                EXPECT_EQ(fontOf(item), printFont + (item.font.bold ? " bold" : "")) << item.name;
+            }
+            if (item.text == "Duty Cycle Time Sec") {
+                stepHeadings.push_back(item.name);
+            }
+        }
+        EXPECT_EQ(inDesignFont, form == ReportForm::Hoist ? hoist : travel);
+        // The step times the page starts with stand in the first table, on the rows of
+        // the speed points, under the page's own headings only.
+        EXPECT_EQ(stepHeadings.size(), form == ReportForm::Hoist ? 3U : 2U);
+        const std::string s = form == ReportForm::Hoist ? "H" : "";
+        for (int i = 1; i <= 5; ++i) {
+            const std::string n = "(" + std::to_string(i) + ")";
+            const PrintItem& step = *printed.item("txtDutyCycleA" + n);
+            EXPECT_EQ(step.top, printed.item("lblSpeedPoint" + s + n)->top);
+            EXPECT_EQ(step.left + step.width, printed.item("txtDutyCycleB" + s + n)->left);
+        }
+    }
+}
+
+TEST_F(ReportPagesTest, the_business_case_charts_mark_their_money_axis_in_whole_dollars) {
+    model.record.businessCase().set(CaseInput::DriveCost, "250000");
+    const ReportPage p = page(ReportForm::BusinessCase);
+    const std::regex wholeDollars(R"(\(?\$\d{1,3}(,\d{3})*\)?)");
+    for (const char* name : {"chtSavings", "chtCashFlow"}) {
+        const Chart& chart = *p.item(name)->chart;
+        ASSERT_GE(chart.valueTicks.size(), 3U) << name;
+        for (const ChartTick& tick : chart.valueTicks) {
+            EXPECT_TRUE(std::regex_match(tick.text, wholeDollars)) << name << ": " << tick.text;
+        }
+    }
+    EXPECT_EQ(p.item("chtSavings")->chart->valueTicks.front().text, "$0");
 }
 
 TEST_F(ReportPagesTest, the_business_case_says_in_words_why_a_figure_is_missing) {

@@ -101,9 +101,13 @@ TEST_F(PrintRunsTest, each_page_takes_the_print_font_up_to_its_own_cap_and_the_p
     }
     EXPECT_EQ(sizes, (std::vector<int>{12, 8, 10, 9, 8, 10, 10}));
     EXPECT_EQ(printer.pages[1].item("txtCustomer")->font.name, "Arial");
-    // The controls left alone keep the screen font.
-    EXPECT_EQ(printer.pages[4].item("txtDccpKWSecL(1)")->font.name, "MS Sans Serif");
+    // The controls left alone keep the screen font, the page label on every page; the
+    // other cells of a motion table take the print font.
+    EXPECT_EQ(printer.pages[1].item("lblPage")->font.name, "MS Sans Serif");
     EXPECT_EQ(printer.pages[5].item("txtMinCycleTimeMinutes")->font.size, 8);
+    EXPECT_EQ(printer.pages[4].item("txtDccpKWSecL(1)")->font, reports::screenFont());
+    EXPECT_EQ(printer.pages[5].item("txtDccpActualKW(1)")->font,
+              (reports::PrintFont{"Arial", 10, false}));
     EXPECT_EQ(form.model().record.printFontSize(), 12);
     EXPECT_TRUE(view.checked.at("mnuFont(5)"));
 }

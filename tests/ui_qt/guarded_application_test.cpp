@@ -2,7 +2,7 @@
 #include "support/scripted_boxes.h"
 #include "ui/qt/guarded_application.h"
 
-#include <QPushButton>
+#include <QEvent>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
@@ -18,22 +18,35 @@ private slots:
     void a_fault_in_a_handler_is_told_and_the_program_goes_on();
 };
 
+namespace {
+
+// A handler that throws as one of the program's own would. It throws straight from its
+// event handler: an exception that crosses Qt's widget code, built without unwinding,
+// would leave Qt's own temporaries behind, which the leak checker would take for ours.
+class ThrowingHandler : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User) {
+            throw std::overflow_error("number too large");
+        }
+        return QObject::event(e);
+    }
+};
+
+} // namespace
+
 void GuardedApplicationTest::a_fault_in_a_handler_is_told_and_the_program_goes_on() {
     ScriptedBoxes boxes;
     static_cast<payvanta::ui::qt::GuardedApplication*>(qApp)->tellFaultsIn(boxes);
-    QPushButton button(QStringLiteral("Compute"));
-    connect(&button, &QPushButton::clicked, [] { throw std::overflow_error("number too large"); });
-    button.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&button));
-    QTest::mouseClick(&button, Qt::LeftButton);
+    ThrowingHandler handler;
+    QCoreApplication::postEvent(&handler, new QEvent(QEvent::User));
+    // The event loop still runs what comes after.
+    bool later = false;
+    QTimer::singleShot(0, &handler, [&later] { later = true; });
+    QVERIFY(QTest::qWaitFor([&later] { return later; }));
     QCOMPARE(boxes.messages, QStringList{QStringLiteral(
                                  "Payvanta could not finish what it was doing: number too large. "
                                  "Your work is still open; save it before you go on.")});
-    // The event loop still runs what comes after.
-    bool later = false;
-    QTimer::singleShot(0, &button, [&later] { later = true; });
-    QVERIFY(QTest::qWaitFor([&later] { return later; }));
-    QVERIFY(button.isVisible());
 }
 
 int main(int argc, char** argv) {

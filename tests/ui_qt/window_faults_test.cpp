@@ -263,7 +263,8 @@ void WindowFaultsTest::the_status_bar_says_what_was_saved_and_why_a_project_did_
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Saved ") + path);
     window->comeForward(QStringLiteral("/tmp/Other.QVR"));
     QCOMPARE(window->statusBar()->currentMessage(),
-             QStringLiteral("Close the open project to open /tmp/Other.QVR."));
+             QStringLiteral("/tmp/Other.QVR was not opened: a project is already open. Save "
+                            "Data, then Close, and open it again."));
 }
 
 void WindowFaultsTest::ctrl_tab_moves_between_tabs_and_labels_keep_a_gap() {

@@ -17,8 +17,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
@@ -68,6 +70,7 @@ private slots:
     void a_project_handed_over_during_a_dialog_waits_for_it_to_close();
     void the_status_bar_says_what_was_saved_and_why_a_project_did_not_open();
     void ctrl_tab_moves_between_tabs_and_labels_keep_a_gap();
+    void the_window_resizes_and_a_status_message_takes_no_room_from_the_help();
 
 private:
     template <typename T> T* find(const QString& name) const {
@@ -285,6 +288,35 @@ void WindowFaultsTest::ctrl_tab_moves_between_tabs_and_labels_keep_a_gap() {
     }
     QCOMPARE(find<QComboBox>(QStringLiteral("cmbTrolleyNemaSize"))->accessibleName(),
              QStringLiteral("Trolley NEMA Size"));
+}
+
+void WindowFaultsTest::the_window_resizes_and_a_status_message_takes_no_room_from_the_help() {
+    auto* page = find<QPlainTextEdit>(QStringLiteral("txtHelp"));
+    auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("frameScrollArea"));
+    // As wide as it opens on a usual screen (the offscreen one is narrower).
+    const int lacking = scroll->widget()->minimumSizeHint().width() - scroll->viewport()->width();
+    window->resize(window->width() + std::max(lacking, 0), window->height());
+    QTRY_VERIFY(!scroll->horizontalScrollBar()->isVisible());
+    const QSize pageBefore = page->size();
+    const QSize tabsBefore = scroll->size();
+    auto* summary = find<QGroupBox>(QStringLiteral("fraRealTimeSummary"));
+    const int summaryBefore = summary->height();
+    // The status bar shows a message after every save and print.
+    window->showStatus("Saved /tmp/Ladle.QVR");
+    QApplication::processEvents();
+    QCOMPARE(scroll->size(), tabsBefore);
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
+    QCOMPARE(page->horizontalScrollBar()->maximum(), 0); // no line of the help is cut off
+
+    QVERIFY(window->maximumWidth() > window->width() + 200);
+    QVERIFY(window->maximumHeight() > window->height() + 150);
+    window->resize(window->size() + QSize(200, 150));
+    // The rows below the tabs keep their height: the help and the summary beside it grow.
+    QTRY_COMPARE(page->height(), pageBefore.height() + 150);
+    QCOMPARE(page->width(), pageBefore.width() + 200);
+    QCOMPARE(summary->height(), summaryBefore + 150);
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
 }
 
 PAYVANTA_QTEST_MAIN(WindowFaultsTest)

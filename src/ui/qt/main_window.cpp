@@ -51,14 +51,17 @@ MainWindow::MainWindow(Options options, MessageBoxes& boxes, QWidget* parent)
     setWindowTitle(captionOf({ctl::frmMain}));
     buildMenus();
     setCentralWidget(buildCentre());
+    // The status bar is there from the start, so that its first message takes no room
+    // from the tabs; its grip shows that the window can be resized.
+    statusBar()->setSizeGripEnabled(true);
     // Room from the start for the data-entry frames, which are made later, so that the
     // window does not grow when a project opens.
     const QFontMetrics metrics = fontMetrics();
     // As large as the frames want, but never larger than the screen, where the frames
     // scroll instead.
-    QSize wanted =
-        QSize(metrics.horizontalAdvance(QLatin1Char('0')) * 130, metrics.lineSpacing() * 36)
-            .expandedTo(sizeHint());
+    QSize wanted = QSize(metrics.horizontalAdvance(QLatin1Char('0')) * 130,
+                         metrics.lineSpacing() * 36 + statusBar()->sizeHint().height())
+                       .expandedTo(sizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         wanted = wanted.boundedTo(screen->availableGeometry().size());
     }

@@ -71,6 +71,8 @@ private slots:
     void the_status_bar_says_what_was_saved_and_why_a_project_did_not_open();
     void ctrl_tab_moves_between_tabs_and_labels_keep_a_gap();
     void the_window_resizes_and_a_status_message_takes_no_room_from_the_help();
+    void after_a_command_by_space_the_focus_is_back_on_its_button_data();
+    void after_a_command_by_space_the_focus_is_back_on_its_button();
 
 private:
     template <typename T> T* find(const QString& name) const {
@@ -317,6 +319,33 @@ void WindowFaultsTest::the_window_resizes_and_a_status_message_takes_no_room_fro
     QCOMPARE(page->width(), pageBefore.width() + 200);
     QCOMPARE(summary->height(), summaryBefore + 150);
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
+}
+
+void WindowFaultsTest::after_a_command_by_space_the_focus_is_back_on_its_button_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("prints");
+    QTest::newRow("Save Data") << "cmdSaveExcel" << false;
+    QTest::newRow("Print All") << "cmdPrintAll" << true;
+    QTest::newRow("Print Summary") << "cmdPrintSummary" << true;
+    QTest::newRow("Print Help") << "cmdPrintHelp" << true;
+}
+
+void WindowFaultsTest::after_a_command_by_space_the_focus_is_back_on_its_button() {
+    QFETCH(QString, command);
+    QFETCH(bool, prints);
+    openExample();
+    const QString saved = window->form().model().state.CurrentFilePath.c_str();
+    auto* button = find<QPushButton>(command);
+    button->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(button->hasFocus());
+    for (int press = 1; press <= 2; ++press) {
+        QFile::remove(saved);
+        // The key goes where the focus is, as the user's does.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), button);
+        QCOMPARE(QFile::exists(saved), !prints);
+        QCOMPARE(printer.pages > 0, prints);
+    }
 }
 
 PAYVANTA_QTEST_MAIN(WindowFaultsTest)

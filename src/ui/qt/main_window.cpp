@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -154,8 +155,18 @@ void MainWindow::bindCommand(QObject* sender, ControlRef control) {
     const std::string name(control.name);
     const int index = control.index;
     const auto run = [this, name, index] {
+        // A command switches off its button while it runs, and Qt then hands the focus on
+        // to the next control: afterwards the focus goes back to the control that had it,
+        // so that Space repeats the command, unless the form chose where it goes.
+        const QPointer<QWidget> had = QApplication::focusWidget();
+        const int movesBefore = formFocusMoves_;
         if (leaveCurrentField()) {
             form_->command({name, index});
+        }
+        if (had != nullptr && !ending_ && formFocusMoves_ == movesBefore &&
+            QApplication::focusWidget() != had && had->isEnabled() && had->isVisible()) {
+            const LeaveChecks::FormMovesFocus moving(leaveChecks_);
+            had->setFocus(Qt::OtherFocusReason);
         }
     };
     if (auto* action = qobject_cast<QAction*>(sender)) {
@@ -317,6 +328,7 @@ void MainWindow::showFrame(int frameIndex) {
 void MainWindow::setFocus(ControlRef control) {
     if (auto* widget = qobject_cast<QWidget*>(this->control(nameOf(control)))) {
         const LeaveChecks::FormMovesFocus moving(leaveChecks_);
+        ++formFocusMoves_;
         widget->setFocus(Qt::OtherFocusReason);
     }
 }

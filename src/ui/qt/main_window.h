@@ -147,6 +147,8 @@ private:
     QStackedWidget* frames_ = nullptr;
     QProgressBar* progress_ = nullptr;
     bool ending_ = false;
+    // How often the form has moved the focus itself: a command that did keeps its choice.
+    int formFocusMoves_ = 0;
     // A project handed over while a box or dialog was open, waiting for it to close.
     QString handedOver_;
     // Made last: its load writes into the widgets above.

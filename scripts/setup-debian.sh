@@ -9,7 +9,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation poppler-utils xvfb xauth
+  fonts-liberation poppler-utils xvfb xauth openbox xdotool x11-utils
   dpkg-dev file appstream desktop-file-utils shared-mime-info
   clang libclang-rt-dev clang-format
 )

@@ -7,6 +7,7 @@
 #include "reports/qt/report_window.h"
 #include "ui/captions.h"
 #include "ui/ui_texts.h"
+#include "window_placement.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -28,6 +29,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QWindow>
 
 namespace payvanta::ui::qt {
 
@@ -225,6 +227,36 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!placed_ && !event->spontaneous()) {
+        placed_ = true;
+        centreOnScreen(this);
+        // The window manager draws the frame as the window first shows: once shown, the
+        // window is centred again with its frame.
+        if (QWindow* handle = windowHandle()) {
+            handle->installEventFilter(this);
+        }
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        if (!windowHandle()->frameMargins().isNull()) {
+            centreOnScreen(this);
+            // A box that opened with the window (the message of a failed open) follows it.
+            QWidget* box = QApplication::activeModalWidget();
+            if (box != nullptr && box->parentWidget() != nullptr &&
+                box->parentWidget()->window() == this) {
+                centreOver(box, this);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 // ---- The view ---------------------------------------------------------------------
 
 void MainWindow::setText(ControlRef control, std::string_view text) {
@@ -297,7 +329,8 @@ std::optional<std::string> MainWindow::chooseProjectFile() {
     if (options_.chooseFile) {
         chosen = options_.chooseFile(this);
     } else {
-        FileSelectDialog dialog(options_.startFolder);
+        FileSelectDialog dialog(options_.startFolder, this);
+        centreOver(&dialog, this);
         if (dialog.exec() == QDialog::Accepted) {
             chosen = dialog.selectedFile();
         }
@@ -393,6 +426,7 @@ void MainWindow::showReport(const reports::ReportPage& page) {
         connect(inputs, &BusinessCasePanel::changed, &window,
                 [this, &window] { window.showPage(form_->reportPage(ReportForm::BusinessCase)); });
     }
+    centreOver(&window, this);
     window.exec();
 }
 

@@ -78,8 +78,15 @@ start() {
     app=$!
     pids+=("$app")
 }
+# The first window shown of the name; an X error (a window that went while xdotool looked
+# at it) is one more look.
 visibleNamed() {
-    timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+    local found end=$((SECONDS + 30))
+    until found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null) && [ -n "$found" ]; do
+        ((SECONDS < end)) || return 1
+        sleep 0.05 # between two looks, not a wait for something to happen
+    done
+    head -n 1 <<<"$found"
 }
 
 # The frame of a window as the user sees it: "left top width height".
@@ -119,7 +126,7 @@ timeout 10 xdotool windowactivate --sync "$box" || fail "the message never took 
 xdotool key Return
 
 # The main window takes the size the user gives it.
-gone() { ! xdotool search --onlyvisible --name "$1"; }
+gone() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 within 10 gone '^Stravolux_QVR$' || fail "the message did not close"
 xdotool windowsize "$main" 1100 800
 sized() { xdotool getwindowgeometry "$main" | grep -q 'Geometry: 1100x800'; }
@@ -148,7 +155,7 @@ start "$work/folder/Ladle.QVR"
 main=$(visibleNamed '^Payvanta$') || fail "the main window never showed: $(cat "$work/program.log")"
 timeout 10 xdotool windowactivate --sync "$main" || fail "the main window never took the keys"
 # The menu is a window of its own, of the program's class.
-shown() { xdotool search --onlyvisible --class '^payvanta$' | wc -l; }
+shown() { xdotool search --onlyvisible --class '^payvanta$' 2>/dev/null | wc -l; }
 count() { [ "$(shown)" -eq "$1" ]; }
 closedMenu=$(shown)
 xdotool key --clearmodifiers alt+v

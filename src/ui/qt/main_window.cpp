@@ -248,7 +248,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             centreOnScreen(this);
             // A box that opened with the window (the message of a failed open) follows it.
             QWidget* box = QApplication::activeModalWidget();
-            if (box != nullptr && box->parentWidget() != nullptr &&
+            if (box != nullptr && box->isVisible() && box->parentWidget() != nullptr &&
                 box->parentWidget()->window() == this) {
                 centreOver(box, this);
             }

@@ -162,7 +162,10 @@ std::string savedTo(std::string_view path) {
 }
 
 std::string closeToOpen(std::string_view path) {
-    return "Close the open project to open " + std::string(path) + ".";
+    // Close ends the program, asking to save first; the project opens at the next start.
+    return std::string(path) +
+           " was not opened: a project is already open. Save Data, then Close, and open it "
+           "again.";
 }
 
 } // namespace payvanta::ui::texts

@@ -19,8 +19,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
@@ -74,6 +76,9 @@ private slots:
     void ctrl_tab_moves_between_tabs_and_labels_keep_a_gap();
     void the_business_case_page_is_built_again_under_the_focus_data();
     void the_business_case_page_is_built_again_under_the_focus();
+    void the_window_resizes_and_a_status_message_takes_no_room_from_the_help();
+    void after_a_command_by_space_the_focus_is_back_on_its_button_data();
+    void after_a_command_by_space_the_focus_is_back_on_its_button();
 
 private:
     template <typename T> T* find(const QString& name) const {
@@ -269,7 +274,8 @@ void WindowFaultsTest::the_status_bar_says_what_was_saved_and_why_a_project_did_
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Saved ") + path);
     window->comeForward(QStringLiteral("/tmp/Other.QVR"));
     QCOMPARE(window->statusBar()->currentMessage(),
-             QStringLiteral("Close the open project to open /tmp/Other.QVR."));
+             QStringLiteral("/tmp/Other.QVR was not opened: a project is already open. Save "
+                            "Data, then Close, and open it again."));
 }
 
 void WindowFaultsTest::ctrl_tab_moves_between_tabs_and_labels_keep_a_gap() {
@@ -353,6 +359,62 @@ void WindowFaultsTest::the_business_case_page_is_built_again_under_the_focus() {
     QVERIFY(find<QAction>(QStringLiteral("mnuBusinessCase"))->isEnabled());
     find<QAction>(QStringLiteral("mnuBusinessCase"))->trigger();
     QCOMPARE(report.failures(), QString());
+}
+
+void WindowFaultsTest::the_window_resizes_and_a_status_message_takes_no_room_from_the_help() {
+    auto* page = find<QPlainTextEdit>(QStringLiteral("txtHelp"));
+    auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("frameScrollArea"));
+    // As wide as it opens on a usual screen (the offscreen one is narrower).
+    const int lacking = scroll->widget()->minimumSizeHint().width() - scroll->viewport()->width();
+    window->resize(window->width() + std::max(lacking, 0), window->height());
+    QTRY_VERIFY(!scroll->horizontalScrollBar()->isVisible());
+    const QSize pageBefore = page->size();
+    const QSize tabsBefore = scroll->size();
+    auto* summary = find<QGroupBox>(QStringLiteral("fraRealTimeSummary"));
+    const int summaryBefore = summary->height();
+    // The status bar shows a message after every save and print.
+    window->showStatus("Saved /tmp/Ladle.QVR");
+    QApplication::processEvents();
+    QCOMPARE(scroll->size(), tabsBefore);
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
+    QCOMPARE(page->horizontalScrollBar()->maximum(), 0); // no line of the help is cut off
+
+    QVERIFY(window->maximumWidth() > window->width() + 200);
+    QVERIFY(window->maximumHeight() > window->height() + 150);
+    window->resize(window->size() + QSize(200, 150));
+    // The rows below the tabs keep their height: the help and the summary beside it grow.
+    QTRY_COMPARE(page->height(), pageBefore.height() + 150);
+    QCOMPARE(page->width(), pageBefore.width() + 200);
+    QCOMPARE(summary->height(), summaryBefore + 150);
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
+}
+
+void WindowFaultsTest::after_a_command_by_space_the_focus_is_back_on_its_button_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("prints");
+    QTest::newRow("Save Data") << "cmdSaveExcel" << false;
+    QTest::newRow("Print All") << "cmdPrintAll" << true;
+    QTest::newRow("Print Summary") << "cmdPrintSummary" << true;
+    QTest::newRow("Print Help") << "cmdPrintHelp" << true;
+}
+
+void WindowFaultsTest::after_a_command_by_space_the_focus_is_back_on_its_button() {
+    QFETCH(QString, command);
+    QFETCH(bool, prints);
+    openExample();
+    const QString saved = window->form().model().state.CurrentFilePath.c_str();
+    auto* button = find<QPushButton>(command);
+    button->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(button->hasFocus());
+    for (int press = 1; press <= 2; ++press) {
+        QFile::remove(saved);
+        // The key goes where the focus is, as the user's does.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), button);
+        QCOMPARE(QFile::exists(saved), !prints);
+        QCOMPARE(printer.pages > 0, prints);
+    }
 }
 
 PAYVANTA_QTEST_MAIN(WindowFaultsTest)

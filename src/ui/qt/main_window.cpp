@@ -7,6 +7,7 @@
 #include "reports/qt/report_window.h"
 #include "ui/captions.h"
 #include "ui/ui_texts.h"
+#include "window_placement.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -27,6 +29,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QWindow>
 
 namespace payvanta::ui::qt {
 
@@ -51,14 +54,17 @@ MainWindow::MainWindow(Options options, MessageBoxes& boxes, QWidget* parent)
     setWindowTitle(captionOf({ctl::frmMain}));
     buildMenus();
     setCentralWidget(buildCentre());
+    // The status bar is there from the start, so that its first message takes no room
+    // from the tabs; its grip shows that the window can be resized.
+    statusBar()->setSizeGripEnabled(true);
     // Room from the start for the data-entry frames, which are made later, so that the
     // window does not grow when a project opens.
     const QFontMetrics metrics = fontMetrics();
     // As large as the frames want, but never larger than the screen, where the frames
     // scroll instead.
-    QSize wanted =
-        QSize(metrics.horizontalAdvance(QLatin1Char('0')) * 130, metrics.lineSpacing() * 36)
-            .expandedTo(sizeHint());
+    QSize wanted = QSize(metrics.horizontalAdvance(QLatin1Char('0')) * 130,
+                         metrics.lineSpacing() * 36 + statusBar()->sizeHint().height())
+                       .expandedTo(sizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         wanted = wanted.boundedTo(screen->availableGeometry().size());
     }
@@ -161,8 +167,18 @@ void MainWindow::bindCommand(QObject* sender, ControlRef control) {
     const std::string name(control.name);
     const int index = control.index;
     const auto run = [this, name, index] {
+        // A command switches off its button while it runs, and Qt then hands the focus on
+        // to the next control: afterwards the focus goes back to the control that had it,
+        // so that Space repeats the command, unless the form chose where it goes.
+        const QPointer<QWidget> had = QApplication::focusWidget();
+        const int movesBefore = formFocusMoves_;
         if (leaveCurrentField()) {
             form_->command({name, index});
+        }
+        if (had != nullptr && !ending_ && formFocusMoves_ == movesBefore &&
+            QApplication::focusWidget() != had && had->isEnabled() && had->isVisible()) {
+            const LeaveChecks::FormMovesFocus moving(leaveChecks_);
+            had->setFocus(Qt::OtherFocusReason);
         }
     };
     if (auto* action = qobject_cast<QAction*>(sender)) {
@@ -219,6 +235,36 @@ bool MainWindow::event(QEvent* event) {
             Qt::QueuedConnection);
     }
     return QMainWindow::event(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!placed_ && !event->spontaneous()) {
+        placed_ = true;
+        centreOnScreen(this);
+        // The window manager draws the frame as the window first shows: once shown, the
+        // window is centred again with its frame.
+        if (QWindow* handle = windowHandle()) {
+            handle->installEventFilter(this);
+        }
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        if (!windowHandle()->frameMargins().isNull()) {
+            centreOnScreen(this);
+            // A box that opened with the window (the message of a failed open) follows it.
+            QWidget* box = QApplication::activeModalWidget();
+            if (box != nullptr && box->isVisible() && box->parentWidget() != nullptr &&
+                box->parentWidget()->window() == this) {
+                centreOver(box, this);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---- The view ---------------------------------------------------------------------
@@ -296,7 +342,8 @@ std::optional<std::string> MainWindow::chooseProjectFile() {
     if (options_.chooseFile) {
         chosen = options_.chooseFile(this);
     } else {
-        FileSelectDialog dialog(options_.startFolder);
+        FileSelectDialog dialog(options_.startFolder, this);
+        centreOver(&dialog, this);
         if (dialog.exec() == QDialog::Accepted) {
             chosen = dialog.selectedFile();
         }
@@ -325,6 +372,7 @@ void MainWindow::showFrame(int frameIndex) {
 void MainWindow::setFocus(ControlRef control) {
     if (auto* widget = qobject_cast<QWidget*>(this->control(nameOf(control)))) {
         const LeaveChecks::FormMovesFocus moving(leaveChecks_);
+        ++formFocusMoves_;
         widget->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -388,6 +436,7 @@ void MainWindow::showReport(const reports::ReportPage& page) {
         connect(inputs, &BusinessCasePanel::changed, &window,
                 [this, &window] { window.showPage(form_->reportPage(ReportForm::BusinessCase)); });
     }
+    centreOver(&window, this);
     window.exec();
 }
 

@@ -101,6 +101,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Building the window.
@@ -155,6 +157,10 @@ private:
     QStackedWidget* frames_ = nullptr;
     QProgressBar* progress_ = nullptr;
     bool ending_ = false;
+    // Centred on the screen at the first show; after that it stays where the user puts it.
+    bool placed_ = false;
+    // How often the form has moved the focus itself: a command that did keeps its choice.
+    int formFocusMoves_ = 0;
     // A project handed over while a box or dialog was open, waiting for it to close.
     QString handedOver_;
     // Made last: its load writes into the widgets above.

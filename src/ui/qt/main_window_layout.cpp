@@ -185,7 +185,8 @@ QWidget* MainWindow::buildCentre() {
         connect(shortcut, &QShortcut::activated, this, [stepTab, step = step] { stepTab(step); });
     }
     top->addLayout(left, 1);
-    top->addWidget(buildSummaryPanel(), 0, Qt::AlignTop);
+    // The summary runs down beside the tabs; the tabs take the width the window gains.
+    top->addWidget(buildSummaryPanel());
     outer->addLayout(top, 1);
     outer->addWidget(buildCommandButtons());
     outer->addWidget(buildStatusArea());
@@ -397,6 +398,7 @@ QWidget* MainWindow::buildSummaryPanel() {
         grid->addWidget(amount, row, 1);
         ++row;
     }
+    grid->setRowStretch(row, 1); // the amounts stay at the top
     return box;
 }
 

@@ -1,11 +1,29 @@
 #include "message_boxes.h"
 
 #include "ui/ui_texts.h"
+#include "window_placement.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace payvanta::ui::qt {
+
+namespace {
+
+// A box or dialog that opens centred over the window it belongs to. Its size is known
+// only as it shows (a message box sizes itself to its text then), before it is mapped.
+template <typename Dialog> class CentredOverOwner final : public Dialog {
+public:
+    using Dialog::Dialog;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        Dialog::showEvent(event);
+        centreOver(this, this->parentWidget());
+    }
+};
+
+} // namespace
 
 QString applicationTitle() {
     return QString::fromUtf8(texts::kApplicationTitle.data(),
@@ -13,21 +31,22 @@ QString applicationTitle() {
 }
 
 void QtMessageBoxes::message(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
+    CentredOverOwner<QMessageBox> box(QMessageBox::NoIcon, applicationTitle(), text,
+                                      QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
 }
 
 bool QtMessageBoxes::yesNo(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), question,
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    CentredOverOwner<QMessageBox> box(QMessageBox::NoIcon, applicationTitle(), question,
+                                      QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("questionBox"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> QtMessageBoxes::input(QWidget* parent, const QString& prompt) {
-    QInputDialog dialog(parent);
+    CentredOverOwner<QInputDialog> dialog(parent);
     dialog.setObjectName(QStringLiteral("inputBox"));
     dialog.setWindowTitle(applicationTitle());
     dialog.setLabelText(prompt);

@@ -37,12 +37,66 @@ class CupsPrintTest : public test::WindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"),
+                 "run through cups_print_test.sh, which starts the cupsd to print on");
+        output = qEnvironmentVariable("CUPS_PDF_OUTPUT");
+        reports::qt::installFontSubstitutes();
+    }
 
-    void print_summary_and_print_all_come_out_of_the_queue_page_for_page();
-    void a_job_the_queue_refuses_gets_the_printer_error_and_no_printed_status();
+    void init() {
+        QVERIFY(startWindow());
+        printer = std::make_unique<reports::qt::SystemPrinterTarget>();
+        window->form().setPrinting({printer.get(), {}});
+        QVERIFY(openLadle());
+    }
+
+    void cleanup() {
+        QCOMPARE(closeWindow(), QStringList());
+        printer.reset();
+    }
+
+    void print_summary_and_print_all_come_out_of_the_queue_page_for_page() {
+        if (output.isEmpty()) {
+            QSKIP("cups-pdf writes files only under a cupsd started by root");
+        }
+        const Printout summary = printAndReadBack("mnuPrintSummary");
+        QCOMPARE(summary.status, QStringLiteral("Printed on Q"));
+        QVERIFY2(!summary.info.isEmpty(), "no file came out of the queue within a minute");
+        QVERIFY2(summary.info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))),
+                 qPrintable(summary.info));
+        // The queue's page size, A4, not the US Letter of the PDF files.
+        QVERIFY2(summary.info.contains(QLatin1String("595 x 842 pts (A4)")),
+                 qPrintable(summary.info));
+        QVERIFY2(
+            summary.text.contains(QLatin1String("Savings Analysis Summary")) &&
+                summary.text.contains(QRegularExpression(QStringLiteral("Total +\\$149,478\\.90"))),
+            qPrintable(summary.text));
+
+        const Printout all = printAndReadBack("mnuPrintAll");
+        QCOMPARE(all.status, QStringLiteral("Printed on Q"));
+        QVERIFY2(!all.info.isEmpty(), "no file came out of the queue within a minute");
+        const QStringList pages = all.text.split(QLatin1Char('\f'));
+        QCOMPARE(pages.size(), 8); // seven pages and what follows the last form feed
+        QVERIFY2(pages[0].contains(QLatin1String("$149,478.90")), qPrintable(pages[0]));
+        QVERIFY(!pages[0].contains(QLatin1String("Page 1 of 7")));
+        for (int i = 1; i < 7; ++i) {
+            QVERIFY2(pages[i].contains(QStringLiteral("Page %1 of 7").arg(i + 1)),
+                     qPrintable(all.text));
+        }
+        QVERIFY(pages[6].contains(QLatin1String("Bridge Energy Savings Analysis")));
+    }
+
+    void a_job_the_queue_refuses_gets_the_printer_error_and_no_printed_status() {
+        const QString rejected = run(QStringLiteral("cupsreject"), {QStringLiteral("Q")});
+        QVERIFY2(rejected.isEmpty(), qPrintable(rejected));
+        trigger("mnuPrintSummary");
+        QCOMPARE(window->statusBar()->currentMessage(), QString());
+        QCOMPARE(boxes->messages,
+                 QStringList{"Unable to print, the following error was encountered. \n\n"
+                             "     Run time error 482 Printer error.\n\nHit OK to continue."});
+        QCOMPARE(run(QStringLiteral("lpstat"), {QStringLiteral("-o")}), QString());
+    }
 
 private:
     void trigger(const char* name) {
@@ -64,25 +118,6 @@ private:
     std::unique_ptr<reports::qt::SystemPrinterTarget> printer;
     QString output; // where cups-pdf writes this user's jobs
 };
-
-void CupsPrintTest::initTestCase() {
-    QVERIFY2(!qEnvironmentVariableIsEmpty("CUPS_SERVER"),
-             "run through cups_print_test.sh, which starts the cupsd to print on");
-    output = qEnvironmentVariable("CUPS_PDF_OUTPUT");
-    reports::qt::installFontSubstitutes();
-}
-
-void CupsPrintTest::init() {
-    QVERIFY(startWindow());
-    printer = std::make_unique<reports::qt::SystemPrinterTarget>();
-    window->form().setPrinting({printer.get(), {}});
-    QVERIFY(openLadle());
-}
-
-void CupsPrintTest::cleanup() {
-    QCOMPARE(closeWindow(), QStringList());
-    printer.reset();
-}
 
 CupsPrintTest::Printout CupsPrintTest::printAndReadBack(const char* command) {
     const QSet<QString> before = pdfsWritten();
@@ -107,50 +142,6 @@ CupsPrintTest::Printout CupsPrintTest::printAndReadBack(const char* command) {
         QFile::remove(file);
     }
     return printout;
-}
-
-void CupsPrintTest::print_summary_and_print_all_come_out_of_the_queue_page_for_page() {
-    if (output.isEmpty()) {
-        QSKIP("cups-pdf writes files only under a cupsd started by root");
-    }
-    const Printout summary = printAndReadBack("mnuPrintSummary");
-    QCOMPARE(summary.status, QStringLiteral("Printed on Q"));
-    QVERIFY2(!summary.info.isEmpty(), "no file came out of the queue within a minute");
-    QVERIFY2(summary.info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))),
-             qPrintable(summary.info));
-    // The queue's page size, A4, not the US Letter of the PDF files.
-    QVERIFY2(summary.info.contains(QLatin1String("595 x 842 pts (A4)")), qPrintable(summary.info));
-    QVERIFY2(
-        summary.text.contains(QLatin1String("Savings Analysis Summary")) &&
-            summary.text.contains(QRegularExpression(QStringLiteral("Total +\\$149,478\\.90"))),
-        qPrintable(summary.text));
-
-    const Printout all = printAndReadBack("mnuPrintAll");
-    QCOMPARE(all.status, QStringLiteral("Printed on Q"));
-    QVERIFY2(!all.info.isEmpty(), "no file came out of the queue within a minute");
-    const QStringList pages = all.text.split(QLatin1Char('\f'));
-    QCOMPARE(pages.size(), 8); // seven pages and what follows the last form feed
-    QVERIFY2(pages[0].contains(QLatin1String("$149,478.90")), qPrintable(pages[0]));
-    QVERIFY(!pages[0].contains(QLatin1String("Page 1 of 7")));
-    for (int i = 1; i < 7; ++i) {
-        QVERIFY2(pages[i].contains(QStringLiteral("Page %1 of 7").arg(i + 1)),
-                 qPrintable(all.text));
-    }
-    QVERIFY(pages[1].contains(QLatin1String("Energy Savings Analysis Summary")));
-    QVERIFY(pages[2].contains(QRegularExpression(
-        QStringLiteral("Annual Maintenance Labor Savings Estimate = +\\$1,596\\.88"))));
-    QVERIFY(pages[6].contains(QLatin1String("Bridge Energy Savings Analysis")));
-}
-
-void CupsPrintTest::a_job_the_queue_refuses_gets_the_printer_error_and_no_printed_status() {
-    const QString rejected = run(QStringLiteral("cupsreject"), {QStringLiteral("Q")});
-    QVERIFY2(rejected.isEmpty(), qPrintable(rejected));
-    trigger("mnuPrintSummary");
-    QCOMPARE(window->statusBar()->currentMessage(), QString());
-    QCOMPARE(boxes->messages,
-             QStringList{"Unable to print, the following error was encountered. \n\n"
-                         "     Run time error 482 Printer error.\n\nHit OK to continue."});
-    QCOMPARE(run(QStringLiteral("lpstat"), {QStringLiteral("-o")}), QString());
 }
 
 PAYVANTA_QTEST_MAIN(CupsPrintTest)

@@ -15,10 +15,43 @@ class LocaleAgreementTest : public test::WindowTest {
     Q_OBJECT
 
 private slots:
-    void cleanup();
+    void cleanup() { QCOMPARE(closeWindow(), QStringList()); }
 
-    void the_summary_of_the_command_line_is_the_summary_of_the_window_data();
-    void the_summary_of_the_command_line_is_the_summary_of_the_window();
+    void the_summary_of_the_command_line_is_the_summary_of_the_window_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("kwHrRate");
+        for (const char* locale : {"en_US", "de_DE", "fr_FR", "de_CH", "en_GB"}) {
+            // The example's rate, and a rate below zero, which makes the energy and the total
+            // amounts negative.
+            QTest::addRow("%s", locale) << QString::fromLatin1(locale) << QString();
+            QTest::addRow("%s negative", locale)
+                << QString::fromLatin1(locale) << QStringLiteral("-1");
+        }
+    }
+
+    void the_summary_of_the_command_line_is_the_summary_of_the_window() {
+        QFETCH(QString, locale);
+        QFETCH(QString, kwHrRate);
+        ui::qt::MainWindow::Options options;
+        options.locale = qt::localeConventions(QLocale(locale));
+        QVERIFY(startWindow(options));
+        QFile example(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        QByteArray bytes = example.readAll();
+        if (!kwHrRate.isEmpty()) {
+            const qsizetype at = bytes.indexOf("KwHrRate = ") + 11;
+            bytes.replace(at, bytes.indexOf('\r', at) - at, kwHrRate.toLatin1());
+        }
+        const QString project = path("Crane.QVR");
+        QFile file(project);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+
+        QVERIFY(window->openProjectFile(project));
+        const QStringList shown = windowSummary();
+        QCOMPARE(calcSummary(locale, project), shown);
+        QCOMPARE(shown[3].contains(u'-') || shown[3].startsWith(u'('), !kwHrRate.isEmpty());
+    }
 
 private:
     // The four amounts as payvanta-calc prints them ("  Energy       $41,582.02").
@@ -26,10 +59,6 @@ private:
     // The four amounts as the window shows them.
     QStringList windowSummary();
 };
-
-void LocaleAgreementTest::cleanup() {
-    QCOMPARE(closeWindow(), QStringList());
-}
 
 QStringList LocaleAgreementTest::calcSummary(const QString& locale, const QString& project) {
     QProcess calc;
@@ -53,41 +82,6 @@ QStringList LocaleAgreementTest::windowSummary() {
         amounts << qobject_cast<QLabel*>(window->control(QString::fromLatin1(name)))->text();
     }
     return amounts;
-}
-
-void LocaleAgreementTest::the_summary_of_the_command_line_is_the_summary_of_the_window_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("kwHrRate");
-    for (const char* locale : {"en_US", "de_DE", "fr_FR", "de_CH", "en_GB"}) {
-        // The example's rate, and a rate below zero, which makes the energy and the total
-        // amounts negative.
-        QTest::addRow("%s", locale) << QString::fromLatin1(locale) << QString();
-        QTest::addRow("%s negative", locale) << QString::fromLatin1(locale) << QStringLiteral("-1");
-    }
-}
-
-void LocaleAgreementTest::the_summary_of_the_command_line_is_the_summary_of_the_window() {
-    QFETCH(QString, locale);
-    QFETCH(QString, kwHrRate);
-    ui::qt::MainWindow::Options options;
-    options.locale = qt::localeConventions(QLocale(locale));
-    QVERIFY(startWindow(options));
-    QFile example(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"));
-    QVERIFY(example.open(QIODevice::ReadOnly));
-    QByteArray bytes = example.readAll();
-    if (!kwHrRate.isEmpty()) {
-        const qsizetype at = bytes.indexOf("KwHrRate = ") + 11;
-        bytes.replace(at, bytes.indexOf('\r', at) - at, kwHrRate.toLatin1());
-    }
-    const QString project = path("Crane.QVR");
-    QFile file(project);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    file.close();
-
-    QVERIFY(window->openProjectFile(project));
-    const QStringList shown = windowSummary();
-    QCOMPARE(calcSummary(locale, project), shown);
-    QCOMPARE(shown[3].contains(u'-') || shown[3].startsWith(u'('), !kwHrRate.isEmpty());
 }
 
 PAYVANTA_QTEST_MAIN(LocaleAgreementTest)

@@ -18,8 +18,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPointer>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>

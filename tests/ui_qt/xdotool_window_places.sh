@@ -8,70 +8,10 @@
 # Usage: xdotool_window_places.sh PROGRAM DATA_FOLDER
 set -euo pipefail
 
-program=$1
-data=$2
+source "$(dirname "$0")/x_session.sh" "$1" "$2" xwininfo
 
-fail() {
-    echo "FAIL: $*" >&2
-    # What the display showed: the named windows.
-    [ -n "${DISPLAY:-}" ] && xwininfo -root -tree 2>/dev/null | grep -F '("' >&2
-    exit 1
-}
-
-for tool in Xvfb openbox xdotool xprop xwininfo; do
-    command -v "$tool" >/dev/null ||
-        fail "$tool is missing (scripts/setup-debian.sh installs it)"
-done
-[ -x "$program" ] || fail "no program at $program"
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    # The programs first, the display last; each waited for, so that none outlives the test.
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Waits until the command succeeds, for at most $1 seconds; whether it did.
-within() {
-    local seconds=$1
-    shift
-    local end=$((SECONDS + seconds))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < end)) || return 1
-        sleep 0.05 # between two looks, not a wait for something to happen
-    done
-}
-displayNamed() { [ -s "$work/display" ]; }
-managed() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-
-# Xvfb picks a free display number itself and writes it to descriptor 3. It does not reset
-# when its last client leaves: a client connecting then would be refused.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-within 20 displayNamed || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
-within 20 xprop -root || fail "Xvfb does not answer on $DISPLAY: $(cat "$work/xvfb.log")"
-export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-within 20 managed || fail "openbox did not take the display: $(cat "$work/openbox.log")"
-
-# A program folder of its own, with the shipped tables and the example; printing goes to
-# PDF files in a folder of the test's own.
-mkdir "$work/folder" "$work/printed"
-cp "$data"/*.ini "$work/folder"
-cp "$data/examples/steel-mill-ladle-crane.QVR" "$work/folder/Ladle.QVR"
+# Printing goes to PDF files in a folder of the test's own.
+mkdir "$work/printed"
 start() {
     "$program" --no-splash --folder "$work/folder" --print-to-pdf "$work/printed" "$@" \
         >>"$work/program.log" 2>&1 &

@@ -5,6 +5,7 @@
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace payvanta::ui::qt {
 
@@ -20,7 +21,25 @@ protected:
     void showEvent(QShowEvent* event) override {
         Dialog::showEvent(event);
         centreOver(this, this->parentWidget());
+        // A window manager may still place the box as it maps it: once it shows, it is
+        // centred again.
+        if (QWindow* handle = this->windowHandle(); handle != nullptr && !placed_) {
+            handle->installEventFilter(this);
+        }
     }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == this->windowHandle() && event->type() == QEvent::Expose &&
+            this->windowHandle()->isExposed()) {
+            watched->removeEventFilter(this);
+            placed_ = true;
+            centreOver(this, this->parentWidget());
+        }
+        return Dialog::eventFilter(watched, event);
+    }
+
+private:
+    bool placed_ = false;
 };
 
 } // namespace

@@ -193,7 +193,7 @@ BusinessCase computeBusinessCase(const SavingsModel& model) {
             continue;
         }
         const double moved = *rate * (1 + row.changePercent / 100.0);
-        row.rate = Figure::of(moved);
+        row.rate = finiteOr(moved, NoFigure::TooLarge);
         const double energy = moved * perYear(perTurn);
         if (others != nullptr) {
             row.yearlySavings = *others;

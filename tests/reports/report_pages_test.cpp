@@ -414,6 +414,10 @@ TEST_F(ReportPagesTest, savings_too_large_for_a_number_say_so_on_the_page_and_in
     const ReportPage p = buildReport(ReportForm::BusinessCase, {model, kNow});
     EXPECT_EQ(texts(p, {"txtLifeSavings", "txtNpv"}), V(2, "too large to compute"));
     EXPECT_EQ(p.item("chtCashFlow")->chart->note, "too large to compute");
+    // A rate so high that 30 % more of it is no number: its rows say why, nothing throws.
+    model.record.set(Field::KwHrRate, "1.7e308");
+    model.RecalculateAll();
+    EXPECT_NO_THROW(buildReport(ReportForm::BusinessCase, {model, kNow}));
 }
 
 TEST(BusinessCaseText, a_payback_is_told_as_it_is_shown) {

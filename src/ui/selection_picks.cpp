@@ -1,6 +1,7 @@
 #include "selection_picks.h"
 
 #include "controls.h"
+#include "model/find_by.h"
 
 namespace payvanta::ui {
 
@@ -169,15 +170,13 @@ void SelectionPicks::pickState(const std::string& item) {
 }
 
 void SelectionPicks::selectSize(Field listField, const std::string& size) {
-    for (const std::string& entry : *itemsOf(listField)) {
-        std::string entrySize = entry;
+    const auto sizeOf = [](std::string entry) {
         std::string cost;
-        splitAtFirstSpace(entrySize, cost);
-        if (entrySize == size) {
-            form_.write(listField, size);
-            form_.write(costFieldOf(listField), cost);
-            return;
-        }
+        splitAtFirstSpace(entry, cost);
+        return entry;
+    };
+    if (const std::string* entry = findBy(*itemsOf(listField), size, sizeOf)) {
+        pickSize(listField, *entry);
     }
 }
 

@@ -1,8 +1,8 @@
 #include "field_reactions.h"
 
-#include "files/text_file.h"
 #include "key_filter.h"
 #include "model/number_text.h"
+#include "model/text_trim.h"
 #include "ui_texts.h"
 
 #include <cmath>
@@ -343,7 +343,7 @@ void FieldReactions::sizeListCheck(Field field) {
     if (!wrong && text.size() > 2) {
         // A longer text is cut to its first two characters, without a message.
         const std::string cut = firstCharacters(text, 2);
-        form_.write(field, files::trimSpaces(cut));
+        form_.write(field, trimSpaces(cut));
         return;
     }
     if (!wrong) {

@@ -421,14 +421,8 @@ void MainWindow::beep() {
 
 void MainWindow::showReport(const reports::ReportPage& page) {
     reports::qt::ReportWindow window(page, this);
-    using Command = reports::qt::ReportWindow::PrintCommand;
     connect(&window, &reports::qt::ReportWindow::printRequested, this,
-            [this, &window](Command command) {
-                form_->printReport(window.page(),
-                                   command == Command::PrintOld    ? ReportPrint::PrintOld
-                                   : command == Command::PrintForm ? ReportPrint::PrintForm
-                                                                   : ReportPrint::Print);
-            });
+            [this, &window](ReportPrint command) { form_->printReport(window.page(), command); });
     if (page.form == ReportForm::BusinessCase) {
         // Its inputs above it; a change builds the page again from them.
         auto* inputs = new BusinessCasePanel(*form_, boxes_, &window);

@@ -7,12 +7,10 @@ namespace payvanta::ui {
 
 MainForm::MainForm(MainFormView& view, LocaleConventions locale,
                    std::filesystem::path programFolder, TableLoader tables, reports::Clock clock)
-    : form_(view, std::move(locale), std::move(programFolder)), fields_(form_), picks_(form_),
-      flows_(form_, std::move(tables)),
+    : form_(view, std::move(locale), std::move(programFolder), [this](Field f) { changed(f); }),
+      fields_(form_), picks_(form_), flows_(form_, std::move(tables)),
       clock_(clock ? std::move(clock) : reports::Clock(reports::systemClock)),
-      prints_(form_, clock_) {
-    form_.changeReaction = [this](Field f) { changed(f); };
-}
+      prints_(form_, clock_) {}
 
 void MainForm::load() {
     flows_.formLoad();
@@ -65,7 +63,7 @@ void MainForm::listItemPicked(ControlRef list, int itemIndex) {
     if (list.name == ctl::cmbHelp) {
         const int topic =
             itemIndex >= 0 && itemIndex < static_cast<int>(kHelpTopics.size()) ? itemIndex : 0;
-        form_.view.setText({ctl::txtHelp}, helpPage(topic, form_.model.state.lineBreak));
+        form_.view().setText({ctl::txtHelp}, helpPage(topic, form_.model().state.lineBreak));
         return;
     }
     if (const auto field = fieldOf(list)) {
@@ -86,17 +84,17 @@ void MainForm::tabClicked(int tabIndex) {
 void MainForm::viewMenuOpened() {
     // Moving the focus lets the field being edited run its leave check first.
     if (form_.isEnabled({ctl::cmdSaveExcel})) {
-        form_.view.setFocus({ctl::cmdSaveExcel});
+        form_.view().setFocus({ctl::cmdSaveExcel});
     }
 }
 
 void MainForm::viewReport(ReportForm report) {
     form_.recalculate();
-    form_.view.showReport(reportPage(report));
+    form_.view().showReport(reportPage(report));
 }
 
 reports::ReportPage MainForm::reportPage(ReportForm report) const {
-    return reports::buildReport(report, {form_.model, clock_()});
+    return reports::buildReport(report, {form_.model(), clock_()});
 }
 
 void MainForm::command(ControlRef c) {

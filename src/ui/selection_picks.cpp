@@ -68,7 +68,7 @@ Field costFieldOf(Field sizeListField) {
 }
 
 const std::vector<std::string>* SelectionPicks::itemsOf(Field listField) const {
-    const files::SelectionLists& l = form_.lists;
+    const files::SelectionLists& l = form_.lists();
     switch (listField) {
     case Field::cmbStateKw:
         return &l.cmbStateKw;
@@ -94,7 +94,7 @@ const std::vector<std::string>* SelectionPicks::itemsOf(Field listField) const {
 void SelectionPicks::picked(Field listField, int itemIndex) {
     if (listField == Field::cmbStateKw) {
         // Picking closes the list: it shows in its usual font again.
-        form_.view.setFont(controlOf(listField), kClosedListFont);
+        form_.view().setFont(controlOf(listField), kClosedListFont);
     }
     const auto* items = itemsOf(listField);
     if (items == nullptr || itemIndex < 0 || static_cast<std::size_t>(itemIndex) >= items->size()) {
@@ -194,11 +194,11 @@ void SelectionPicks::selectBridgeNemaSize(const std::string& size) {
 }
 
 void SelectionPicks::stateListOpened() {
-    form_.view.setFont(controlOf(Field::cmbStateKw), kOpenListFont);
+    form_.view().setFont(controlOf(Field::cmbStateKw), kOpenListFont);
 }
 
 void SelectionPicks::stateListLeft() {
-    form_.view.setFont(controlOf(Field::cmbStateKw), kClosedListFont);
+    form_.view().setFont(controlOf(Field::cmbStateKw), kClosedListFont);
 }
 
 } // namespace payvanta::ui

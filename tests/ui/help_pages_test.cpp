@@ -61,27 +61,6 @@ TEST(HelpPages, each_topic_shows_its_page_with_its_heading_lines_and_indents) {
     for (const int index : {-1, 7, INT_MAX}) {
         EXPECT_EQ(helpPage(index), helpGettingStarted()) << index;
     }
-    EXPECT_EQ(
-        std::vector<std::string_view>(kHelpTopics.begin(), kHelpTopics.end()),
-        (std::vector<std::string_view>{"Getting Started", "Project Information", "Hoist", "Trolley",
-                                       "Bridge", "Inventory Costs", "Saving and Printing"}));
-}
-
-TEST(HelpPages, keep_their_two_trailing_spaces_and_the_one_half_sign) {
-    std::vector<std::string> endingInSpace;
-    for (const PageCase& c : kPages) {
-        for (const std::string& line : linesOf(c.page("\r\n"))) {
-            if (!line.empty() && line.back() == ' ') {
-                endingInSpace.push_back(line);
-            }
-        }
-    }
-    EXPECT_EQ(endingInSpace,
-              (std::vector<std::string>{
-                  "     'Lifts per Turn' made by the crane hoist. ",
-                  "    This will automatically populate the BRAKE SHOE COST box, "}));
-    EXPECT_EQ(linesOf(helpHoist())[2],
-              "1: Select the appropriate \u00BD hour rated motor from the drop down list.");
 }
 
 TEST(HelpPages, the_three_printed_pages_put_the_pages_and_footers_in_their_places) {

@@ -65,7 +65,6 @@ private slots:
     void a_command_waits_for_the_check_of_the_field_being_edited_data();
     void a_command_waits_for_the_check_of_the_field_being_edited();
     void numeric_fields_refuse_paste_by_every_route();
-    void before_a_project_the_data_frames_are_locked_and_the_help_is_usable();
     void a_failed_open_leaves_the_commands_as_they_were();
     void every_print_font_of_the_menu_comes_back_as_saved();
     void a_text_written_by_the_program_shows_from_its_start();
@@ -183,16 +182,6 @@ void WindowFaultsTest::numeric_fields_refuse_paste_by_every_route() {
     QApplication::sendEvent(rate, &drop);
     QCOMPARE(rate->text(), QStringLiteral("0.0824"));
     QVERIFY(!rate->acceptDrops());
-}
-
-void WindowFaultsTest::before_a_project_the_data_frames_are_locked_and_the_help_is_usable() {
-    for (int frame = 2; frame <= 6; ++frame) {
-        QVERIFY2(!find<QGroupBox>(QStringLiteral("Frame1(%1)").arg(frame))->isEnabled(),
-                 qPrintable(QString::number(frame)));
-    }
-    auto* topics = find<QComboBox>(QStringLiteral("cmbHelp"));
-    QVERIFY(topics->isEnabled());
-    QVERIFY(topics->isVisibleTo(window.get()));
 }
 
 void WindowFaultsTest::a_failed_open_leaves_the_commands_as_they_were() {

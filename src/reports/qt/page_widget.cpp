@@ -1,8 +1,8 @@
 #include "page_widget.h"
 
-#include "chart_painter.h"
-#include "logo.h"
-#include "qt_text.h"
+#include "reports/qt/chart_painter.h"
+#include "reports/qt/logo.h"
+#include "reports/qt/qt_text.h"
 
 #include <QLabel>
 #include <QPainter>

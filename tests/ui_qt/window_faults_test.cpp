@@ -129,7 +129,7 @@ void WindowFaultsTest::a_command_waits_for_the_check_of_the_field_being_edited_d
 void WindowFaultsTest::a_command_waits_for_the_check_of_the_field_being_edited() {
     QFETCH(QString, command);
     openExample();
-    const QString path = window->form().model().state.CurrentFilePath.c_str();
+    const QString path = window->form().model().state.currentFilePath.c_str();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
@@ -197,7 +197,7 @@ void WindowFaultsTest::every_print_font_of_the_menu_comes_back_as_saved() {
     openExample();
     find<QAction>(QStringLiteral("mnuFont(8)"))->trigger(); // Times New Roman 10
     QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdSaveExcel")), Qt::LeftButton);
-    const QString path = window->form().model().state.CurrentFilePath.c_str();
+    const QString path = window->form().model().state.currentFilePath.c_str();
     window.reset();
     window =
         std::make_unique<MainWindow>(MainWindow::Options{{}, folder->path(), {}, {}, {}}, *boxes);
@@ -252,14 +252,14 @@ void WindowFaultsTest::a_project_handed_over_during_a_dialog_waits_for_it_to_clo
     });
     dialog.exec();
     QTRY_VERIFY(window->form().projectOpen());
-    QCOMPARE(QString::fromStdString(window->form().model().state.CurrentFilePath), handed);
+    QCOMPARE(QString::fromStdString(window->form().model().state.currentFilePath), handed);
     QVERIFY(find<QPushButton>(QStringLiteral("cmdSaveExcel"))->isEnabled());
 }
 
 void WindowFaultsTest::the_status_bar_says_what_was_saved_and_why_a_project_did_not_open() {
     openExample();
     QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdSaveExcel")), Qt::LeftButton);
-    const QString path = window->form().model().state.CurrentFilePath.c_str();
+    const QString path = window->form().model().state.currentFilePath.c_str();
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Saved ") + path);
     window->comeForward(QStringLiteral("/tmp/Other.QVR"));
     QCOMPARE(window->statusBar()->currentMessage(),
@@ -392,7 +392,7 @@ void WindowFaultsTest::after_a_command_by_space_the_focus_is_back_on_its_button(
     QFETCH(QString, command);
     QFETCH(bool, prints);
     openExample();
-    const QString saved = window->form().model().state.CurrentFilePath.c_str();
+    const QString saved = window->form().model().state.currentFilePath.c_str();
     auto* button = find<QPushButton>(command);
     button->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(button->hasFocus());

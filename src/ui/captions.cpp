@@ -129,6 +129,8 @@ constexpr ControlCaption kBusinessCaseCaptions[] = {
      "Empty: 0.81, the U.S. average of 2023 (EIA). A state or eGRID subregion rate fits a "
      "plant better."},
     {{"txtCaseCo2Source"}, "Source of the Factor", "Printed beneath the CO2 figures."},
+    {{"txtCasePreparedBy"}, "Prepared By", "Your name, printed on the proposal's cover."},
+    {{"txtCasePreparedByCompany"}, "Company", "Your company, printed beneath your name."},
 };
 
 } // namespace

@@ -31,6 +31,7 @@ constexpr ControlCaption kCaptions[] = {
     {{ctl::mnuPrintSummary}, "Print Summary", ""},
     {{ctl::mnuPrintAll}, "Print All", ""},
     {{ctl::mnuSaveAsPdf}, "Save as PDF...", ""},
+    {{ctl::mnuSaveProposal}, "Save Proposal as PDF...", ""},
     {{ctl::mnuExit}, "Exit", ""},
     {{ctl::mnuView}, "View", ""},
     {{ctl::mnuHoist}, "Hoist", ""},

@@ -121,6 +121,8 @@ void MainForm::command(ControlRef c) {
         prints_.PrintHelp();
     } else if (n == ctl::mnuSaveAsPdf) {
         prints_.saveAsPdf();
+    } else if (n == ctl::mnuSaveProposal) {
+        prints_.saveProposal();
     } else if (n == ctl::mnuFont) {
         choosePrintFont(static_cast<std::size_t>(c.index));
     } else if (n == ctl::mnuHoist) {

@@ -21,7 +21,7 @@ const std::filesystem::path kData = PAYVANTA_BENCH_DATA_DIR;
 void Write_proposal(benchmark::State& state) {
     const bool write = state.range(0) != 0;
     ui::QuietView view;
-    const files::ReferenceTables tables = files::LoadReferenceTables(kData);
+    const files::ReferenceTables tables = files::loadReferenceTables(kData);
     ui::MainForm main(view, LocaleConventions::unitedStates(), kData, [&tables] { return tables; });
     main.load();
     if (!main.openProjectFile((kData / "examples" / "steel-mill-ladle-crane.QVR").string())) {

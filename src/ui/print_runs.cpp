@@ -67,7 +67,7 @@ void PrintRuns::printSummary() {
     }
 }
 
-void PrintRuns::PrintSummaryPage() {
+void PrintRuns::printSummaryPage() {
     if (setup_.target != nullptr) {
         const reports::PrintFont font = printFont();
         const reports::Shift shift = reports::summaryShift(font);
@@ -78,13 +78,13 @@ void PrintRuns::PrintSummaryPage() {
     }
 }
 
-void PrintRuns::PrintAllReports() {
+void PrintRuns::printAllReports() {
     if (setup_.target != nullptr) {
         run(*setup_.target, "Print All", allReportPages(), true);
     }
 }
 
-void PrintRuns::PrintHelp() {
+void PrintRuns::printHelp() {
     if (setup_.target == nullptr) {
         return;
     }
@@ -94,7 +94,7 @@ void PrintRuns::PrintHelp() {
         font = reports::screenFont();
     }
     std::vector<reports::PrintPage> pages;
-    for (const std::string& text : printedHelpPages(form_.model.state.LineBreak)) {
+    for (const std::string& text : printedHelpPages(form_.model.state.lineBreak)) {
         pages.push_back(reports::printedText(text, font));
     }
     run(*setup_.target, "Print Help", pages, false);
@@ -185,7 +185,7 @@ void PrintRuns::run(reports::PrintTarget& target, std::string_view command,
 
 std::string PrintRuns::projectName() const {
     // The project file's name, without its folder and extension.
-    const std::string& path = form_.model.state.CurrentFilePath;
+    const std::string& path = form_.model.state.currentFilePath;
     return path.empty() ? std::string("Payvanta") : std::filesystem::path(path).stem().string();
 }
 

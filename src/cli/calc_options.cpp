@@ -11,7 +11,8 @@ namespace payvanta::cli {
 const char* const kCalcUsage =
     "Usage: payvanta-calc [--folder DIR] [--locale NAME] [--report NAME] [--json | --csv]\n"
     "                     [--pdf OUT.pdf | --pdf-dir DIR] [--total] [--cost AMOUNT]\n"
-    "                     [--life YEARS] [--discount PERCENT] [--co2-factor LB] FILE.QVR...\n"
+    "                     [--life YEARS] [--discount PERCENT] [--co2-factor LB]\n"
+    "                     [--proposal [OUT.pdf]] [--prepared-by TEXT] FILE.QVR...\n"
     "\n"
     "Opens each project file as Payvanta opens an existing project and prints its\n"
     "yearly savings: energy, maintenance, inventory and total.\n"
@@ -29,6 +30,11 @@ const char* const kCalcUsage =
     "  --pdf OUT.pdf  write the seven pages of Print All, in the project's print font,\n"
     "                 to OUT.pdf (one project file)\n"
     "  --pdf-dir DIR  the same for each project file, into DIR, named after the file\n"
+    "  --proposal OUT.pdf  write the proposal to OUT.pdf: a cover with the headline\n"
+    "                 figures, the business case, the pages of Print All and the\n"
+    "                 project data; with --pdf-dir DIR, --proposal alone writes one\n"
+    "                 proposal per project file into DIR\n"
+    "  --prepared-by TEXT  who prepared the proposal, for this run\n"
     "  --csv          print one CSV row per file (RFC 4180, with a header row): file,\n"
     "                 customer, project, the four amounts, kWh saved per year, simple\n"
     "                 payback in years and CO2 avoided in tonnes per year, numbers with\n"
@@ -75,6 +81,18 @@ std::optional<double> caseOption(const std::optional<std::string>& text, CaseInp
     }
     const CheckedInput checked = checkCaseInput(input, *text, LocaleConventions::unitedStates());
     return checked.state == InputState::Valid ? std::optional<double>(checked.value) : std::nullopt;
+}
+
+// A file that --proposal writes to: a name ending in ".pdf", in any letter case.
+bool endsWithPdf(std::string_view arg) {
+    if (arg.size() < 4 || arg[0] == '-') {
+        return false;
+    }
+    std::string end(arg.substr(arg.size() - 4));
+    for (char& c : end) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return end == ".pdf";
 }
 
 // Two project files that --pdf-dir would write to one PDF file ("a/x.QVR" and
@@ -135,6 +153,20 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args, const Local
                 return {std::nullopt, a + " needs a " + (a == "--pdf" ? "file" : "folder")};
             }
             (a == "--pdf" ? o.pdf : o.pdfFolder) = *v;
+        } else if (a == "--proposal") {
+            o.proposal = true;
+            // Its file, when one follows; alone it writes into the --pdf-dir folder.
+            if (i + 1 < args.size() && endsWithPdf(args[i + 1])) {
+                if (o.pdf) {
+                    return {std::nullopt, "--proposal and --pdf name two files: give one"};
+                }
+                o.pdf = args[++i];
+            }
+        } else if (a == "--prepared-by") {
+            o.preparedBy = value();
+            if (!o.preparedBy) {
+                return {std::nullopt, "--prepared-by needs a name"};
+            }
         } else if (a == "--csv") {
             o.csv = true;
         } else if (a == "--total") {
@@ -177,6 +209,14 @@ ParsedOptions parseCalcOptions(const std::vector<std::string>& args, const Local
     }
     if (o.total && (o.pdf || o.pdfFolder)) {
         return {std::nullopt, "--total prints a roll-up: leave out --pdf and --pdf-dir"};
+    }
+    if (o.proposal && ((!o.pdf && !o.pdfFolder) || o.report)) {
+        return {std::nullopt, o.report ? "--proposal writes its own pages: leave out --report"
+                                       : "--proposal needs a file (--proposal OUT.pdf), or "
+                                         "--pdf-dir DIR for one proposal per project file"};
+    }
+    if (o.preparedBy && !o.proposal) {
+        return {std::nullopt, "--prepared-by is printed on a proposal: add --proposal"};
     }
     if (o.pdf && o.files.size() > 1) {
         return {std::nullopt, "--pdf writes one project's pages; use --pdf-dir DIR for several"};

@@ -24,6 +24,11 @@ struct CalcOptions {
     // file a project in this folder.
     std::optional<std::filesystem::path> pdf;
     std::optional<std::filesystem::path> pdfFolder;
+    // The proposal in place of Print All's pages: to the --pdf file, or one a project in
+    // the --pdf-dir folder.
+    bool proposal = false;
+    // Who prepared the proposals of this run, in place of each project's own.
+    std::optional<std::string> preparedBy;
     // The business case of this run, in place of each project's own: the net cost (for
     // the itemised cost), the life in years, the discount rate in percent, the CO2 factor
     // in lb per kWh.

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace payvanta::cli {
 
@@ -47,6 +48,28 @@ void overrideBusinessCase(const CalcOptions& o, ui::MainForm& form) {
         form.caseInputChanged(CaseInput::Co2Factor, plain(*o.co2Factor));
         form.caseInputChanged(CaseInput::Co2Source, "given on the command line");
     }
+    if (o.preparedBy) {
+        form.caseInputChanged(CaseInput::PreparedBy, *o.preparedBy);
+        form.caseInputChanged(CaseInput::PreparedByCompany, "");
+    }
+}
+
+// The pages a PDF file of the run holds, and what the file says of itself.
+std::pair<std::vector<reports::PrintPage>, reports::DocumentInfo>
+pdfDocument(const CalcOptions& options, ui::MainForm& form, const std::string& path) {
+    if (options.proposal) {
+        reports::Proposal proposal = form.proposal();
+        return {std::move(proposal.pages), std::move(proposal.document)};
+    }
+    // One report page when one is named, else the seven pages of Print All.
+    const std::string job =
+        options.report ? std::string(reports::formName(*options.report)) : std::string("Print All");
+    reports::DocumentInfo document;
+    document.title = std::filesystem::path(path).stem().string() + " - " + job;
+    if (options.report) {
+        return {{form.printedReport(*options.report)}, std::move(document)};
+    }
+    return {form.allReportPages(), std::move(document)};
 }
 
 } // namespace
@@ -102,18 +125,11 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
             continue;
         }
         if (opened && (options.pdf || options.pdfFolder)) {
-            const std::filesystem::path stem = std::filesystem::path(path).stem();
             const std::filesystem::path file =
                 options.pdf ? *options.pdf : pdfDirFile(*options.pdfFolder, path);
-            // One report page when one is named, else the seven pages of Print All.
-            const std::string job = options.report ? std::string(reports::formName(*options.report))
-                                                   : std::string("Print All");
-            const auto pages =
-                options.report
-                    ? std::vector<reports::PrintPage>{form->printedReport(*options.report)}
-                    : form->allReportPages();
+            const auto [pages, document] = pdfDocument(options, *form, path);
             const auto failure =
-                pdf ? pdf(pages, file, stem.string() + " - " + job)
+                pdf ? pdf(pages, file, document)
                     : std::optional<std::string>("this program cannot write PDF files");
             if (failure) {
                 err << "payvanta-calc: " << reports::visibleControls(file.string()) << ": "

@@ -65,9 +65,10 @@ payvanta::cli::PdfWriter pdfWriter(int& argc, char** argv,
     payvanta::reports::qt::installFontSubstitutes();
     return [](const std::vector<payvanta::reports::PrintPage>& pages,
               const std::filesystem::path& file,
-              const std::string& jobName) -> std::optional<std::string> {
+              const payvanta::reports::DocumentInfo& document) -> std::optional<std::string> {
         const auto target = payvanta::reports::qt::PdfTarget::toFile(file);
-        std::optional<payvanta::reports::PrintFailure> failure = target->beginJob(jobName);
+        target->describeDocument(document);
+        std::optional<payvanta::reports::PrintFailure> failure = target->beginJob(document.title);
         for (const auto& page : pages) {
             if (!failure) {
                 failure = target->printPage(page);

@@ -95,6 +95,9 @@ std::string projectFileText(const ProjectRecord& record, const LocaleConventions
         line(out, "* The business case: retrofit cost, project life, discount rate, CO2 factor.");
         for (const CaseInput input : kCaseInputs) {
             const std::string& value = businessCase.get(input);
+            if (value.empty() && savedOnlyWhenSet(input)) {
+                continue;
+            }
             setting(out, caseInputKey(input),
                     isNumberInput(input) ? numbers::fileNumberText(value, locale) : value);
         }

@@ -10,8 +10,8 @@ namespace payvanta {
 namespace {
 
 constexpr std::array<std::string_view, kCaseInputCount> kKeys{
-    "DriveCost",   "InstallationCost", "EngineeringCost", "Rebate",
-    "ProjectLife", "DiscountRate",     "Co2Factor",       "Co2Source",
+    "DriveCost",    "InstallationCost", "EngineeringCost", "Rebate",     "ProjectLife",
+    "DiscountRate", "Co2Factor",        "Co2Source",       "PreparedBy", "PreparedByCompany",
 };
 
 // The ranges hold every real retrofit with room to spare: a hundred million dollars is
@@ -19,7 +19,7 @@ constexpr std::array<std::string_view, kCaseInputCount> kKeys{
 // 100 % a year is wider than any rate a business judges a project by; 5 lb of CO2 per kWh
 // is twice what the dirtiest coal plant emits. Within them every figure of the page is
 // finite and every percentage fits its column.
-constexpr std::array<CaseInputRange, kCaseInputCount - 1> kRanges{{
+constexpr std::array<CaseInputRange, static_cast<std::size_t>(CaseInput::Co2Factor) + 1> kRanges{{
     {"Drive Hardware", 0, 100'000'000, false, ""},
     {"Installation", 0, 100'000'000, false, ""},
     {"Engineering", 0, 100'000'000, false, ""},

@@ -23,19 +23,31 @@ enum class CaseInput : std::uint8_t {
     DiscountRate, // percent per year
     Co2Factor,    // lb CO2 per kWh
     Co2Source,    // where the factor comes from, in the user's words
+    // Who hands the proposal to the customer: a name and a company, printed on its cover.
+    PreparedBy,
+    PreparedByCompany,
 };
 
-inline constexpr std::size_t kCaseInputCount = 8;
+inline constexpr std::size_t kCaseInputCount = 10;
 
 inline constexpr std::array<CaseInput, kCaseInputCount> kCaseInputs{
-    CaseInput::DriveCost, CaseInput::InstallationCost, CaseInput::EngineeringCost,
-    CaseInput::Rebate,    CaseInput::ProjectLife,      CaseInput::DiscountRate,
-    CaseInput::Co2Factor, CaseInput::Co2Source,
+    CaseInput::DriveCost,       CaseInput::InstallationCost,
+    CaseInput::EngineeringCost, CaseInput::Rebate,
+    CaseInput::ProjectLife,     CaseInput::DiscountRate,
+    CaseInput::Co2Factor,       CaseInput::Co2Source,
+    CaseInput::PreparedBy,      CaseInput::PreparedByCompany,
 };
 
-// Every input but the source of the CO2 factor is a number.
+// The cost, the life, the rate and the factor are numbers; the source of the factor and
+// who prepared the proposal are any text.
 constexpr bool isNumberInput(CaseInput input) {
-    return input != CaseInput::Co2Source;
+    return input <= CaseInput::Co2Factor;
+}
+
+// An input that the project file holds only once it is set, so that a project saved
+// without it keeps its bytes.
+constexpr bool savedOnlyWhenSet(CaseInput input) {
+    return input >= CaseInput::PreparedBy;
 }
 
 // What a real retrofit can have for a number input: a value from low to high, a whole

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace payvanta::reports {
 
@@ -25,6 +26,22 @@ struct PrintFailure {
     std::string place;
 };
 
+// A section of a document that its outline names, at the first page it holds (0 the
+// first page of the job).
+struct OutlineEntry {
+    std::string title;
+    int page = 0;
+};
+
+// What a PDF file says of itself beyond its pages: its title (else the job's name), who
+// wrote it, what it is about, and its outline (bookmarks).
+struct DocumentInfo {
+    std::string title;
+    std::string author;
+    std::string subject;
+    std::vector<OutlineEntry> outline;
+};
+
 // Where printed pages go: the system's printer, or PDF files. Each print command is one
 // job: begun, its pages printed one by one, ended. A failure comes back to the caller,
 // who reports it and goes on with the next step.
@@ -34,6 +51,8 @@ public:
 
     // The job's name ("Crane - Print All - 2026-12-06 201503") names its PDF file.
     virtual std::optional<PrintFailure> beginJob(std::string_view name) = 0;
+    // What the next job's file says of itself; a printer has no use for it.
+    virtual void describeDocument(DocumentInfo /*info*/) {}
     virtual std::optional<PrintFailure> printPage(const PrintPage& page) = 0;
     // The pages go to the printer, or the PDF file is written whole; a job that fails
     // leaves no file behind.

@@ -28,6 +28,7 @@ constexpr ControlCaption kCaptions[] = {
     {{ctl::mnuPrintSummary}, "Print Summary", ""},
     {{ctl::mnuPrintAll}, "Print All", ""},
     {{ctl::mnuSaveAsPdf}, "Save as PDF...", ""},
+    {{ctl::mnuSaveProposal}, "Save Proposal as PDF...", ""},
     {{ctl::mnuExit}, "Exit", ""},
     {{ctl::mnuView}, "View", ""},
     {{ctl::mnuHoist}, "Hoist", ""},
@@ -169,6 +170,8 @@ constexpr Caption<CaseInput> kCaseInputCaptions[] = {
      "Empty: 0.81, the U.S. average of 2023 (EIA). A state or eGRID subregion rate fits a "
      "plant better."},
     {CaseInput::Co2Source, "Source of the Factor", "Printed beneath the CO2 figures."},
+    {CaseInput::PreparedBy, "Prepared By", "Your name, printed on the proposal's cover."},
+    {CaseInput::PreparedByCompany, "Company", "Your company, printed beneath your name."},
 };
 
 } // namespace

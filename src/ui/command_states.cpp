@@ -22,6 +22,7 @@ constexpr CommandStateRow kRows[] = {
     {{ctl::cmdPrintAll},              {false, false, true,  false, false, false}},
     {{ctl::mnuPrintAll},              {false, false, true,  false, false, false}},
     {{ctl::mnuSaveAsPdf},             {false, false, true,  false, false, false}},
+    {{ctl::mnuSaveProposal},          {false, false, true,  false, false, false}},
     {{ctl::cmdPrintHelp},             {true,  false, true,  false, false, false}},
     {{ctl::mnuPrintHelpFile},         {true,  true,  true,  true,  true,  true}},
     {{ctl::cmdRealTimeSummary},       {true,  true,  true,  true,  true,  true}},

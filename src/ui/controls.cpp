@@ -54,9 +54,10 @@ std::optional<Field> fieldOf(ControlRef control) {
 
 ControlRef controlOf(CaseInput input) {
     static constexpr std::array<std::string_view, kCaseInputCount> kNames{
-        "txtCaseDriveCost", "txtCaseInstallationCost", "txtCaseEngineeringCost",
-        "txtCaseRebate",    "txtCaseProjectLife",      "txtCaseDiscountRate",
-        "txtCaseCo2Factor", "txtCaseCo2Source"};
+        "txtCaseDriveCost",        "txtCaseInstallationCost", "txtCaseEngineeringCost",
+        "txtCaseRebate",           "txtCaseProjectLife",      "txtCaseDiscountRate",
+        "txtCaseCo2Factor",        "txtCaseCo2Source",        "txtCasePreparedBy",
+        "txtCasePreparedByCompany"};
     return {kNames[static_cast<std::size_t>(input)]};
 }
 

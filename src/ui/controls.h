@@ -59,6 +59,7 @@ inline constexpr std::string_view mnuPrintHelpFile = "mnuPrintHelpFile";
 inline constexpr std::string_view mnuPrintSummary = "mnuPrintSummary";
 inline constexpr std::string_view mnuPrintAll = "mnuPrintAll";
 inline constexpr std::string_view mnuSaveAsPdf = "mnuSaveAsPdf";
+inline constexpr std::string_view mnuSaveProposal = "mnuSaveProposal";
 inline constexpr std::string_view mnuExit = "mnuExit";
 inline constexpr std::string_view mnuView = "mnuView";
 inline constexpr std::string_view mnuHoist = "mnuHoist";

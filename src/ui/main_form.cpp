@@ -121,6 +121,7 @@ void MainForm::command(ControlRef c) {
         {ctl::cmdPrintHelp, [](MainForm& f, int) { f.prints_.printHelp(); }},
         {ctl::mnuPrintHelpFile, [](MainForm& f, int) { f.prints_.printHelp(); }},
         {ctl::mnuSaveAsPdf, [](MainForm& f, int) { f.prints_.saveAsPdf(); }},
+        {ctl::mnuSaveProposal, [](MainForm& f, int) { f.prints_.saveProposal(); }},
         {ctl::mnuFont,
          [](MainForm& f, int index) { f.choosePrintFont(static_cast<std::size_t>(index)); }},
         {ctl::mnuHoist, [](MainForm& f, int) { f.viewReport(ReportForm::Hoist); }},

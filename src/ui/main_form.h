@@ -63,6 +63,8 @@ public:
     }
     // The pages Print All would print now.
     std::vector<reports::PrintPage> allReportPages() { return prints_.allReportPages(); }
+    // The proposal as "Save Proposal as PDF..." would write it now.
+    reports::Proposal proposal() { return prints_.proposal(); }
     // The page as the Print command of its window would print it now.
     reports::PrintPage printedReport(ReportForm report) const {
         return prints_.printedReport(reportPage(report), ReportPrint::Print);

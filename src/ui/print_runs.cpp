@@ -1,6 +1,7 @@
 #include "print_runs.h"
 
 #include "help_pages.h"
+#include "project_data_rows.h"
 #include "reports/report_builders.h"
 #include "ui_texts.h"
 
@@ -32,18 +33,31 @@ reports::ReportPage PrintRuns::page(ReportForm form, std::string_view pageLabel)
     return p;
 }
 
-std::vector<reports::PrintPage> PrintRuns::allReportPages() {
-    std::vector<reports::PrintPage> pages;
+std::vector<std::pair<ReportForm, reports::PrintPage>> PrintRuns::allReportForms() {
+    std::vector<std::pair<ReportForm, reports::PrintPage>> pages;
     const reports::PrintFont font = printFont();
     int number = 1;
     for (const ReportForm form : kAllPages) {
         const reports::ReportPage p = page(form, "Page " + std::to_string(number) + " of 7");
         // The first page is the summary drawn directly, which prints no page label.
-        pages.push_back(number == 1 ? reports::printedSummary(p, font)
-                                    : reports::printedForm(p, font));
+        pages.emplace_back(form, number == 1 ? reports::printedSummary(p, font)
+                                             : reports::printedForm(p, font));
         ++number;
     }
     return pages;
+}
+
+std::vector<reports::PrintPage> PrintRuns::allReportPages() {
+    std::vector<reports::PrintPage> pages;
+    for (auto& formPage : allReportForms()) {
+        pages.push_back(std::move(formPage.second));
+    }
+    return pages;
+}
+
+reports::Proposal PrintRuns::proposal() {
+    return reports::buildProposal({form_.model(), clock_(), printFont(), allReportForms(),
+                                   projectDataRows(form_.model().record)});
 }
 
 void PrintRuns::printSummary() {
@@ -96,6 +110,20 @@ void PrintRuns::saveAsPdf() {
     }
     const std::unique_ptr<reports::PrintTarget> file = setup_.pdfFile(*path);
     run(*file, "Print All", allReportPages(), true);
+}
+
+void PrintRuns::saveProposal() {
+    if (!setup_.pdfFile) {
+        return;
+    }
+    const auto path = form_.view().choosePdfFile(projectName() + " - Proposal.pdf");
+    if (!path) {
+        return;
+    }
+    reports::Proposal document = proposal();
+    const std::unique_ptr<reports::PrintTarget> file = setup_.pdfFile(*path);
+    file->describeDocument(std::move(document.document));
+    run(*file, "Proposal", document.pages, true);
 }
 
 reports::PrintPage PrintRuns::printedReport(const reports::ReportPage& shown,
@@ -155,12 +183,15 @@ void PrintRuns::run(reports::PrintTarget& target, std::string_view command,
     }
 }
 
+std::string PrintRuns::projectName() const {
+    // The project file's name, without its folder and extension.
+    const std::string& path = form_.model().state.currentFilePath;
+    return path.empty() ? std::string("Payvanta") : std::filesystem::path(path).stem().string();
+}
+
 std::string PrintRuns::jobName(std::string_view command) const {
     // Named after the project file, the command and the time it ran.
-    const std::string& path = form_.model().state.currentFilePath;
-    const std::string project =
-        path.empty() ? std::string("Payvanta") : std::filesystem::path(path).stem().string();
-    return project + " - " + std::string(command) + " - " +
+    return projectName() + " - " + std::string(command) + " - " +
            reports::formatDateTime(clock_(), "yyyy-MM-dd HHmmss");
 }
 

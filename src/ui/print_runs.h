@@ -2,6 +2,7 @@
 
 #include "form_context.h"
 #include "reports/print_target.h"
+#include "reports/proposal.h"
 #include "reports/report_clock.h"
 #include "reports/report_page.h"
 
@@ -41,17 +42,24 @@ public:
     void printHelp();
     // The seven pages of Print All into one PDF file chosen by the user.
     void saveAsPdf();
+    // The proposal into one PDF file chosen by the user: "<project> - Proposal.pdf".
+    void saveProposal();
     // A command of the report window showing this page, as it was loaded.
     void printReport(const reports::ReportPage& page, ReportPrint command);
 
     // The pages of Print All, as they would print now.
     std::vector<reports::PrintPage> allReportPages();
+    // The proposal as it would be written now.
+    reports::Proposal proposal();
     // The page as the command of its window prints it.
     reports::PrintPage printedReport(const reports::ReportPage& shown, ReportPrint command) const;
 
 private:
     reports::PrintFont printFont() const;
     reports::ReportPage page(reports::ReportForm form, std::string_view pageLabel) const;
+    // The pages of Print All, each with the form it prints.
+    std::vector<std::pair<reports::ReportForm, reports::PrintPage>> allReportForms();
+    std::string projectName() const;
     // One job of pages on the target; the commands of the main form wait while it runs
     // when lockCommands is set.
     void run(reports::PrintTarget& target, std::string_view command,

@@ -49,12 +49,37 @@ TEST(CalcOptions, a_bad_command_line_is_refused_with_its_reason) {
          "--csv prints its own rows: leave out --json, --report and --pdf"},
         {{"--total", "--pdf", "x.pdf", "x.QVR"},
          "--total prints a roll-up: leave out --pdf and --pdf-dir"},
+        // A proposal goes to a file, or one a project into a folder, and is all its pages.
+        {{"--proposal", "crane.QVR"},
+         "--proposal needs a file (--proposal OUT.pdf), or --pdf-dir DIR for one proposal per "
+         "project file"},
+        {{"--proposal", "a.pdf", "--report", "Hoist", "crane.QVR"},
+         "--proposal writes its own pages: leave out --report"},
+        {{"--pdf", "a.pdf", "--proposal", "b.PDF", "crane.QVR"},
+         "--proposal and --pdf name two files: give one"},
+        {{"--prepared-by", "Ann", "crane.QVR"},
+         "--prepared-by is printed on a proposal: add --proposal"},
     };
     for (const auto& [args, reason] : cases) {
         const auto parsed = parseCalcOptions(args, test::localeNamed);
         EXPECT_FALSE(parsed.options.has_value()) << reason;
         EXPECT_EQ(parsed.error, reason);
     }
+}
+
+TEST(CalcOptions, proposal_takes_a_pdf_file_or_writes_into_the_pdf_folder) {
+    const auto one = parseCalcOptions({"--proposal", "Offer.PDF", "crane.QVR"}, test::localeNamed);
+    ASSERT_TRUE(one.options) << one.error;
+    EXPECT_TRUE(one.options->proposal);
+    EXPECT_EQ(one.options->pdf, std::filesystem::path("Offer.PDF"));
+    EXPECT_EQ(one.options->files, Args{"crane.QVR"});
+    const auto each = parseCalcOptions(
+        {"--pdf-dir", "out", "--proposal", "a.QVR", "--prepared-by", "Ann Smith", "b.QVR"},
+        test::localeNamed);
+    ASSERT_TRUE(each.options) << each.error;
+    EXPECT_FALSE(each.options->pdf);
+    EXPECT_EQ(each.options->files, (Args{"a.QVR", "b.QVR"}));
+    EXPECT_EQ(each.options->preparedBy, "Ann Smith");
 }
 
 TEST(CalcOptions, a_business_case_option_is_taken_only_within_the_range_of_its_input) {

@@ -38,8 +38,10 @@ const std::vector<Font> kAllFonts{
     {"Times New Roman", 11}, {"Times New Roman", 12}};
 
 // The seven pages of Print All, then the business case.
-const std::array<const char*, 8> kPages{"Savings", "EnergySavings", "Maintenance", "Inventory",
-                                        "Hoist",   "Trolley",       "Bridge",      "BusinessCase"};
+// Print All's pages, then the proposal's own: the cover, the business case, the appendix.
+const std::array<const char*, 10> kPages{
+    "Savings", "EnergySavings", "Maintenance", "Inventory",    "Hoist",
+    "Trolley", "Bridge",        "Cover",       "BusinessCase", "ProjectData"};
 
 constexpr double kTolerance = 0.5; // points
 
@@ -318,7 +320,7 @@ int main(int argc, char** argv) {
     for (std::size_t f = 0; f < fonts.size(); ++f) {
         const fs::path folder = out / ("font-" + std::to_string(f));
         fs::create_directories(folder / "all");
-        fs::create_directories(folder / "case");
+        fs::create_directories(folder / "proposal");
         std::string files;
         std::string said; // what payvanta-calc says, shown only if it fails
         for (const auto& [stem, text] : projects) {
@@ -327,22 +329,34 @@ int main(int argc, char** argv) {
             files += " " + shellWord(file.string());
         }
         for (const auto& [dir, report] :
-             {std::pair<const char*, const char*>{"all", ""}, {"case", "--report BusinessCase "}}) {
+             {std::pair<const char*, const char*>{"all", ""}, {"proposal", "--proposal "}}) {
             const std::string command = shellWord(calc) + " " + report + "--pdf-dir " +
                                         shellWord((folder / dir).string()) + files + " 2>&1";
             said += output(command);
         }
         for (const auto& [stem, text] : projects) {
             const auto all = wordsOf(folder / "all" / (stem + ".pdf"));
-            const auto businessCase = wordsOf(folder / "case" / (stem + ".pdf"));
-            if (all.size() != 7 || businessCase.size() != 1) {
+            const auto proposal = wordsOf(folder / "proposal" / (stem + ".pdf"));
+            if (all.size() != 7 || proposal.size() < 11) {
                 std::cerr << fonts[f].name << " " << fonts[f].size << ", " << stem
-                          << ": the PDF files do not hold seven pages and one\n"
+                          << ": the PDF files do not hold seven pages and a proposal\n"
                           << said;
                 return 1;
             }
-            for (std::size_t page = 0; page < kPages.size(); ++page) {
-                const auto found = overlaps(page < 7 ? all[page] : businessCase[0]);
+            // Each sheet with the column it counts in: Print All's pages alone and with the
+            // proposal's footer, and the appendix's sheets as one.
+            std::vector<std::pair<std::size_t, const std::vector<Word>*>> sheets;
+            for (std::size_t p = 0; p < all.size(); ++p) {
+                sheets.emplace_back(p, &all[p]);
+                sheets.emplace_back(p, &proposal[p + 2]);
+            }
+            sheets.emplace_back(7, &proposal[0]);
+            sheets.emplace_back(8, &proposal[1]);
+            for (std::size_t p = 9; p < proposal.size(); ++p) {
+                sheets.emplace_back(9, &proposal[p]);
+            }
+            for (const auto& [page, words] : sheets) {
+                const auto found = overlaps(*words);
                 counts[{f, page}] += static_cast<int>(found.size());
                 total += static_cast<int>(found.size());
                 for (const auto& [a, b] : found) {

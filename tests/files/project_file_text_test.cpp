@@ -133,6 +133,13 @@ TEST(ProjectFileLayout, the_business_case_follows_in_a_block_only_once_entered_a
     EXPECT_EQ(back.get(CaseInput::DriveCost), "120,000");
     EXPECT_EQ(back.get(CaseInput::Co2Source), "eGRID RFCW = 1.02 KwHrRate = 9");
     EXPECT_EQ(back.get(CaseInput::Rebate), "");
+    // Who prepared a proposal is saved after the rest, each part only when set.
+    r.businessCase().set(CaseInput::PreparedByCompany, "Corvanix");
+    const std::string prepared = files::projectFileText(r, kUs);
+    EXPECT_EQ(prepared, with + "PreparedByCompany = Corvanix\r\n");
+    EXPECT_EQ(files::readBusinessCase(files::parseKeyValueText(prepared))
+                  .get(CaseInput::PreparedByCompany),
+              "Corvanix");
     // A file without the block, or one that holds only some keys, leaves the rest empty.
     EXPECT_FALSE(files::readBusinessCase(files::parseKeyValueText(without)).anyEntered());
     EXPECT_EQ(files::readBusinessCase({{"ProjectLife", "20"}, {"ProjectLife", "5"}})

@@ -176,6 +176,23 @@ private slots:
         QVERIFY(std::filesystem::is_fifo(std::filesystem::symlink_status(fifo)));
     }
 
+    void save_proposal_suggests_its_name_and_writes_the_sheets_with_an_outline() {
+        const QString file = QString::fromStdString((folder->path() / "proposal.pdf").string());
+        QString suggested;
+        window->setPdfChooser([&](QWidget*, const QString& suggestion) {
+            suggested = suggestion;
+            return std::optional<QString>(file);
+        });
+        trigger("mnuSaveProposal");
+        QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("Ladle - Proposal.pdf"));
+        QVERIFY(outputOf(QStringLiteral("pdfinfo"), {file})
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+11\n"))));
+        const QString xml =
+            outputOf(QStringLiteral("pdftohtml"), {"-xml", "-stdout", "-i", "-q", file});
+        QVERIFY2(xml.contains(QLatin1String("<item page=\"10\">Project Data</item>")),
+                 qPrintable(xml.right(800)));
+    }
+
     void the_painter_draws_the_framed_total_and_the_logo_on_an_image() {
         const reports::ReportPage savings = window->form().reportPage(reports::ReportForm::Savings);
         const reports::PrintPage page = reports::printedSummary(savings, {"Arial", 8, false});

@@ -3,12 +3,14 @@
 #include "files/output_folder.h"
 #include "files/text_file.h"
 #include "page_painter.h"
+#include "pdf_outline.h"
 #include "reports/report_clock.h"
 
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <cerrno>
+#include <utility>
 
 namespace payvanta::reports::qt {
 
@@ -56,7 +58,8 @@ std::optional<PrintFailure> PdfTarget::beginJob(std::string_view name) {
     writer_ = std::make_unique<QPdfWriter>(&bytes_);
     writer_->setResolution(kDotsPerInch);
     writer_->setCreator(QStringLiteral("Payvanta"));
-    writer_->setTitle(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    const std::string_view title = document_.title.empty() ? name : document_.title;
+    writer_->setTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                        QMarginsF(18, 18, 18, 18), QPageLayout::Point));
     painter_ = std::make_unique<QPainter>();
@@ -88,7 +91,15 @@ std::optional<PrintFailure> PdfTarget::endJob() {
     if (!printed) {
         return std::nullopt; // no page came: no file
     }
-    const QByteArray pdf = reproduciblePdf(bytes_.data());
+    QByteArray pdf = reproduciblePdf(bytes_.data());
+    const DocumentInfo document = std::exchange(document_, {});
+    if (!document.author.empty() || !document.subject.empty() || !document.outline.empty()) {
+        auto described = withDocumentInfo(pdf, document);
+        if (!described) {
+            return otherFailure(EIO, "The outline could not be added to the PDF.");
+        }
+        pdf = std::move(*described);
+    }
     // In a folder others may write to, a link planted at the file's name is replaced,
     // never written through.
     if (const auto failure = files::replaceFileAtomically(

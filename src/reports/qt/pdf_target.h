@@ -26,6 +26,8 @@ public:
     ~PdfTarget() override;
 
     std::optional<PrintFailure> beginJob(std::string_view name) override;
+    // The next job's file takes this title, author, subject and outline.
+    void describeDocument(DocumentInfo info) override { document_ = std::move(info); }
     std::optional<PrintFailure> printPage(const PrintPage& page) override;
     std::optional<PrintFailure> endJob() override;
     std::string destination() const override { return destination_.string(); }
@@ -42,6 +44,7 @@ private:
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QPainter> painter_;
     bool firstPage_ = true;
+    DocumentInfo document_;
 };
 
 // The same PDF bytes for the same pages: when SOURCE_DATE_EPOCH fixes the dates (see

@@ -74,7 +74,7 @@ void MainWindow::buildMenus() {
     QMenu* file = menu(ctl::mnuFile);
     for (const auto name :
          {ctl::mnuOpenNewFile, ctl::mnuOpenExistingFile, ctl::mnuSaveData, ctl::mnuPrintHelpFile,
-          ctl::mnuPrintSummary, ctl::mnuPrintAll, ctl::mnuSaveAsPdf}) {
+          ctl::mnuPrintSummary, ctl::mnuPrintAll, ctl::mnuSaveAsPdf, ctl::mnuSaveProposal}) {
         menuItem(file, {name});
     }
     file->addSeparator();

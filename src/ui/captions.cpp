@@ -131,6 +131,35 @@ constexpr ControlCaption kBusinessCaseCaptions[] = {
     {{"txtCaseCo2Source"}, "Source of the Factor", "Printed beneath the CO2 figures."},
 };
 
+// A motion's fields as heard: the motion, the quantity and the unit.
+#define SPOKEN_MOTION_FIELDS(M, Name, Distance)                                                    \
+    {{"txtNumMotor" #M}, Name " number of motors", ""},                                            \
+        {{"txtMotorVolts" #M}, Name " motor voltage, volts", ""},                                  \
+        {{"txtMotorFLCAmps" #M}, Name " motor full load current, amps", ""},                       \
+        {{"txtHoistFPM" #M}, Name " speed, feet per minute", ""},                                  \
+        {{"txtLiftDistance" #M}, Name " " Distance " distance, feet", ""},                         \
+        {{"txtDutyCycle" #M, 1}, Name " step 1 time, seconds", ""},                                \
+        {{"txtDutyCycle" #M, 2}, Name " step 2 time, seconds", ""},                                \
+        {{"txtDutyCycle" #M, 3}, Name " step 3 time, seconds", ""},                                \
+        {{"txtDutyCycle" #M, 4}, Name " step 4 time, seconds", ""}, {                              \
+        {"txtDutyCycle" #M, 5}, Name " step 5 time, seconds", ""                                   \
+    }
+
+constexpr SpokenControl kSpoken[] = {
+    {{ctl::cmbHelp}, "Help topic", ""},
+    {{"txtKwHrRate"}, "Electricity rate, dollars per kWh", ""},
+    SPOKEN_MOTION_FIELDS(Hoist, "Hoist", "lift"),
+    SPOKEN_MOTION_FIELDS(Trolley, "Trolley", "travel"),
+    SPOKEN_MOTION_FIELDS(Bridge, "Bridge", "travel"),
+    {{"cmbHoistNemaSize"}, "Hoist contactor NEMA size", ""},
+    {{"cmbTrolleyNemaSize"}, "Trolley contactor NEMA size", ""},
+    {{"cmbBridgeNemaSize"}, "Bridge contactor NEMA size", ""},
+    {{ctl::cmdPrintHelp}, "", "Prints the help pages."},
+    {{ctl::cmdRealTimeSummary}, "", "Recalculates the savings and goes to the total."},
+};
+
+#undef SPOKEN_MOTION_FIELDS
+
 } // namespace
 
 std::span<const ControlCaption> mainFormCaptions() {
@@ -147,6 +176,15 @@ std::optional<ControlCaption> captionOf(ControlRef control) {
             if (c.control == control) {
                 return c;
             }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<SpokenControl> spokenOf(ControlRef control) {
+    for (const SpokenControl& s : kSpoken) {
+        if (s.control == control) {
+            return s;
         }
     }
     return std::nullopt;

@@ -16,7 +16,7 @@ class ValueCaptionsTest : public ::testing::Test {
 protected:
     ValueCaptionsTest() {
         test::fillCompleteProject(model.record);
-        model.state.RecalcEnabled = true;
+        model.state.recalcEnabled = true;
         model.RecalculateAll();
     }
 

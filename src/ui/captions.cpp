@@ -203,4 +203,68 @@ std::optional<ControlCaption> captionOf(ControlRef control) {
     return row ? std::optional(*row) : std::nullopt;
 }
 
+namespace {
+
+// What a screen reader says of a field whose visible caption does not say what it holds:
+// the motion, the quantity and the unit.
+struct SpokenField {
+    Field field;
+    std::string_view name;
+};
+
+constexpr SpokenField kSpokenFields[] = {
+    {Field::KwHrRate, "Electricity rate, dollars per kWh"},
+    {Field::HoistNemaSize, "Hoist contactor NEMA size"},
+    {Field::TrolleyNemaSize, "Trolley contactor NEMA size"},
+    {Field::BridgeNemaSize, "Bridge contactor NEMA size"},
+    {Field::NumMotorHoist, "Hoist number of motors"},
+    {Field::MotorVoltsHoist, "Hoist motor voltage, volts"},
+    {Field::MotorFLCAmpsHoist, "Hoist motor full load current, amps"},
+    {Field::HoistFPMHoist, "Hoist speed, feet per minute"},
+    {Field::LiftDistanceHoist, "Hoist lift distance, feet"},
+    {Field::DutyCycleHoist1, "Hoist step 1 time, seconds"},
+    {Field::DutyCycleHoist2, "Hoist step 2 time, seconds"},
+    {Field::DutyCycleHoist3, "Hoist step 3 time, seconds"},
+    {Field::DutyCycleHoist4, "Hoist step 4 time, seconds"},
+    {Field::DutyCycleHoist5, "Hoist step 5 time, seconds"},
+    {Field::NumMotorTrolley, "Trolley number of motors"},
+    {Field::MotorVoltsTrolley, "Trolley motor voltage, volts"},
+    {Field::MotorFLCAmpsTrolley, "Trolley motor full load current, amps"},
+    {Field::HoistFPMTrolley, "Trolley speed, feet per minute"},
+    {Field::LiftDistanceTrolley, "Trolley travel distance, feet"},
+    {Field::DutyCycleTrolley1, "Trolley step 1 time, seconds"},
+    {Field::DutyCycleTrolley2, "Trolley step 2 time, seconds"},
+    {Field::DutyCycleTrolley3, "Trolley step 3 time, seconds"},
+    {Field::DutyCycleTrolley4, "Trolley step 4 time, seconds"},
+    {Field::DutyCycleTrolley5, "Trolley step 5 time, seconds"},
+    {Field::NumMotorBridge, "Bridge number of motors"},
+    {Field::MotorVoltsBridge, "Bridge motor voltage, volts"},
+    {Field::MotorFLCAmpsBridge, "Bridge motor full load current, amps"},
+    {Field::HoistFPMBridge, "Bridge speed, feet per minute"},
+    {Field::LiftDistanceBridge, "Bridge travel distance, feet"},
+    {Field::DutyCycleBridge1, "Bridge step 1 time, seconds"},
+    {Field::DutyCycleBridge2, "Bridge step 2 time, seconds"},
+    {Field::DutyCycleBridge3, "Bridge step 3 time, seconds"},
+    {Field::DutyCycleBridge4, "Bridge step 4 time, seconds"},
+    {Field::DutyCycleBridge5, "Bridge step 5 time, seconds"},
+};
+
+// The controls that show no field: the help list has no label, two commands no tool tip.
+constexpr SpokenControl kSpokenControls[] = {
+    {{ctl::cmbHelp}, "Help topic", ""},
+    {{ctl::cmdPrintHelp}, "", "Prints the help pages."},
+    {{ctl::cmdRealTimeSummary}, "", "Recalculates the savings and goes to the total."},
+};
+
+} // namespace
+
+std::optional<SpokenControl> spokenOf(ControlRef control) {
+    if (const auto field = fieldOf(control)) {
+        const SpokenField* row = findBy(kSpokenFields, *field, &SpokenField::field);
+        return row ? std::optional(SpokenControl{control, row->name, ""}) : std::nullopt;
+    }
+    const SpokenControl* row = findBy(kSpokenControls, control, &SpokenControl::control);
+    return row ? std::optional(*row) : std::nullopt;
+}
+
 } // namespace payvanta::ui

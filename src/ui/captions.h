@@ -23,4 +23,16 @@ std::vector<ControlCaption> mainFormCaptions();
 // their window, or nothing for a control that shows no caption.
 std::optional<ControlCaption> captionOf(ControlRef control);
 
+// What a screen reader says of a control whose caption alone does not say what it holds
+// (the motion, the quantity, the unit) or that has no caption, and of a command the
+// description that its tool tip would give. The captions on screen stay as they are.
+struct SpokenControl {
+    ControlRef control;
+    std::string_view name;        // empty: the caption says it
+    std::string_view description; // empty: none beyond the tool tip
+};
+
+// The row of a control, or nothing when its caption and tool tip say all.
+std::optional<SpokenControl> spokenOf(ControlRef control);
+
 } // namespace payvanta::ui

@@ -54,7 +54,11 @@ public:
     // Opens a project as if it had been chosen in the file selection dialog.
     bool openProjectFile(const std::string& path) { return flows_.openProjectFile(path); }
     void saveData() { flows_.saveData(); }
-    void realTimeSummary() { form_.recalculate(); }
+    // The focus goes to the total, which a screen reader then says.
+    void realTimeSummary() {
+        form_.recalculate();
+        form_.view().setFocus({ctl::lblSummaryTotal});
+    }
     // Where printing goes; until it is set, the print commands do nothing.
     void setPrinting(PrintSetup setup) { prints_.setup(std::move(setup)); }
     // A print command of the report window that shows this page.

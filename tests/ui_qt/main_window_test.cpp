@@ -53,7 +53,7 @@ private slots:
 
     void every_field_control_carries_its_control_name();
     void every_caption_of_the_table_shows_on_its_control();
-    void the_tab_key_goes_down_each_frame_past_the_computed_step_to_the_buttons();
+    void the_tab_key_goes_down_each_frame_through_the_computed_step();
     void the_form_starts_on_the_help_page_with_only_the_start_commands();
     void opening_a_project_fills_the_widgets_and_each_typed_key_is_filtered_and_counted();
     void a_frame_is_made_when_its_tab_is_first_shown_with_what_was_written_to_it();
@@ -165,7 +165,7 @@ void MainWindowTest::every_caption_of_the_table_shows_on_its_control() {
     QVERIFY(find<QAction>(QStringLiteral("mnuFont(10)"))->isCheckable());
 }
 
-void MainWindowTest::the_tab_key_goes_down_each_frame_past_the_computed_step_to_the_buttons() {
+void MainWindowTest::the_tab_key_goes_down_each_frame_through_the_computed_step() {
     openExample(); // unlocks the motion frames
     QLineEdit* distance = edit(QStringLiteral("txtLiftDistanceHoist"));
     focusAndType(distance, QString());
@@ -174,9 +174,9 @@ void MainWindowTest::the_tab_key_goes_down_each_frame_past_the_computed_step_to_
     QLineEdit* fourth = edit(QStringLiteral("txtDutyCycleHoist(4)"));
     fourth->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(fourth, Qt::Key_Tab);
-    // The fifth step is computed; New File and Existing File are off with a project open.
-    QTRY_COMPARE(QApplication::focusWidget(), find<QWidget>(QStringLiteral("cmdSaveExcel")));
-    QVERIFY(!edit(QStringLiteral("txtDutyCycleBridge(5)"))->isEnabled());
+    // The fifth step is computed: read, never typed in.
+    QTRY_COMPARE(QApplication::focusWidget(), edit(QStringLiteral("txtDutyCycleHoist(5)")));
+    QVERIFY(edit(QStringLiteral("txtDutyCycleHoist(5)"))->isReadOnly());
     QVERIFY(edit(QStringLiteral("txtContactMech"))->isHidden());
     QVERIFY(edit(QStringLiteral("txtElectricalLife"))->isHidden());
     QCOMPARE(boxes->messages, QStringList());

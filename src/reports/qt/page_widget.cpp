@@ -3,6 +3,7 @@
 #include "reports/qt/chart_painter.h"
 #include "reports/qt/logo.h"
 #include "reports/qt/qt_text.h"
+#include "reports/value_captions.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -45,7 +46,9 @@ void showLabel(QLabel& label, const ReportItem& item) {
     label.setFont(screenFont(item.bold));
     label.setAlignment(alignmentOf(item.align));
     label.setWordWrap(item.height > 2 * 255);
-    label.setAccessibleName(item.kind == ItemKind::Field ? label.objectName() : text);
+    if (item.kind == ItemKind::Label) {
+        label.setAccessibleName(text);
+    }
     // A text wider than its box is shown whole: the box grows away from its alignment.
     QRect box = pixels(item);
     if (!label.wordWrap()) {
@@ -85,6 +88,36 @@ PageWidget::PageWidget(const ReportPage& page, QWidget* parent) : QWidget(parent
     for (const ReportItem& item : page_.items) {
         widgets_.push_back(makeWidget(item));
     }
+    nameValues();
+}
+
+void PageWidget::nameValues() {
+    // A value is heard with its caption, and the Tab key goes through the values in
+    // reading order, then to the page's buttons.
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        if (page_.items[i].kind == ItemKind::Field) {
+            widgets_[i]->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    QWidget* previous = nullptr;
+    firstValue_ = nullptr;
+    for (const CaptionedValue& value : captionedValues(page_)) {
+        QWidget* widget = widgets_[value.item];
+        widget->setAccessibleName(QString::fromStdString(value.name));
+        widget->setFocusPolicy(Qt::StrongFocus);
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        } else {
+            firstValue_ = widget;
+        }
+        previous = widget;
+    }
+    for (QWidget* widget : widgets_) {
+        if (previous != nullptr && qobject_cast<QPushButton*>(widget) != nullptr) {
+            setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
 }
 
 bool PageWidget::showInPlace(const ReportPage& page) {
@@ -104,6 +137,7 @@ bool PageWidget::showInPlace(const ReportPage& page) {
             showButton(*button, page_.items[i]);
         }
     }
+    nameValues();
     update(); // the rules, frames and charts
     return true;
 }
@@ -129,7 +163,7 @@ QWidget* PageWidget::makeWidget(const ReportItem& item) {
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(item.kind == ItemKind::Field ? Qt::StrongFocus : Qt::NoFocus);
+    label->setFocusPolicy(Qt::NoFocus); // the values take it in reading order
     showLabel(*label, item);
     return label;
 }

@@ -30,15 +30,21 @@ public:
 
     QSize sizeHint() const override;
 
+    // The first value in reading order, where the focus starts; null on a page without.
+    QWidget* firstValue() const { return firstValue_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QWidget* makeWidget(const ReportItem& item);
+    // Names each value by its caption and text, and orders the Tab key by reading order.
+    void nameValues();
 
     ReportPage page_;
     // The widget of each item of the page, in the same order; null where it is painted.
     std::vector<QWidget*> widgets_;
+    QWidget* firstValue_ = nullptr;
 };
 
 } // namespace payvanta::reports::qt

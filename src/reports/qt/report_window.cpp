@@ -50,6 +50,11 @@ ReportWindow::ReportWindow(const ReportPage& page, QWidget* parent) : QDialog(pa
     scroll->setWidget(buildPage());
     scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The values take the focus, the area around them none; the window opens on the first.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    if (QWidget* first = qobject_cast<PageWidget*>(scroll->widget())->firstValue()) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
     layout->addWidget(scroll);
 
     // As large as the page, but never larger than the screen: the page then scrolls.

@@ -6,6 +6,7 @@
 #include "list_combo.h"
 #include "reports/qt/qt_text.h"
 #include "reports/qt/report_window.h"
+#include "spoken_widgets.h"
 #include "ui/captions.h"
 #include "ui/ui_texts.h"
 #include "window_placement.h"
@@ -30,6 +31,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QWindow>
 
 namespace payvanta::ui::qt {
@@ -41,6 +43,13 @@ MainWindow::MainWindow(Options options, MessageBoxes& boxes, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), boxes_(boxes) {
     setObjectName(nameOf({ctl::frmMain}));
     setWindowTitle(captionOf({ctl::frmMain}));
+    notice_ = new SpokenNotice(this);
+    totalSettles_ = new QTimer(this);
+    totalSettles_->setSingleShot(true);
+    // Long enough that a value typed digit by digit is said once, when it is complete.
+    constexpr int kSettleMs = 1000;
+    totalSettles_->setInterval(kSettleMs);
+    connect(totalSettles_, &QTimer::timeout, this, &MainWindow::sayTotalWhenSettled);
     buildMenus();
     setCentralWidget(buildCentre());
     // The status bar is there from the start, so that its first message takes no room
@@ -135,6 +144,7 @@ void MainWindow::bindField(QWidget* widget, ControlRef control) {
             fieldWidgets_.insert(edit, {name, index});
         }
         connect(combo, qOverload<int>(&QComboBox::activated), this, [this, name, index](int item) {
+            userChanged_ = true;
             form_->listItemPicked({name, index}, item);
         });
         if (auto* list = qobject_cast<ListCombo*>(combo)) {
@@ -147,6 +157,7 @@ void MainWindow::bindField(QWidget* widget, ControlRef control) {
         // textEdited is the user's change only; texts written by the form come back
         // through setText and set off nothing here.
         connect(edit, &QLineEdit::textEdited, this, [this, name, index](const QString& text) {
+            userChanged_ = true;
             form_->textChanged({name, index}, text.toStdString());
         });
     }
@@ -159,7 +170,11 @@ void MainWindow::bindCommand(QObject* sender, ControlRef control) {
         // A command switches off its button while it runs, and Qt then hands the focus on
         // to the next control: afterwards the focus goes back to the control that had it,
         // so that Space repeats the command, unless the form chose where it goes.
-        const QPointer<QWidget> had = QApplication::focusWidget();
+        // After the View menu, that is the field the user was in before it.
+        QPointer<QWidget> had = QApplication::focusWidget();
+        if (returnAfterView_ != nullptr) {
+            had = std::exchange(returnAfterView_, nullptr);
+        }
         const int movesBefore = formFocusMoves_;
         if (leaveCurrentField()) {
             form_->command({name, index});
@@ -259,7 +274,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- The view ---------------------------------------------------------------------
 
 void MainWindow::setText(ControlRef control, std::string_view text) {
-    write(nameOf(control), [value = toQt(text)](QObject* target) {
+    if (control == ControlRef{ctl::lblSummaryTotal}) {
+        if (userChanged_) {
+            totalSettles_->start();
+        } else {
+            totalSaid_ = toQt(text);
+        }
+    }
+    write(nameOf(control), [this, value = toQt(text)](QObject* target) {
         if (auto* edit = qobject_cast<QLineEdit*>(target)) {
             if (edit->text() != value) {
                 edit->setText(value);
@@ -280,6 +302,10 @@ void MainWindow::setText(ControlRef control, std::string_view text) {
             }
         } else if (auto* label = qobject_cast<QLabel*>(target)) {
             label->setText(value);
+            if (const auto caption = amountCaptions_.constFind(label);
+                caption != amountCaptions_.constEnd()) {
+                label->setAccessibleName(*caption + QStringLiteral(": ") + value);
+            }
         } else if (auto* page = qobject_cast<QPlainTextEdit*>(target)) {
             page->setPlainText(
                 QString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -447,6 +473,16 @@ void MainWindow::showStatus(std::string_view text) {
     // Long enough to be read, short enough not to be mistaken for what is still true.
     constexpr int kShownMs = 6000;
     statusBar()->showMessage(toQt(text), kShownMs);
+}
+
+void MainWindow::sayTotalWhenSettled() {
+    userChanged_ = false;
+    auto* total = qobject_cast<QLabel*>(control(nameOf({ctl::lblSummaryTotal})));
+    if (total == nullptr || total->text() == totalSaid_) {
+        return;
+    }
+    totalSaid_ = total->text();
+    notice_->say(total->accessibleName());
 }
 
 void MainWindow::endProgram() {

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <filesystem>
@@ -25,10 +26,12 @@ class QProgressBar;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
+class QTimer;
 
 namespace payvanta::ui::qt {
 
 class ListCombo;
+class SpokenNotice;
 
 // frmMain: the data-entry window. A thin binding of Qt widgets to the main form's
 // behaviour: widget events go in, the view calls come out. Every widget carries its
@@ -141,6 +144,8 @@ private:
     void registerControl(const QString& name, QObject* object);
     QMenu* menu(std::string_view name);
     QAction* menuItem(QMenu* menu, ControlRef control);
+    // A screen reader hears the total once the user's changes have settled, if it moved.
+    void sayTotalWhenSettled();
 
     Options options_;
     MessageBoxes& boxes_;
@@ -156,6 +161,16 @@ private:
     QTabBar* tabs_ = nullptr;
     QStackedWidget* frames_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    // The summary's amounts and their captions, which a screen reader says with them.
+    QHash<const QWidget*, QString> amountCaptions_;
+    SpokenNotice* notice_ = nullptr;
+    QTimer* totalSettles_ = nullptr;
+    // Whether the user changed something since the total was last said, and what it was.
+    bool userChanged_ = false;
+    QString totalSaid_;
+    // The field the user was in when the View menu took the focus to "Save Data": the
+    // focus goes back there after the report, or when the menu closes unused.
+    QPointer<QWidget> returnAfterView_;
     bool ending_ = false;
     // Centred on the screen at the first show; after that it stays where the user puts it.
     bool placed_ = false;

@@ -5,9 +5,12 @@
 #include "list_combo.h"
 #include "main_window.h"
 #include "model/print_font.h"
+#include "spoken_widgets.h"
+#include "ui/captions.h"
 #include "ui/selection_picks.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFrame>
@@ -45,13 +48,20 @@ QLabel* fieldLabel(const QString& text, QWidget* buddy) {
     return label;
 }
 
-std::optional<Motion> motionOfNemaSize(Field field) {
-    for (const Motion m : kMotions) {
-        if (nemaSizeField(m) == field) {
-            return m;
-        }
+QString toQt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What a screen reader says of a field, where its caption does not say it: on the field
+// and on its label, since a screen reader names a field by its label where it has one
+// (and a list on Linux by its label alone).
+void nameForScreenReader(QWidget* field, QLabel* label, ControlRef control) {
+    const auto spoken = spokenOf(control);
+    if (!spoken || spoken->name.empty()) {
+        return;
     }
-    return std::nullopt;
+    field->setAccessibleName(toQt(spoken->name));
+    label->setAccessibleName(toQt(spoken->name));
 }
 
 } // namespace
@@ -84,8 +94,29 @@ void MainWindow::buildMenus() {
     // Opening the menu takes the focus to "Save Data", so that the field being edited is
     // left and runs its check before a report is chosen.
     connect(view, &QMenu::aboutToShow, this, [this] {
-        const LeaveChecks::UserMovesFocus leaving(leaveChecks_);
-        form_->viewMenuOpened();
+        QWidget* field = QApplication::focusWidget();
+        const int movesBefore = formFocusMoves_;
+        {
+            const LeaveChecks::UserMovesFocus leaving(leaveChecks_);
+            form_->viewMenuOpened();
+        }
+        returnAfterView_ =
+            formFocusMoves_ != movesBefore && fieldWidgets_.contains(field) ? field : nullptr;
+    });
+    // Closed without a report chosen: back to the field. A chosen report runs first (see
+    // bindCommand), and takes the field on.
+    connect(view, &QMenu::aboutToHide, this, [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QWidget* field = std::exchange(returnAfterView_, nullptr);
+                if (field != nullptr && field->isVisible() && field->isEnabled() &&
+                    QApplication::activeModalWidget() == nullptr) {
+                    const LeaveChecks::FormMovesFocus moving(leaveChecks_);
+                    field->setFocus(Qt::OtherFocusReason);
+                }
+            },
+            Qt::QueuedConnection);
     });
     for (const auto name :
          {ctl::mnuHoist, ctl::mnuTrolley, ctl::mnuBridge, ctl::mnuInventory, ctl::mnuMaintenance,
@@ -114,7 +145,9 @@ QLineEdit* MainWindow::textField(Field field, QGridLayout* grid, int row, int co
     if (widthChars > 0) {
         edit->setFixedWidth(charWidth(edit, widthChars));
     }
-    grid->addWidget(fieldLabel(captionOf(ref), edit), row, column);
+    QLabel* label = fieldLabel(captionOf(ref), edit);
+    nameForScreenReader(edit, label, ref);
+    grid->addWidget(label, row, column);
     grid->addWidget(edit, row, column + 1, Qt::AlignLeft);
     bindField(edit, ref);
     return edit;
@@ -132,7 +165,9 @@ ListCombo* MainWindow::listField(Field field, QGridLayout* grid, int row, int co
     const ControlRef ref = controlOf(field);
     registerControl(nameOf(ref), combo);
     combo->setToolTip(toolTipOf(ref));
-    grid->addWidget(fieldLabel(captionOf(ref), combo), row, column);
+    QLabel* label = fieldLabel(captionOf(ref), combo);
+    nameForScreenReader(combo, label, ref);
+    grid->addWidget(label, row, column);
     grid->addWidget(combo, row, column + 1, Qt::AlignLeft);
     bindField(combo, ref);
     return combo;
@@ -165,6 +200,8 @@ QWidget* MainWindow::buildCentre() {
     scroll->setWidget(frames_);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The fields inside take the focus; the area itself is no stop of the Tab key.
+    scroll->setFocusPolicy(Qt::NoFocus);
     left->addWidget(tabs_);
     left->addWidget(scroll, 1);
     // Ctrl+Tab and Ctrl+PgDn go to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp back, as
@@ -174,6 +211,8 @@ QWidget* MainWindow::buildCentre() {
             return;
         }
         tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+        // The focus lands on a field of the new page: the page's name is said first.
+        notice_->say(tabs_->tabText(tabs_->currentIndex()));
     };
     for (const auto& [keys, step] :
          {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
@@ -243,11 +282,17 @@ bool MainWindow::allFramesMade() const {
 void MainWindow::setTabOrderTopToBottom() {
     // The frames were made after the command buttons; the Tab key still goes from the tab
     // strip through each frame's fields top to bottom and then to the buttons.
+    // The summary's amounts, right of the frames, come between them and the buttons.
     QList<QWidget*> order;
+    QList<QWidget*> amounts;
     QList<QWidget*> buttons;
     for (QWidget* w : std::as_const(focusOrder_)) {
-        (qobject_cast<QPushButton*>(w) != nullptr ? buttons : order).append(w);
+        (qobject_cast<QPushButton*>(w) != nullptr ? buttons
+         : amountCaptions_.contains(w)            ? amounts
+                                                  : order)
+            .append(w);
     }
+    order.append(amounts);
     order.append(buttons);
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -280,6 +325,11 @@ QGroupBox* MainWindow::buildHelpFrame() {
         readable.setColor(QPalette::Disabled, role, readable.color(QPalette::Active, role));
     }
     page->setPalette(readable);
+    // The list has no caption on screen; a screen reader names it by a label not shown.
+    auto* topicsLabel = fieldLabel(QString(), topics);
+    nameForScreenReader(topics, topicsLabel, {ctl::cmbHelp});
+    topicsLabel->hide();
+    layout->addWidget(topicsLabel);
     layout->addWidget(topics, 0, Qt::AlignLeft);
     layout->addWidget(page, 1);
     return box;
@@ -328,8 +378,9 @@ QGroupBox* MainWindow::buildMotionFrame(Motion m) {
     for (int step = 1; step <= 5; ++step) {
         QLineEdit* edit = textField(dutyCycleField(m, step), grid, step, 2, 12);
         if (step == 5) {
-            // The fifth step is what remains of the travel time: computed, never typed.
-            edit->setEnabled(false);
+            // The fifth step is what remains of the travel time: computed, never typed,
+            // but reached by the Tab key and read like the others.
+            edit->setReadOnly(true);
         }
     }
     grid->setColumnStretch(4, 1);
@@ -353,12 +404,7 @@ QGroupBox* MainWindow::buildInventoryFrame() {
     int row = 2;
     for (const Field size :
          {Field::HoistNemaSize, Field::TrolleyNemaSize, Field::BridgeNemaSize, Field::BrakeSize}) {
-        ListCombo* list = listField(size, grid, row, 0, 12);
-        // Three lists share the caption "NEMA Size": a screen reader says whose it is.
-        if (const auto m = motionOfNemaSize(size)) {
-            list->setAccessibleName(QString::fromLatin1(motionName(*m).data()) + QLatin1Char(' ') +
-                                    captionOf(controlOf(size)));
-        }
+        listField(size, grid, row, 0, 12);
         textField(costFieldOf(size), grid, row, 2, 10);
         ++row;
     }
@@ -377,17 +423,19 @@ QWidget* MainWindow::buildSummaryPanel() {
                             ctl::lblSummaryInventory, ctl::lblSummaryTotal}) {
         const bool total = name == ctl::lblSummaryTotal;
         if (total) {
-            auto* rule = new QFrame;
-            rule->setFrameShape(QFrame::HLine);
-            rule->setFrameShadow(QFrame::Sunken);
-            grid->addWidget(rule, row++, 0, 1, 2);
+            grid->addWidget(new DividingLine, row++, 0, 1, 2);
         }
         auto* amount = new QLabel;
         auto* caption = fieldLabel(captionOf({name}), amount);
+        // Reached by the Tab key and heard as "Total: $1,234.00" (see setText). The flags
+        // set a focus policy of their own: the policy comes after them.
+        amount->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        amount->setFocusPolicy(Qt::StrongFocus);
+        amount->setAccessibleName(caption->text());
+        amountCaptions_.insert(amount, caption->text());
         registerControl(nameOf({name}), amount);
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         amount->setMinimumWidth(charWidth(amount, 14));
-        amount->setTextInteractionFlags(Qt::TextSelectableByMouse);
         if (total) {
             QFont bold = amount->font();
             bold.setBold(true);
@@ -412,6 +460,9 @@ QWidget* MainWindow::buildCommandButtons() {
         auto* button = new QPushButton(captionOf({name}));
         registerControl(nameOf({name}), button);
         button->setToolTip(toolTipOf({name}));
+        if (const auto spoken = spokenOf({name}); spoken && !spoken->description.empty()) {
+            button->setAccessibleDescription(toQt(spoken->description));
+        }
         button->setAutoDefault(false);
         bindCommand(button, {name});
         layout->addWidget(button);

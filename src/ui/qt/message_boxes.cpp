@@ -42,6 +42,11 @@ private:
     bool placed_ = false;
 };
 
+// The title as a screen reader should say it: the underscore would be read aloud.
+QString spokenTitle() {
+    return applicationTitle().replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
 } // namespace
 
 QString applicationTitle() {
@@ -53,6 +58,7 @@ void QtMessageBoxes::message(QWidget* parent, const QString& text) {
     CentredOverOwner<QMessageBox> box(QMessageBox::NoIcon, applicationTitle(), text,
                                       QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
+    box.setAccessibleName(spokenTitle());
     box.exec();
 }
 
@@ -60,6 +66,7 @@ bool QtMessageBoxes::yesNo(QWidget* parent, const QString& question) {
     CentredOverOwner<QMessageBox> box(QMessageBox::NoIcon, applicationTitle(), question,
                                       QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("questionBox"));
+    box.setAccessibleName(spokenTitle());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -68,6 +75,7 @@ std::optional<QString> QtMessageBoxes::input(QWidget* parent, const QString& pro
     CentredOverOwner<QInputDialog> dialog(parent);
     dialog.setObjectName(QStringLiteral("inputBox"));
     dialog.setWindowTitle(applicationTitle());
+    dialog.setAccessibleName(spokenTitle());
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
     dialog.setInputMode(QInputDialog::TextInput);

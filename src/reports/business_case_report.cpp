@@ -5,6 +5,7 @@
 // project's, and two charts. A figure that cannot be had says why in words.
 
 #include "business_case_text.h"
+#include "item_names.h"
 #include "model/business_case.h"
 #include "page_builder.h"
 #include "page_heading.h"
@@ -208,10 +209,10 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     const std::array<Index, 4> savings =
         captionedValues(p,
                         std::array<CaptionedRow, 4>{{
-                            {"Energy", "txtEnergy"},
-                            {"Maintenance Labor", "txtMaintenance"},
-                            {"Inventory", "txtInventory"},
-                            {"Total", "txtTotal"},
+                            {"Energy", names::txtEnergy},
+                            {"Maintenance Labor", names::txtMaintenance},
+                            {"Inventory", names::txtInventory},
+                            {"Total", names::txtTotal},
                         }},
                         {kLeft, 2400, 2820, kAmounts, kMoneyWidth, Align::Right, 60});
     p.rule("lineTotal", kAmounts, 3615, kMoneyWidth, 0);
@@ -301,9 +302,9 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
             "Every year of the life is taken to save what this year saves. The figures are "
             "estimates and are not guaranteed.",
             kLeft, 13620, 10320);
-    const Index page = p.field("lblPage", 4733, 13860, 1335, Align::Center);
+    const Index page = p.field(names::lblPage, 4733, 13860, 1335, Align::Center);
     // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({"lblPage"});
+    p.keepDesignFont({names::lblPage});
 
     // The fields.
     const BusinessCase bc = computeBusinessCase(model);

@@ -1,6 +1,7 @@
 // The energy savings page: the energy of the three motions side by side, under DCCP and
 // under the drive, per cycle, turn and year, in kW-hr and in money.
 
+#include "item_names.h"
 #include "page_builder.h"
 #include "page_heading.h"
 #include "report_builders.h"
@@ -135,9 +136,9 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     p.label("Label8", "Annual Energy Savings Estimate =", 6480, 6240, 3015);
     const Index annual =
         p.field("txtAnnualEnergySavingsEstimate", 9720, 6240, 1215, Align::Right, 285);
-    const Index page = p.field("lblPage", 4853, 6600, 1335, Align::Center);
+    const Index page = p.field(names::lblPage, 4853, 6600, 1335, Align::Center);
     // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({"lblPage"});
+    p.keepDesignFont({names::lblPage});
 
     // The fields, in the order the page computes them.
     fillHeading(p, heading, model, generalDate(in.now, p.locale()));

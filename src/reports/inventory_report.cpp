@@ -1,6 +1,7 @@
 // The inventory page: the unit cost of each motion's contact tips and of the hoist brake
 // shoes, what the DCCP control consumes of them a year, and the model's yearly total.
 
+#include "item_names.h"
 #include "model/change_outs.h"
 #include "model/inventory_model.h"
 #include "page_builder.h"
@@ -79,9 +80,9 @@ ReportPage buildInventory(const ReportInputs& in) {
     p.label("Label1", "Annual Inventory Savings Estimate =", 4440, 5280, 2775);
     // "Invetory" in the name is fixed; kept on purpose.
     const Index total = p.field("txtAnnualInvetorySavings", 7320, 5280, 975);
-    const Index page = p.field("lblPage", 3623, 5760, 1335, Align::Center);
+    const Index page = p.field(names::lblPage, 3623, 5760, 1335, Align::Center);
     // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({"lblPage"});
+    p.keepDesignFont({names::lblPage});
 
     // The fields, in the order the page computes them.
     const calc::Reader num(record, p.locale());

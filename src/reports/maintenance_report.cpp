@@ -3,6 +3,7 @@
 // column computes from the one before it as displayed, so the rows differ a little from
 // the model, whose total the page closes with.
 
+#include "item_names.h"
 #include "model/maintenance_model.h"
 #include "page_builder.h"
 #include "page_heading.h"
@@ -112,9 +113,9 @@ ReportPage buildMaintenance(const ReportInputs& in) {
     }
     p.label("Label29", "Annual Maintenance Labor Savings Estimate =", 4320, 6840, 4095);
     const Index total = p.field("txtCostTotal", 8520, 6840, kCostWidth);
-    const Index page = p.field("lblPage", 4223, 7320, 1335, Align::Center);
+    const Index page = p.field(names::lblPage, 4223, 7320, 1335, Align::Center);
     // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({"lblPage"});
+    p.keepDesignFont({names::lblPage});
 
     // The fields, in the order the page computes them.
     const calc::Reader num(record, p.locale());

@@ -1,6 +1,7 @@
 #include "print_runs.h"
 
 #include "help_pages.h"
+#include "reports/item_names.h"
 #include "reports/report_builders.h"
 #include "ui_texts.h"
 
@@ -26,7 +27,7 @@ reports::PrintFont PrintRuns::printFont() const {
 
 reports::ReportPage PrintRuns::page(ReportForm form, std::string_view pageLabel) const {
     reports::ReportPage p = reports::buildReport(form, {form_.model, clock_()});
-    if (reports::ReportItem* label = p.item("lblPage")) {
+    if (reports::ReportItem* label = p.item(reports::names::lblPage)) {
         label->text = pageLabel;
     }
     return p;

@@ -51,7 +51,7 @@ captionedValues(PageBuilder& p, const std::array<CaptionedRow, N>& rows, const C
     std::array<PageBuilder::Index, N> values{};
     for (std::size_t i = 0; i < N; ++i) {
         const int top = c.top + kRow * static_cast<int>(i) + (i + 1 == N ? c.lastDrop : 0);
-        p.label(NameBuffer() << "lbl" << rows[i].second.substr(3), rows[i].first, c.left, top,
+        p.label("lbl" + std::string(rows[i].second.substr(3)), rows[i].first, c.left, top,
                 c.labelWidth);
         values[i] = p.field(rows[i].second, c.valueLeft, top, c.valueWidth, c.align);
     }
@@ -181,9 +181,8 @@ Chart cashFlowChart(const BusinessCase& bc, const Texts& t, const PageBuilder& p
 ReportPage buildBusinessCase(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    static PageLayout layout;
-    PageBuilder p(layout, ReportForm::BusinessCase, "Retrofit Business Case", kPageWidth,
-                  kPageHeight, model.locale());
+    PageBuilder p(ReportForm::BusinessCase, "Retrofit Business Case", kPageWidth, kPageHeight,
+                  model.locale());
     // The page is full: a larger print font would run its columns into each other.
     p.setPrintFontSizeCap(8);
     const auto sectionTitle = [&](std::string_view name, std::string_view text, int left, int top) {
@@ -282,7 +281,7 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     for (int r = 0; r < kRateRows; ++r) {
         const int top = 7170 + kRow * r;
         for (std::size_t c = 0; c < kRateNames.size(); ++c) {
-            const ElementName name{kRateNames[c], "", r + 1};
+            const std::string name = elementName(kRateNames[c], r + 1);
             const Align align = c == 3 ? Align::Left : Align::Right;
             const Index cell = c == 0 ? p.label(name, kChanges[static_cast<std::size_t>(r)],
                                                 kColumns[c], top, kWidths[c], align)

@@ -45,18 +45,16 @@ enum RowIndex {
 };
 
 // The kW-hr cells of the hoist are named "...KwHrHoist", those of the other groups below
-// the first row "...HoistKwHrTrolley": the names are fixed, so kept on purpose.
-NameBuffer kwHrName(int row, Group g) {
-    NameBuffer name;
-    name << kRowsOfTable[static_cast<std::size_t>(row)].cells
-         << (row == 0 || g == kHoist ? "KwHr" : "HoistKwHr") << kGroupNames[g];
-    return name;
+// the first row "...HoistKwHrTrolley": the report window and payvanta-calc's JSON show the
+// cells under these names.
+std::string kwHrName(int row, Group g) {
+    return std::string(kRowsOfTable[static_cast<std::size_t>(row)].cells) +
+           (row == 0 || g == kHoist ? "KwHr" : "HoistKwHr") + std::string(kGroupNames[g]);
 }
 
-NameBuffer costName(int row, Group g) {
-    NameBuffer name;
-    name << kRowsOfTable[static_cast<std::size_t>(row)].cells << "Cost" << kGroupNames[g];
-    return name;
+std::string costName(int row, Group g) {
+    return std::string(kRowsOfTable[static_cast<std::size_t>(row)].cells) + "Cost" +
+           std::string(kGroupNames[g]);
 }
 
 struct Column {
@@ -85,8 +83,7 @@ std::array<double, 5> modelFigures(const MotionEnergy& e) {
 ReportPage buildEnergySavings(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    static PageLayout layout;
-    PageBuilder p(layout, ReportForm::EnergySavings, "Energy Savings Analysis Summary", 11040, 6960,
+    PageBuilder p(ReportForm::EnergySavings, "Energy Savings Analysis Summary", 11040, 6960,
                   model.locale());
     p.setPrintFontSizeCap(8);
 
@@ -110,10 +107,8 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     p.label("Label9", "Totals", 8760, 3600, 2175, Align::Center);
     for (int g = 0; g < kGroups; ++g) {
         const Column& c = kColumns[static_cast<std::size_t>(g)];
-        p.label("lblKwHr(" + std::to_string(g) + ")", "KW-HR", c.kwHrLeft, 3960, c.kwHrWidth,
-                Align::Right);
-        p.label("lblCost(" + std::to_string(g) + ")", "Cost", c.headingLeft, 3960, c.costWidth,
-                Align::Right);
+        p.label(elementName("lblKwHr", g), "KW-HR", c.kwHrLeft, 3960, c.kwHrWidth, Align::Right);
+        p.label(elementName("lblCost", g), "Cost", c.headingLeft, 3960, c.costWidth, Align::Right);
     }
     std::array<std::array<Index, kGroups>, kRows> kwHr{};
     std::array<std::array<Index, kGroups>, kRows> cost{};

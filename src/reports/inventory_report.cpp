@@ -24,8 +24,7 @@ using Index = PageBuilder::Index;
 ReportPage buildInventory(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    static PageLayout layout;
-    PageBuilder p(layout, ReportForm::Inventory, "Inventory Savings", 8580, 6120, model.locale());
+    PageBuilder p(ReportForm::Inventory, "Inventory Savings", 8580, 6120, model.locale());
     p.setPrintFontSizeCap(9);
 
     const Heading heading = layOutHeading(p, "Inventory Savings",

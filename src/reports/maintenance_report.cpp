@@ -54,8 +54,7 @@ constexpr std::array<std::string_view, kColumns> kCellNames{
 ReportPage buildMaintenance(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    static PageLayout layout;
-    PageBuilder p(layout, ReportForm::Maintenance, "Maintenance Labor Savings", 10095, 7755,
+    PageBuilder p(ReportForm::Maintenance, "Maintenance Labor Savings", 10095, 7755,
                   model.locale());
     p.setPrintFontSizeCap(10);
 
@@ -102,8 +101,9 @@ ReportPage buildMaintenance(const ReportInputs& in) {
         p.label(row.labelName, std::string(row.label), 240, kRowTops[r], 1575);
         for (std::size_t c = 0; c < kColumns; ++c) {
             if (row.has[c]) {
-                cell[r][c] = p.field(NameBuffer() << kCellNames[c] << row.suffix, kColumnLefts[c],
-                                     kRowTops[r], c == kCost ? kCostWidth : kCellWidth);
+                cell[r][c] =
+                    p.field(std::string(kCellNames[c]) + std::string(row.suffix), kColumnLefts[c],
+                            kRowTops[r], c == kCost ? kCostWidth : kCellWidth);
             }
         }
     }

@@ -51,9 +51,10 @@ int leftOf(int col) {
     return left;
 }
 
-// "txtDutyCycleA(6)": an element of a control array.
-ElementName element(std::string_view name, std::string_view suffix, int i) {
-    return {name, suffix, i};
+// "txtDutyCycleBH(6)": an element of a control array of a table, whose names end in the
+// table's suffix.
+std::string element(std::string_view name, std::string_view suffix, int i) {
+    return elementName(std::string(name) + std::string(suffix), i);
 }
 
 // One speed-point table: its factors and the cells of its six rows (the sixth is the
@@ -145,9 +146,7 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     const ReportForm form = hoist
                                 ? ReportForm::Hoist
                                 : (m == Motion::Trolley ? ReportForm::Trolley : ReportForm::Bridge);
-    static std::array<PageLayout, 3> layouts;
-    PageBuilder p(layouts[static_cast<std::size_t>(m)], form, title, kPageWidth,
-                  pageTop + 2 * kRow + 120, model.locale());
+    PageBuilder p(form, title, kPageWidth, pageTop + 2 * kRow + 120, model.locale());
     p.setPrintFontSizeCap(hoist ? 8 : 10);
 
     p.picture(names::Image1, (kPageWidth - 5250) / 2, 0, 5250, 1125);

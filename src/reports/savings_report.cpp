@@ -11,9 +11,8 @@ namespace payvanta::reports {
 
 ReportPage buildSavings(const ReportInputs& in) {
     const SavingsModel& model = in.model;
-    static PageLayout layout;
-    PageBuilder p(layout, ReportForm::Savings, "Savings Analysis Summary", kSavingsWidth,
-                  kSavingsHeight, model.locale());
+    PageBuilder p(ReportForm::Savings, "Savings Analysis Summary", kSavingsWidth, kSavingsHeight,
+                  model.locale());
 
     const Heading heading = layOutHeading(p, "Savings Analysis Summary",
                                           {{1725, 240, kSavingsLogoWidth, kSavingsLogoHeight},

@@ -5,7 +5,6 @@
 // project's, and two charts. A figure that cannot be had says why in words.
 
 #include "business_case_text.h"
-#include "item_names.h"
 #include "model/business_case.h"
 #include "page_builder.h"
 #include "page_heading.h"
@@ -181,24 +180,22 @@ Chart cashFlowChart(const BusinessCase& bc, const Texts& t, const PageBuilder& p
 ReportPage buildBusinessCase(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    PageBuilder p(ReportForm::BusinessCase, "Retrofit Business Case", kPageWidth, kPageHeight,
-                  model.locale());
     // The page is full: a larger print font would run its columns into each other.
-    p.setPrintFontSizeCap(8);
+    PageBuilder p({ReportForm::BusinessCase, "Retrofit Business Case", kPageWidth, kPageHeight, 8},
+                  model.locale());
     const auto sectionTitle = [&](std::string_view name, std::string_view text, int left, int top) {
         p.at(p.label(name, text, left, top, 4800)).bold = true;
     };
 
-    const Heading heading = layOutHeading(p, "Retrofit Business Case",
-                                          {{3825, 120, kSavingsLogoWidth, kSavingsLogoHeight},
-                                           {"Label31", "Label30", "Label32"},
-                                           "Corvanix Payvanta",
-                                           {4560, 900, 2415},
-                                           {8400, 900, 2160},
-                                           {"Label1", "Label2"},
-                                           {kLeft, 1800, 1080},
-                                           {1440, 1800, 4800},
-                                           2055});
+    addHeading(p,
+               {.logo = {3825, 120, kSavingsLogoWidth, kSavingsLogoHeight},
+                .lines = {4560, 900, 2415},
+                .date = {8400, 900, 2160},
+                .captionNames = {"Label1", "Label2"},
+                .customerCaption = {kLeft, 1800, 1080},
+                .customer = {1440, 1800, 4800},
+                .projectTop = 2055},
+               model, shortDate(in.now, p.locale()));
     p.label("lblKwHrRate", "KW-HR Rate:", 7200, 1800, 1215);
     const Index rate = p.field("txtKwHrRate", 8520, 1800, 1800, Align::Left);
 
@@ -301,14 +298,11 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
             "Every year of the life is taken to save what this year saves. The figures are "
             "estimates and are not guaranteed.",
             kLeft, 13620, 10320);
-    const Index page = p.field(names::lblPage, 4733, 13860, 1335, Align::Center);
-    // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({names::lblPage});
+    addPageLabel(p, 4733, 13860);
 
     // The fields.
     const BusinessCase bc = computeBusinessCase(model);
     const Texts t(p);
-    fillHeading(p, heading, model, shortDate(in.now, p.locale()));
     p.setText(rate, record.get(Field::KwHrRate));
     p.setText(savings[0], model.summary.lblSummaryEnergy);
     p.setText(savings[1], model.summary.lblSumaryMaintenance);
@@ -360,7 +354,6 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     }
     p.setChart(savingsChartItem, savingsChart(bc, p));
     p.setChart(cashFlowChartItem, cashFlowChart(bc, t, p));
-    p.setText(page, "");
     return p.take();
 }
 

@@ -1,7 +1,6 @@
 // The energy savings page: the energy of the three motions side by side, under DCCP and
 // under the drive, per cycle, turn and year, in kW-hr and in money.
 
-#include "item_names.h"
 #include "page_builder.h"
 #include "page_heading.h"
 #include "report_builders.h"
@@ -83,21 +82,19 @@ std::array<double, 5> modelFigures(const MotionEnergy& e) {
 ReportPage buildEnergySavings(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    PageBuilder p(ReportForm::EnergySavings, "Energy Savings Analysis Summary", 11040, 6960,
+    PageBuilder p({ReportForm::EnergySavings, "Energy Savings Analysis Summary", 11040, 6960, 8},
                   model.locale());
-    p.setPrintFontSizeCap(8);
-
     // The company's name is spelled so on this page since it was drawn; kept on purpose.
-    const Heading heading = layOutHeading(p, "Energy Savings Analysis Summary",
-                                          {{3240, 0, 5250, 1125},
-                                           {"Label31", "Label30", "Label32"},
-                                           "Corvnix Payvanta",
-                                           {3165, 1200, 3015},
-                                           {8400, 1200, 2175},
-                                           {"lblCustomer", "Label12"},
-                                           {720, 2280, 900},
-                                           {1680, 2280, 4815},
-                                           2640});
+    addHeading(p,
+               {.logo = {3240, 0, 5250, 1125},
+                .company = "Corvnix Payvanta",
+                .lines = {3165, 1200, 3015},
+                .date = {8400, 1200, 2175},
+                .captionNames = {"lblCustomer", "Label12"},
+                .customerCaption = {720, 2280, 900},
+                .customer = {1680, 2280, 4815},
+                .projectTop = 2640},
+               model, generalDate(in.now, p.locale()));
     p.label("lblKwHrRate", "KW-HR Rate:", 720, 3120, 1215);
     const Index rate = p.field("txtKwHrRate", 2040, 3120, 1215, Align::Left);
 
@@ -131,14 +128,10 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     p.label("Label8", "Annual Energy Savings Estimate =", 6480, 6240, 3015);
     const Index annual =
         p.field("txtAnnualEnergySavingsEstimate", 9720, 6240, 1215, Align::Right, 285);
-    const Index page = p.field(names::lblPage, 4853, 6600, 1335, Align::Center);
-    // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({names::lblPage});
+    addPageLabel(p, 4853, 6600);
 
     // The fields, in the order the page computes them.
-    fillHeading(p, heading, model, generalDate(in.now, p.locale()));
     p.setText(rate, record.get(Field::KwHrRate));
-    p.setText(page, "");
     const auto cellAt = [](const auto& table, int row, int g) {
         return table[static_cast<std::size_t>(row)][static_cast<std::size_t>(g)];
     };

@@ -3,7 +3,6 @@
 // column computes from the one before it as displayed, so the rows differ a little from
 // the model, whose total the page closes with.
 
-#include "item_names.h"
 #include "model/maintenance_model.h"
 #include "page_builder.h"
 #include "page_heading.h"
@@ -54,20 +53,17 @@ constexpr std::array<std::string_view, kColumns> kCellNames{
 ReportPage buildMaintenance(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    PageBuilder p(ReportForm::Maintenance, "Maintenance Labor Savings", 10095, 7755,
+    PageBuilder p({ReportForm::Maintenance, "Maintenance Labor Savings", 10095, 7755, 10},
                   model.locale());
-    p.setPrintFontSizeCap(10);
-
-    const Heading heading = layOutHeading(p, "Maintenance Labor Savings",
-                                          {{2400, 0, 5250, 1125},
-                                           {"Label31", "Label30", "Label32"},
-                                           "Corvanix Payvanta",
-                                           {3360, 1320, 3015},
-                                           {6600, 1320, 3135},
-                                           {"Label1", "Label34"},
-                                           {240, 2160, 2295},
-                                           {2640, 2160, 4815},
-                                           2520});
+    addHeading(p,
+               {.logo = {2400, 0, 5250, 1125},
+                .lines = {3360, 1320, 3015},
+                .date = {6600, 1320, 3135},
+                .captionNames = {"Label1", "Label34"},
+                .customerCaption = {240, 2160, 2295},
+                .customer = {2640, 2160, 4815},
+                .projectTop = 2520},
+               model, generalDate(in.now, p.locale()));
     p.label("Label5", "Number of Lifts per Turn =", 240, 2880, 2295);
     // "Trun" in the name is fixed; kept on purpose.
     const Index lifts = p.field("txtNumLiftsPerTrun", 2640, 2880, 1215);
@@ -113,14 +109,10 @@ ReportPage buildMaintenance(const ReportInputs& in) {
     }
     p.label("Label29", "Annual Maintenance Labor Savings Estimate =", 4320, 6840, 4095);
     const Index total = p.field("txtCostTotal", 8520, 6840, kCostWidth);
-    const Index page = p.field(names::lblPage, 4223, 7320, 1335, Align::Center);
-    // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({names::lblPage});
+    addPageLabel(p, 4223, 7320);
 
     // The fields, in the order the page computes them.
     const calc::Reader num(record, p.locale());
-    fillHeading(p, heading, model, generalDate(in.now, p.locale()));
-    p.setText(page, "");
     p.set(lifts, [&] { return p.format(num(Field::NumLifts), "##,##0"); });
     p.set(rate, [&] { return p.format(num(Field::MaintPerHour), "##,##0.00"); });
     p.set(elecLife, [&] { return p.format(num(Field::ContactElec), "##,##0"); });

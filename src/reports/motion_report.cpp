@@ -5,6 +5,7 @@
 
 #include "item_names.h"
 #include "page_builder.h"
+#include "page_heading.h"
 #include "report_builders.h"
 
 #include <array>
@@ -146,8 +147,8 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     const ReportForm form = hoist
                                 ? ReportForm::Hoist
                                 : (m == Motion::Trolley ? ReportForm::Trolley : ReportForm::Bridge);
-    PageBuilder p(form, title, kPageWidth, pageTop + 2 * kRow + 120, model.locale());
-    p.setPrintFontSizeCap(hoist ? 8 : 10);
+    PageBuilder p({form, title, kPageWidth, pageTop + 2 * kRow + 120, hoist ? 8 : 10},
+                  model.locale());
 
     p.picture(names::Image1, (kPageWidth - 5250) / 2, 0, 5250, 1125);
     p.label("lblCompany", "Corvanix Payvanta", 3900, 1200, 3000, Align::Center);
@@ -244,17 +245,16 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
                 std::string(summaryRows[i].first), 240, top, 2880);
         summary[i] = p.field(std::string(summaryRows[i].second), 3240, top, 1500);
     }
-    const Index page =
-        p.field(names::lblPage, (kPageWidth - 1335) / 2, pageTop, 1335, Align::Center);
+    addPageLabel(p, (kPageWidth - 1335) / 2, pageTop);
     p.button(names::cmdPrintForm, "Print Form", kPageWidth - 1935, pageTop - 120, 1335, 375);
     if (hoist) {
-        p.keepDesignFont({names::lblPage, "lblDutyCycle2L", "lblKWSec1H", "lblKWSec1L",
-                          "lblKWSec2H", "lblKWSec2L", "lblMinCycleTimeMinutes", "txtDutyCycleBL",
-                          "txtDccpKWSecH", "txtDccpKWSecL", "txtQvrKWSecH", "txtQvrKWSecL",
+        p.keepDesignFont({"lblDutyCycle2L", "lblKWSec1H", "lblKWSec1L", "lblKWSec2H", "lblKWSec2L",
+                          "lblMinCycleTimeMinutes", "txtDutyCycleBL", "txtDccpKWSecH",
+                          "txtDccpKWSecL", "txtQvrKWSecH", "txtQvrKWSecL",
                           "txtMinCycleTimeMinutes"});
     } else {
-        p.keepDesignFont({names::lblPage, "lblDutyCycle2", "lblKWSec1", "lblKWSec2",
-                          "lblMinCycleTimeMinutes", "txtDutyCycleB", "txtDccpKWSec", "txtQvrKWSec",
+        p.keepDesignFont({"lblDutyCycle2", "lblKWSec1", "lblKWSec2", "lblMinCycleTimeMinutes",
+                          "txtDutyCycleB", "txtDccpKWSec", "txtQvrKWSec",
                           "txtMinCycleTimeMinutes"});
     }
     // The texts of a table in the print font print in one size, the first table's with
@@ -266,7 +266,6 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
 
     // The fields, in the order the page computes them.
     p.setText(date, generalDate(in.now, p.locale()) + " ");
-    p.setText(page, "");
     p.setText(customer, record.get(Field::CustName));
     p.setText(project, record.get(Field::ProjName));
     p.setText(motionText, motion);

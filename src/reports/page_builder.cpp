@@ -10,13 +10,13 @@ std::string elementName(std::string_view base, int index) {
     return std::string(base) + "(" + std::to_string(index) + ")";
 }
 
-PageBuilder::PageBuilder(ReportForm form, std::string_view caption, int width, int height,
-                         const LocaleConventions& locale)
+PageBuilder::PageBuilder(const PageFrame& frame, const LocaleConventions& locale)
     : locale_(locale) {
-    page_.form = form;
-    page_.caption = caption;
-    page_.width = width;
-    page_.height = height;
+    page_.form = frame.form;
+    page_.caption = frame.caption;
+    page_.width = frame.width;
+    page_.height = frame.height;
+    page_.printFontSizeCap = frame.printFontSizeCap;
 }
 
 ReportPage PageBuilder::take() {

@@ -12,6 +12,16 @@
 
 namespace payvanta::reports {
 
+// What a page is before its items: its form, the window's caption, its size in twips, and
+// the largest print font size it takes (0: any size).
+struct PageFrame {
+    ReportForm form;
+    std::string_view caption;
+    int width;
+    int height;
+    int printFontSizeCap = 0;
+};
+
 // An element of a control array: "txtDutyCycleA" and 6 make "txtDutyCycleA(6)".
 std::string elementName(std::string_view base, int index);
 
@@ -25,8 +35,7 @@ public:
 
     using Index = std::size_t;
 
-    PageBuilder(ReportForm form, std::string_view caption, int width, int height,
-                const LocaleConventions& locale);
+    PageBuilder(const PageFrame& frame, const LocaleConventions& locale);
     PageBuilder(const PageBuilder&) = delete;
     PageBuilder& operator=(const PageBuilder&) = delete;
 
@@ -45,7 +54,7 @@ public:
     void setChart(Index i, Chart chart);
 
     ReportItem& at(Index i) { return page_.items[i]; }
-    void setPrintFontSizeCap(int cap) { page_.printFontSizeCap = cap; }
+    const std::string& caption() const { return page_.caption; }
     // These keep the font they were designed with when the page is printed.
     void keepDesignFont(std::initializer_list<std::string_view> names);
     // The items first to last (a table) that take the print font print in one size: where

@@ -195,7 +195,7 @@ TEST_F(ReportPagesTest, the_savings_page_copies_the_summary_and_holds_the_opport
                  model.summary.lblSumaryMaintenance, model.summary.lblSummaryInventory,
                  model.summary.lblSummaryTotal, ""}));
     const std::string& text = p.text("lblOutput");
-    EXPECT_EQ(text, Load_Text("\r\n"));
+    EXPECT_EQ(text, opportunitiesText("\r\n"));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 27);
     EXPECT_TRUE(text.starts_with("1)  Stravolux QVR's digital DC technology controls currents "
                                  "more precisely than traditional DCCP\r\n      systems.  "));

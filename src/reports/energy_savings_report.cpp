@@ -84,7 +84,7 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     const ProjectRecord& record = model.record;
     PageBuilder p({ReportForm::EnergySavings, "Energy Savings Analysis Summary", 11040, 6960, 8},
                   model.locale());
-    // The company's name is spelled so on this page since it was drawn; kept on purpose.
+    // This page spells the company "Corvnix" in its heading, on screen and on paper.
     addHeading(p,
                {.logo = {3240, 0, 5250, 1125},
                 .company = "Corvnix Payvanta",

@@ -74,7 +74,7 @@ ReportPage buildInventory(const ReportInputs& in) {
     p.rule("Line1", 1560, 3840, 0, 1320);
     p.rule("Line2", 5040, 3840, 0, 1320);
     p.label("Label1", "Annual Inventory Savings Estimate =", 4440, 5280, 2775);
-    // "Invetory" in the name is fixed; kept on purpose.
+    // The name is the one the report window and payvanta-calc's JSON show, "Invetory" and all.
     const Index total = p.field("txtAnnualInvetorySavings", 7320, 5280, 975);
     addPageLabel(p, 3623, 5760);
 

@@ -65,7 +65,7 @@ ReportPage buildMaintenance(const ReportInputs& in) {
                 .projectTop = 2520},
                model, generalDate(in.now, p.locale()));
     p.label("Label5", "Number of Lifts per Turn =", 240, 2880, 2295);
-    // "Trun" in the name is fixed; kept on purpose.
+    // The name is the one the report window and payvanta-calc's JSON show, "Trun" and all.
     const Index lifts = p.field("txtNumLiftsPerTrun", 2640, 2880, 1215);
     p.label("Label4", "Hourly Maintenance Rate = ", 240, 3240, 2295);
     const Index rate = p.field("txtHourlyMaintRate", 2640, 3240, 1215);

@@ -16,8 +16,8 @@ namespace {
 struct SummarySettings {
     std::string_view font;
     int size;
-    int textLeft;       // P12
-    int characterWidth; // P11
+    int textLeft;
+    int characterWidth;
 };
 constexpr std::array<SummarySettings, 10> kSummarySettings{{
     {"Arial", 7, 2500, 65},
@@ -33,18 +33,18 @@ constexpr std::array<SummarySettings, 10> kSummarySettings{{
 }};
 constexpr SummarySettings kOtherFont{"", 0, 2000, 70};
 
-// The fixed places of the summary (P1 to P10 and P13), in twips.
-constexpr int kHeadingLeft = 4200;      // P1
-constexpr int kHeadingTop = 1700;       // P2
-constexpr int kCustomerLabel = 3000;    // P3
-constexpr int kCustomerTop = 3000;      // P4
-constexpr int kCustomerLeft = 4500;     // P5
-constexpr int kRowHeight = 250;         // P6
-constexpr int kSummaryLabels = 3500;    // P7
-constexpr int kSummaryTop = 4000;       // P8
-constexpr int kAmounts = 6000;          // P9
-constexpr int kAmountsTop = 4000;       // P10
-constexpr int kOpportunitiesTop = 6500; // P13
+// The places of the summary's texts that are alike in every print font, in twips.
+constexpr int kHeadingLeft = 4200;
+constexpr int kHeadingTop = 1700;
+constexpr int kCustomerLabel = 3000;
+constexpr int kCustomerTop = 3000;
+constexpr int kCustomerLeft = 4500;
+constexpr int kRowHeight = 250;
+constexpr int kSummaryLabels = 3500;
+constexpr int kSummaryTop = 4000;
+constexpr int kAmounts = 6000;
+constexpr int kAmountsTop = 4000;
+constexpr int kOpportunitiesTop = 6500;
 
 constexpr int kLogoLeft = 3500;
 constexpr int kLogoTop = 1000;

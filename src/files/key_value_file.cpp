@@ -1,5 +1,6 @@
 #include "key_value_file.h"
 
+#include "model/text_trim.h"
 #include "text_file.h"
 
 namespace payvanta::files {
@@ -21,7 +22,7 @@ KeyValueTable parseKeyValueText(std::string_view text) {
     return table;
 }
 
-std::string LookupValue(const KeyValueTable& table, std::string_view key) {
+std::string lookupValue(const KeyValueTable& table, std::string_view key) {
     for (const auto& [k, v] : table) {
         if (k == key) {
             return v;

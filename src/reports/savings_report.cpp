@@ -39,7 +39,7 @@ ReportPage buildSavings(const ReportInputs& in) {
     p.frame(names::shpTotal, 3840 - 50, 3600 - 50, 1550, 300);
     p.at(p.label(names::Label3, "Additional Savings Opportunities:", 480, 3960, 3495)).bold = true;
     p.setText(p.field(names::lblOutput, 480, 4200, 7335, Align::Left, 6135),
-              opportunitiesText(model.state.LineBreak));
+              loadText(model.state.lineBreak));
     addPageLabel(p, 3473, 10440);
     return p.take();
 }

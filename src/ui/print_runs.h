@@ -19,8 +19,7 @@ struct PrintSetup {
     std::function<std::unique_ptr<reports::PrintTarget>(const std::string& path)> pdfFile;
 };
 
-// The print commands of a report window.
-enum class ReportPrint { Print, PrintOld, PrintForm };
+using reports::ReportPrint;
 
 // The print runs of the main form and its reports: which pages each command prints, in
 // which font, and what the user is told. A failing page is reported with the program's
@@ -35,11 +34,11 @@ public:
     // The "Print Summary" button: the summary drawn directly in the print font.
     void printSummary();
     // The "Print Summary" menu item: the summary's form as page 1 of 1.
-    void PrintSummaryPage();
+    void printSummaryPage();
     // The seven pages: summary, energy savings, maintenance, inventory, hoist, trolley,
     // bridge, numbered "Page n of 7" from the second on; no recalculation first.
-    void PrintAllReports();
-    void PrintHelp();
+    void printAllReports();
+    void printHelp();
     // The seven pages of Print All into one PDF file chosen by the user.
     void saveAsPdf();
     // A command of the report window showing this page, as it was loaded.

@@ -22,18 +22,18 @@ inline std::set<std::string> filesIn(const std::filesystem::path& folder) {
 // A temporary program folder with a form on a fake window and the file steps on it.
 struct FileSession {
     explicit FileSession(LocaleConventions locale = LocaleConventions::unitedStates())
-        : form{view, std::move(locale), folder.path()} {}
+        : form{view, std::move(locale), folder.path(), {}} {}
 
     std::string path(std::string_view name) const { return (folder / name).string(); }
 
     // Opens the file as a chosen project: reads it, then loads it into the record.
     bool open(const std::string& file) {
-        model.state.FileChosen = true;
-        model.state.CurrentFilePath = file;
-        if (!steps.ReadKeyValueFile()) {
+        model.state.fileChosen = true;
+        model.state.currentFilePath = file;
+        if (!steps.readKeyValueFile()) {
             return false;
         }
-        steps.LoadProjectIntoFields();
+        steps.loadProjectIntoFields();
         return true;
     }
 
@@ -41,7 +41,7 @@ struct FileSession {
     FakeView view;
     ui::FormContext form;
     ui::ProjectFileSteps steps{form, {}};
-    SavingsModel& model = form.model;
+    SavingsModel& model = form.model();
 };
 
 } // namespace payvanta::test

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "job_painter.h"
 #include "reports/print_target.h"
+#include "reports/qt/job_painter.h"
 
 #include <QBuffer>
 #include <QString>

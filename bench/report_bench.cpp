@@ -1,6 +1,6 @@
 // Building each report page from a project open as the program opens it: the page's
-// items, and every field computed in its order. The eighth is the business case, with its
-// charts; it is to build in 50 microseconds or less.
+// items, and every field computed in its order; the eighth is the business case, with its
+// charts. Each page is to build in 100 microseconds or less.
 #include "files/reference_tables.h"
 #include "reports/report_builders.h"
 #include "ui/main_form.h"

@@ -50,7 +50,7 @@ captionedValues(PageBuilder& p, const std::array<CaptionedRow, N>& rows, const C
     std::array<PageBuilder::Index, N> values{};
     for (std::size_t i = 0; i < N; ++i) {
         const int top = c.top + kRow * static_cast<int>(i) + (i + 1 == N ? c.lastDrop : 0);
-        p.label(NameBuffer() << "lbl" << rows[i].second.substr(3), rows[i].first, c.left, top,
+        p.label("lbl" + std::string(rows[i].second.substr(3)), rows[i].first, c.left, top,
                 c.labelWidth);
         values[i] = p.field(rows[i].second, c.valueLeft, top, c.valueWidth, c.align);
     }
@@ -180,25 +180,22 @@ Chart cashFlowChart(const BusinessCase& bc, const Texts& t, const PageBuilder& p
 ReportPage buildBusinessCase(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    static PageLayout layout;
-    PageBuilder p(layout, ReportForm::BusinessCase, "Retrofit Business Case", kPageWidth,
-                  kPageHeight, model.locale());
     // The page is full: a larger print font would run its columns into each other.
-    p.setPrintFontSizeCap(8);
+    PageBuilder p({ReportForm::BusinessCase, "Retrofit Business Case", kPageWidth, kPageHeight, 8},
+                  model.locale());
     const auto sectionTitle = [&](std::string_view name, std::string_view text, int left, int top) {
         p.at(p.label(name, text, left, top, 4800)).bold = true;
     };
 
-    const Heading heading = layOutHeading(p, "Retrofit Business Case",
-                                          {{3825, 120, kSavingsLogoWidth, kSavingsLogoHeight},
-                                           {"Label31", "Label30", "Label32"},
-                                           "Corvanix Payvanta",
-                                           {4560, 900, 2415},
-                                           {8400, 900, 2160},
-                                           {"Label1", "Label2"},
-                                           {kLeft, 1800, 1080},
-                                           {1440, 1800, 4800},
-                                           2055});
+    addHeading(p,
+               {.logo = {3825, 120, kSavingsLogoWidth, kSavingsLogoHeight},
+                .lines = {4560, 900, 2415},
+                .date = {8400, 900, 2160},
+                .captionNames = {"Label1", "Label2"},
+                .customerCaption = {kLeft, 1800, 1080},
+                .customer = {1440, 1800, 4800},
+                .projectTop = 2055},
+               model, shortDate(in.now, p.locale()));
     p.label("lblKwHrRate", "KW-HR Rate:", 7200, 1800, 1215);
     const Index rate = p.field("txtKwHrRate", 8520, 1800, 1800, Align::Left);
 
@@ -208,10 +205,10 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     const std::array<Index, 4> savings =
         captionedValues(p,
                         std::array<CaptionedRow, 4>{{
-                            {"Energy", "txtEnergy"},
-                            {"Maintenance Labor", "txtMaintenance"},
-                            {"Inventory", "txtInventory"},
-                            {"Total", "txtTotal"},
+                            {"Energy", names::txtEnergy},
+                            {"Maintenance Labor", names::txtMaintenance},
+                            {"Inventory", names::txtInventory},
+                            {"Total", names::txtTotal},
                         }},
                         {kLeft, 2400, 2820, kAmounts, kMoneyWidth, Align::Right, 60});
     p.rule("lineTotal", kAmounts, 3615, kMoneyWidth, 0);
@@ -281,7 +278,7 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     for (int r = 0; r < kRateRows; ++r) {
         const int top = 7170 + kRow * r;
         for (std::size_t c = 0; c < kRateNames.size(); ++c) {
-            const ElementName name{kRateNames[c], "", r + 1};
+            const std::string name = elementName(kRateNames[c], r + 1);
             const Align align = c == 3 ? Align::Left : Align::Right;
             const Index cell = c == 0 ? p.label(name, kChanges[static_cast<std::size_t>(r)],
                                                 kColumns[c], top, kWidths[c], align)
@@ -301,14 +298,11 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
             "Every year of the life is taken to save what this year saves. The figures are "
             "estimates and are not guaranteed.",
             kLeft, 13620, 10320);
-    const Index page = p.field("lblPage", 4733, 13860, 1335, Align::Center);
-    // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({"lblPage"});
+    addPageLabel(p, 4733, 13860);
 
     // The fields.
     const BusinessCase bc = computeBusinessCase(model);
     const Texts t(p);
-    fillHeading(p, heading, model, shortDate(in.now, p.locale()));
     p.setText(rate, record.get(Field::KwHrRate));
     p.setText(savings[0], model.summary.lblSummaryEnergy);
     p.setText(savings[1], model.summary.lblSumaryMaintenance);
@@ -360,7 +354,6 @@ ReportPage buildBusinessCase(const ReportInputs& in) {
     }
     p.setChart(savingsChartItem, savingsChart(bc, p));
     p.setChart(cashFlowChartItem, cashFlowChart(bc, t, p));
-    p.setText(page, "");
     return p.take();
 }
 

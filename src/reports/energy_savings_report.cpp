@@ -44,18 +44,16 @@ enum RowIndex {
 };
 
 // The kW-hr cells of the hoist are named "...KwHrHoist", those of the other groups below
-// the first row "...HoistKwHrTrolley": the names are fixed, so kept on purpose.
-NameBuffer kwHrName(int row, Group g) {
-    NameBuffer name;
-    name << kRowsOfTable[static_cast<std::size_t>(row)].cells
-         << (row == 0 || g == kHoist ? "KwHr" : "HoistKwHr") << kGroupNames[g];
-    return name;
+// the first row "...HoistKwHrTrolley": the report window and payvanta-calc's JSON show the
+// cells under these names.
+std::string kwHrName(int row, Group g) {
+    return std::string(kRowsOfTable[static_cast<std::size_t>(row)].cells) +
+           (row == 0 || g == kHoist ? "KwHr" : "HoistKwHr") + std::string(kGroupNames[g]);
 }
 
-NameBuffer costName(int row, Group g) {
-    NameBuffer name;
-    name << kRowsOfTable[static_cast<std::size_t>(row)].cells << "Cost" << kGroupNames[g];
-    return name;
+std::string costName(int row, Group g) {
+    return std::string(kRowsOfTable[static_cast<std::size_t>(row)].cells) + "Cost" +
+           std::string(kGroupNames[g]);
 }
 
 struct Column {
@@ -84,22 +82,19 @@ std::array<double, 5> modelFigures(const MotionEnergy& e) {
 ReportPage buildEnergySavings(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    static PageLayout layout;
-    PageBuilder p(layout, ReportForm::EnergySavings, "Energy Savings Analysis Summary", 11040, 6960,
+    PageBuilder p({ReportForm::EnergySavings, "Energy Savings Analysis Summary", 11040, 6960, 8},
                   model.locale());
-    p.setPrintFontSizeCap(8);
-
-    // The company's name is spelled so on this page since it was drawn; kept on purpose.
-    const Heading heading = layOutHeading(p, "Energy Savings Analysis Summary",
-                                          {{3240, 0, 5250, 1125},
-                                           {"Label31", "Label30", "Label32"},
-                                           "Corvnix Payvanta",
-                                           {3165, 1200, 3015},
-                                           {8400, 1200, 2175},
-                                           {"lblCustomer", "Label12"},
-                                           {720, 2280, 900},
-                                           {1680, 2280, 4815},
-                                           2640});
+    // This page spells the company "Corvnix" in its heading, on screen and on paper.
+    addHeading(p,
+               {.logo = {3240, 0, 5250, 1125},
+                .company = "Corvnix Payvanta",
+                .lines = {3165, 1200, 3015},
+                .date = {8400, 1200, 2175},
+                .captionNames = {"lblCustomer", "Label12"},
+                .customerCaption = {720, 2280, 900},
+                .customer = {1680, 2280, 4815},
+                .projectTop = 2640},
+               model, generalDate(in.now, p.locale()));
     p.label("lblKwHrRate", "KW-HR Rate:", 720, 3120, 1215);
     const Index rate = p.field("txtKwHrRate", 2040, 3120, 1215, Align::Left);
 
@@ -109,10 +104,8 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     p.label("Label9", "Totals", 8760, 3600, 2175, Align::Center);
     for (int g = 0; g < kGroups; ++g) {
         const Column& c = kColumns[static_cast<std::size_t>(g)];
-        p.label("lblKwHr(" + std::to_string(g) + ")", "KW-HR", c.kwHrLeft, 3960, c.kwHrWidth,
-                Align::Right);
-        p.label("lblCost(" + std::to_string(g) + ")", "Cost", c.headingLeft, 3960, c.costWidth,
-                Align::Right);
+        p.label(elementName("lblKwHr", g), "KW-HR", c.kwHrLeft, 3960, c.kwHrWidth, Align::Right);
+        p.label(elementName("lblCost", g), "Cost", c.headingLeft, 3960, c.costWidth, Align::Right);
     }
     std::array<std::array<Index, kGroups>, kRows> kwHr{};
     std::array<std::array<Index, kGroups>, kRows> cost{};
@@ -135,14 +128,10 @@ ReportPage buildEnergySavings(const ReportInputs& in) {
     p.label("Label8", "Annual Energy Savings Estimate =", 6480, 6240, 3015);
     const Index annual =
         p.field("txtAnnualEnergySavingsEstimate", 9720, 6240, 1215, Align::Right, 285);
-    const Index page = p.field("lblPage", 4853, 6600, 1335, Align::Center);
-    // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({"lblPage"});
+    addPageLabel(p, 4853, 6600);
 
     // The fields, in the order the page computes them.
-    fillHeading(p, heading, model, generalDate(in.now, p.locale()));
     p.setText(rate, record.get(Field::KwHrRate));
-    p.setText(page, "");
     const auto cellAt = [](const auto& table, int row, int g) {
         return table[static_cast<std::size_t>(row)][static_cast<std::size_t>(g)];
     };

@@ -23,20 +23,17 @@ using Index = PageBuilder::Index;
 ReportPage buildInventory(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    static PageLayout layout;
-    PageBuilder p(layout, ReportForm::Inventory, "Inventory Savings", 8580, 6120, model.locale());
-    p.setPrintFontSizeCap(9);
-
-    const Heading heading = layOutHeading(p, "Inventory Savings",
-                                          {{1800, 0, 5250, 1125},
-                                           {"Label14", "Label13", "Label15"},
-                                           "Corvanix Payvanta",
-                                           {2325, 1365, 3015},
-                                           {6360, 1440, 1935, 495},
-                                           {"lblCustomer", "Label16"},
-                                           {480, 2520, 900},
-                                           {1440, 2520, 4815},
-                                           2880});
+    PageBuilder p({ReportForm::Inventory, "Inventory Savings", 8580, 6120, 9}, model.locale());
+    addHeading(p,
+               {.logo = {1800, 0, 5250, 1125},
+                .lineNames = {"Label14", "Label13", "Label15"},
+                .lines = {2325, 1365, 3015},
+                .date = {6360, 1440, 1935, 495},
+                .captionNames = {"lblCustomer", "Label16"},
+                .customerCaption = {480, 2520, 900},
+                .customer = {1440, 2520, 4815},
+                .projectTop = 2880},
+               model, generalDate(in.now, p.locale()));
 
     p.label("Label3", "Costs", 1680, 3480, 3255, Align::Center);
     p.label("Label2", "Annual Costs", 5160, 3480, 3135, Align::Center);
@@ -77,16 +74,12 @@ ReportPage buildInventory(const ReportInputs& in) {
     p.rule("Line1", 1560, 3840, 0, 1320);
     p.rule("Line2", 5040, 3840, 0, 1320);
     p.label("Label1", "Annual Inventory Savings Estimate =", 4440, 5280, 2775);
-    // "Invetory" in the name is fixed; kept on purpose.
+    // The name is the one the report window and payvanta-calc's JSON show, "Invetory" and all.
     const Index total = p.field("txtAnnualInvetorySavings", 7320, 5280, 975);
-    const Index page = p.field("lblPage", 3623, 5760, 1335, Align::Center);
-    // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({"lblPage"});
+    addPageLabel(p, 3623, 5760);
 
     // The fields, in the order the page computes them.
     const calc::Reader num(record, p.locale());
-    fillHeading(p, heading, model, generalDate(in.now, p.locale()));
-    p.setText(page, "");
     for (std::size_t r = 0; r < kRows.size(); ++r) {
         p.set(unitCost[r],
               [&] { return p.format(num(contactCostField(kRows[r].motion)), "Currency"); });

@@ -53,23 +53,19 @@ constexpr std::array<std::string_view, kColumns> kCellNames{
 ReportPage buildMaintenance(const ReportInputs& in) {
     const SavingsModel& model = in.model;
     const ProjectRecord& record = model.record;
-    static PageLayout layout;
-    PageBuilder p(layout, ReportForm::Maintenance, "Maintenance Labor Savings", 10095, 7755,
+    PageBuilder p({ReportForm::Maintenance, "Maintenance Labor Savings", 10095, 7755, 10},
                   model.locale());
-    p.setPrintFontSizeCap(10);
-
-    const Heading heading = layOutHeading(p, "Maintenance Labor Savings",
-                                          {{2400, 0, 5250, 1125},
-                                           {"Label31", "Label30", "Label32"},
-                                           "Corvanix Payvanta",
-                                           {3360, 1320, 3015},
-                                           {6600, 1320, 3135},
-                                           {"Label1", "Label34"},
-                                           {240, 2160, 2295},
-                                           {2640, 2160, 4815},
-                                           2520});
+    addHeading(p,
+               {.logo = {2400, 0, 5250, 1125},
+                .lines = {3360, 1320, 3015},
+                .date = {6600, 1320, 3135},
+                .captionNames = {"Label1", "Label34"},
+                .customerCaption = {240, 2160, 2295},
+                .customer = {2640, 2160, 4815},
+                .projectTop = 2520},
+               model, generalDate(in.now, p.locale()));
     p.label("Label5", "Number of Lifts per Turn =", 240, 2880, 2295);
-    // "Trun" in the name is fixed; kept on purpose.
+    // The name is the one the report window and payvanta-calc's JSON show, "Trun" and all.
     const Index lifts = p.field("txtNumLiftsPerTrun", 2640, 2880, 1215);
     p.label("Label4", "Hourly Maintenance Rate = ", 240, 3240, 2295);
     const Index rate = p.field("txtHourlyMaintRate", 2640, 3240, 1215);
@@ -101,8 +97,9 @@ ReportPage buildMaintenance(const ReportInputs& in) {
         p.label(row.labelName, std::string(row.label), 240, kRowTops[r], 1575);
         for (std::size_t c = 0; c < kColumns; ++c) {
             if (row.has[c]) {
-                cell[r][c] = p.field(NameBuffer() << kCellNames[c] << row.suffix, kColumnLefts[c],
-                                     kRowTops[r], c == kCost ? kCostWidth : kCellWidth);
+                cell[r][c] =
+                    p.field(std::string(kCellNames[c]) + std::string(row.suffix), kColumnLefts[c],
+                            kRowTops[r], c == kCost ? kCostWidth : kCellWidth);
             }
         }
     }
@@ -112,14 +109,10 @@ ReportPage buildMaintenance(const ReportInputs& in) {
     }
     p.label("Label29", "Annual Maintenance Labor Savings Estimate =", 4320, 6840, 4095);
     const Index total = p.field("txtCostTotal", 8520, 6840, kCostWidth);
-    const Index page = p.field("lblPage", 4223, 7320, 1335, Align::Center);
-    // The page label prints as the screen shows it, whatever the print font.
-    p.keepDesignFont({"lblPage"});
+    addPageLabel(p, 4223, 7320);
 
     // The fields, in the order the page computes them.
     const calc::Reader num(record, p.locale());
-    fillHeading(p, heading, model, generalDate(in.now, p.locale()));
-    p.setText(page, "");
     p.set(lifts, [&] { return p.format(num(Field::NumLifts), "##,##0"); });
     p.set(rate, [&] { return p.format(num(Field::MaintPerHour), "##,##0.00"); });
     p.set(elecLife, [&] { return p.format(num(Field::ContactElec), "##,##0"); });

@@ -3,7 +3,9 @@
 // cycle and per turn. The rows compute from the texts displayed before them, rounded at
 // every step; the totals row and the summary are the model's figures.
 
+#include "item_names.h"
 #include "page_builder.h"
+#include "page_heading.h"
 #include "report_builders.h"
 
 #include <array>
@@ -50,9 +52,10 @@ int leftOf(int col) {
     return left;
 }
 
-// "txtDutyCycleA(6)": an element of a control array.
-ElementName element(std::string_view name, std::string_view suffix, int i) {
-    return {name, suffix, i};
+// "txtDutyCycleBH(6)": an element of a control array of a table, whose names end in the
+// table's suffix.
+std::string element(std::string_view name, std::string_view suffix, int i) {
+    return elementName(std::string(name) + std::string(suffix), i);
 }
 
 // One speed-point table: its factors and the cells of its six rows (the sixth is the
@@ -144,14 +147,12 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     const ReportForm form = hoist
                                 ? ReportForm::Hoist
                                 : (m == Motion::Trolley ? ReportForm::Trolley : ReportForm::Bridge);
-    static std::array<PageLayout, 3> layouts;
-    PageBuilder p(layouts[static_cast<std::size_t>(m)], form, title, kPageWidth,
-                  pageTop + 2 * kRow + 120, model.locale());
-    p.setPrintFontSizeCap(hoist ? 8 : 10);
+    PageBuilder p({form, title, kPageWidth, pageTop + 2 * kRow + 120, hoist ? 8 : 10},
+                  model.locale());
 
-    p.picture("Image1", (kPageWidth - 5250) / 2, 0, 5250, 1125);
+    p.picture(names::Image1, (kPageWidth - 5250) / 2, 0, 5250, 1125);
     p.label("lblCompany", "Corvanix Payvanta", 3900, 1200, 3000, Align::Center);
-    const Index date = p.field("lblDate", 7800, 1200, 2760, Align::Right);
+    const Index date = p.field(names::lblDate, 7800, 1200, 2760, Align::Right);
     p.label("lblProduct", "Stravolux QVR", 3900, 1440, 3000, Align::Center);
     p.at(p.label("lblTitle", title, 2400, 1680, 6000, Align::Center)).bold = true;
 
@@ -159,21 +160,21 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     // at the page's edge, and hold fifteen digits.
     constexpr int kRightValues = 8700;
     constexpr int kRightValueWidth = kPageWidth - kRightValues;
-    const auto input = [&](std::string labelName, std::string caption, std::string fieldName,
-                           int top, int width) {
-        p.label(std::move(labelName), std::move(caption), 240, top, 1440);
-        return p.field(std::move(fieldName), 1800, top, width, Align::Left);
+    const auto input = [&](std::string_view labelName, std::string_view caption,
+                           std::string_view fieldName, int top, int width) {
+        p.label(labelName, caption, 240, top, 1440);
+        return p.field(fieldName, 1800, top, width, Align::Left);
     };
-    const Index customer = input("lblCustomer", "Customer:", "txtCustomer", 2160, 4320);
-    const Index project = input("lblProject", "Project:", "txtProject", 2400, 4320);
+    const Index customer = input("lblCustomer", "Customer:", names::txtCustomer, 2160, 4320);
+    const Index project = input("lblProject", "Project:", names::txtProject, 2400, 4320);
     const Index motionText = input("lblMotion", "Motion:", "txtMotion", 2640, 2000);
     const Index motor = input("lblMotor", "Motor:", "txtMotor", 2880, 4320);
     const Index motors = input("lblNumMotors", "No. of Motors:", "txtNumMotors", 3120, 1200);
     p.at(p.label("lbl100Values", "100% Values:", 6240, 2160, 2400)).bold = true;
-    const auto rated = [&](std::string labelName, std::string caption, std::string fieldName,
-                           int top) {
-        p.label(std::move(labelName), std::move(caption), 6240, top, 2400);
-        return p.field(std::move(fieldName), kRightValues, top, kRightValueWidth);
+    const auto rated = [&](std::string_view labelName, std::string_view caption,
+                           std::string_view fieldName, int top) {
+        p.label(labelName, caption, 6240, top, 2400);
+        return p.field(fieldName, kRightValues, top, kRightValueWidth);
     };
     const Index volts = rated("lblMotorVolts", "Motor Volts:", "txtMotorVolts", 2400);
     const Index amps = rated("lblMotorFLCAmps", "Motor Full Load Amps:", "txtMotorFLCAmps", 2640);
@@ -181,10 +182,10 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     const Index kw = rated("lblRated100KW", "Rated KW:", "txtRated100KW", 3120);
 
     p.at(p.label("lblCalculations", "Calculations", 240, 3600, 2400)).bold = true;
-    const auto calculation = [&](std::string labelName, std::string caption, std::string fieldName,
-                                 int top) {
-        p.label(std::move(labelName), std::move(caption), 240, top, 3600);
-        return p.field(std::move(fieldName), 3960, top, 1980);
+    const auto calculation = [&](std::string_view labelName, std::string_view caption,
+                                 std::string_view fieldName, int top) {
+        p.label(labelName, caption, 240, top, 3600);
+        return p.field(fieldName, 3960, top, 1980);
     };
     const Index cycles = calculation("lblNumCyclePerTurn",
                                      "Number of Cycles per Turn =", "txtNumCyclePerTurn", 3840);
@@ -244,16 +245,16 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
                 std::string(summaryRows[i].first), 240, top, 2880);
         summary[i] = p.field(std::string(summaryRows[i].second), 3240, top, 1500);
     }
-    const Index page = p.field("lblPage", (kPageWidth - 1335) / 2, pageTop, 1335, Align::Center);
-    p.button("cmdPrintForm", "Print Form", kPageWidth - 1935, pageTop - 120, 1335, 375);
+    addPageLabel(p, (kPageWidth - 1335) / 2, pageTop);
+    p.button(names::cmdPrintForm, "Print Form", kPageWidth - 1935, pageTop - 120, 1335, 375);
     if (hoist) {
-        p.keepDesignFont({"lblPage", "lblDutyCycle2L", "lblKWSec1H", "lblKWSec1L", "lblKWSec2H",
-                          "lblKWSec2L", "lblMinCycleTimeMinutes", "txtDutyCycleBL", "txtDccpKWSecH",
+        p.keepDesignFont({"lblDutyCycle2L", "lblKWSec1H", "lblKWSec1L", "lblKWSec2H", "lblKWSec2L",
+                          "lblMinCycleTimeMinutes", "txtDutyCycleBL", "txtDccpKWSecH",
                           "txtDccpKWSecL", "txtQvrKWSecH", "txtQvrKWSecL",
                           "txtMinCycleTimeMinutes"});
     } else {
-        p.keepDesignFont({"lblPage", "lblDutyCycle2", "lblKWSec1", "lblKWSec2",
-                          "lblMinCycleTimeMinutes", "txtDutyCycleB", "txtDccpKWSec", "txtQvrKWSec",
+        p.keepDesignFont({"lblDutyCycle2", "lblKWSec1", "lblKWSec2", "lblMinCycleTimeMinutes",
+                          "txtDutyCycleB", "txtDccpKWSec", "txtQvrKWSec",
                           "txtMinCycleTimeMinutes"});
     }
     // The texts of a table in the print font print in one size, the first table's with
@@ -265,7 +266,6 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
 
     // The fields, in the order the page computes them.
     p.setText(date, generalDate(in.now, p.locale()) + " ");
-    p.setText(page, "");
     p.setText(customer, record.get(Field::CustName));
     p.setText(project, record.get(Field::ProjName));
     p.setText(motionText, motion);

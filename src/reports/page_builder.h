@@ -7,44 +7,27 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <mutex>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace payvanta::reports {
 
+// What a page is before its items: its form, the window's caption, its size in twips, and
+// the largest print font size it takes (0: any size).
+struct PageFrame {
+    ReportForm form;
+    std::string_view caption;
+    int width;
+    int height;
+    int printFontSizeCap = 0;
+};
+
+// An element of a control array: "txtDutyCycleA" and 6 make "txtDutyCycleA(6)".
+std::string elementName(std::string_view base, int index);
+
 // Builds a page item by item and computes its fields. A field's text is computed once,
 // in the order the page gives, and a later field may read an earlier one back as the
 // number it shows: so each figure is computed from what the reader sees.
-// A control name put together without a string of its own: "txtDccpKWSec" "H" "(3)".
-class NameBuffer {
-public:
-    NameBuffer& operator<<(std::string_view part);
-    NameBuffer& operator<<(int number);
-    operator std::string_view() const { return {buffer_, size_}; }
-
-private:
-    char buffer_[64];
-    std::size_t size_ = 0;
-};
-
-// A page's items without their computed texts: laid out the first time the page is built,
-// then copied each time the page loads again.
-// An element of a control array, named only when the page is laid out.
-struct ElementName {
-    std::string_view base;
-    std::string_view suffix;
-    int index;
-};
-
-class PageLayout {
-private:
-    friend class PageBuilder;
-    std::mutex guard_;
-    std::optional<ReportPage> page_;
-};
-
 class PageBuilder {
 public:
     // Every control is this high unless it says otherwise.
@@ -52,21 +35,15 @@ public:
 
     using Index = std::size_t;
 
-    // The first builder of a layout lays the page out as it goes; later ones start from a
-    // copy of that page and only compute its fields, the same calls giving the same items.
-    PageBuilder(PageLayout& layout, ReportForm form, std::string_view caption, int width,
-                int height, const LocaleConventions& locale);
+    PageBuilder(const PageFrame& frame, const LocaleConventions& locale);
     PageBuilder(const PageBuilder&) = delete;
     PageBuilder& operator=(const PageBuilder&) = delete;
 
     Index label(std::string_view name, std::string_view text, int left, int top, int width,
                 Align align = Align::Left);
-    Index label(const ElementName& name, std::string_view text, int left, int top, int width,
-                Align align = Align::Left);
     // A value field, empty until set.
     Index field(std::string_view name, int left, int top, int width, Align align = Align::Right,
                 int height = kRowHeight);
-    Index field(const ElementName& name, int left, int top, int width, Align align = Align::Right);
     void rule(std::string_view name, int left, int top, int width, int height);
     void frame(std::string_view name, int left, int top, int width, int height);
     void picture(std::string_view name, int left, int top, int width, int height);
@@ -77,7 +54,7 @@ public:
     void setChart(Index i, Chart chart);
 
     ReportItem& at(Index i) { return page_.items[i]; }
-    void setPrintFontSizeCap(int cap) { page_.printFontSizeCap = cap; }
+    const std::string& caption() const { return page_.caption; }
     // These keep the font they were designed with when the page is printed.
     void keepDesignFont(std::initializer_list<std::string_view> names);
     // The items first to last (a table) that take the print font print in one size: where
@@ -111,10 +88,6 @@ private:
     Index add(std::string_view name, ItemKind kind, std::string_view text, int left, int top,
               int width, int height, Align align = Align::Left);
 
-    PageLayout& layout_;
-    std::unique_lock<std::mutex> laying_; // held while this builder lays the page out
-    bool replaying_ = false;
-    Index next_ = 0;
     ReportPage page_;
     const LocaleConventions& locale_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "item_names.h"
 #include "model/savings_model.h"
 #include "page_builder.h"
 
@@ -10,8 +11,8 @@
 namespace payvanta::reports {
 
 // The heading block of a drawn page: the logo, the three heading lines (company, product,
-// the page's title), the date, the customer and the project, at the places and under the
-// names that page gives them.
+// the page's caption as its title), the date, the customer and the project, at the places
+// and under the names that page gives them.
 struct HeadingLayout {
     struct Box {
         int left;
@@ -20,8 +21,8 @@ struct HeadingLayout {
         int height = PageBuilder::kRowHeight;
     };
     Box logo;
-    std::array<std::string_view, 3> lineNames; // company, product, title
-    std::string_view company;
+    std::array<std::string_view, 3> lineNames{names::Label31, names::Label30, names::Label32};
+    std::string_view company = "Corvanix Payvanta";
     Box lines; // the first line; the others follow 240 twips apart
     Box date;
     std::array<std::string_view, 2> captionNames; // of "Customer:" and "Project:"
@@ -30,16 +31,13 @@ struct HeadingLayout {
     int projectTop;
 };
 
-struct Heading {
-    PageBuilder::Index date;
-    PageBuilder::Index customer;
-    PageBuilder::Index project;
-};
+// Starts the page with its heading block, filled: the date as the page writes it, then
+// the customer and the project as typed.
+void addHeading(PageBuilder& p, const HeadingLayout& layout, const SavingsModel& model,
+                std::string date);
 
-Heading layOutHeading(PageBuilder& p, std::string_view title, const HeadingLayout& layout);
-
-// The date as the page writes it, then the customer and the project as typed.
-void fillHeading(PageBuilder& p, const Heading& heading, const SavingsModel& model,
-                 std::string date);
+// The page label, below everything else, which a print run fills with the page's number.
+// It prints as the screen shows it, whatever the print font.
+void addPageLabel(PageBuilder& p, int left, int top);
 
 } // namespace payvanta::reports

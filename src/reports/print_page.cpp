@@ -1,5 +1,6 @@
 #include "print_page.h"
 
+#include "item_names.h"
 #include "savings_text.h"
 
 #include <algorithm>
@@ -15,8 +16,8 @@ namespace {
 struct SummarySettings {
     std::string_view font;
     int size;
-    int textLeft;       // P12
-    int characterWidth; // P11
+    int textLeft;
+    int characterWidth;
 };
 constexpr std::array<SummarySettings, 10> kSummarySettings{{
     {"Arial", 7, 2500, 65},
@@ -32,18 +33,18 @@ constexpr std::array<SummarySettings, 10> kSummarySettings{{
 }};
 constexpr SummarySettings kOtherFont{"", 0, 2000, 70};
 
-// The fixed places of the summary (P1 to P10 and P13), in twips.
-constexpr int kHeadingLeft = 4200;      // P1
-constexpr int kHeadingTop = 1700;       // P2
-constexpr int kCustomerLabel = 3000;    // P3
-constexpr int kCustomerTop = 3000;      // P4
-constexpr int kCustomerLeft = 4500;     // P5
-constexpr int kRowHeight = 250;         // P6
-constexpr int kSummaryLabels = 3500;    // P7
-constexpr int kSummaryTop = 4000;       // P8
-constexpr int kAmounts = 6000;          // P9
-constexpr int kAmountsTop = 4000;       // P10
-constexpr int kOpportunitiesTop = 6500; // P13
+// The places of the summary's texts that are alike in every print font, in twips.
+constexpr int kHeadingLeft = 4200;
+constexpr int kHeadingTop = 1700;
+constexpr int kCustomerLabel = 3000;
+constexpr int kCustomerTop = 3000;
+constexpr int kCustomerLeft = 4500;
+constexpr int kRowHeight = 250;
+constexpr int kSummaryLabels = 3500;
+constexpr int kSummaryTop = 4000;
+constexpr int kAmounts = 6000;
+constexpr int kAmountsTop = 4000;
+constexpr int kOpportunitiesTop = 6500;
 
 constexpr int kLogoLeft = 3500;
 constexpr int kLogoTop = 1000;
@@ -55,10 +56,10 @@ std::size_t characters(std::string_view utf8) {
 }
 
 PrintItem text(int left, std::optional<int> top, std::string value, const PrintFont& font,
-               std::string name = {}) {
+               std::string_view name = {}) {
     PrintItem item;
     item.kind = PrintItem::Kind::Text;
-    item.name = std::move(name);
+    item.name = name;
     item.left = left;
     item.top = top;
     item.text = std::move(value);
@@ -69,8 +70,8 @@ PrintItem text(int left, std::optional<int> top, std::string value, const PrintF
 // A text on one of the summary's rows: it keeps within the row's height, so that a
 // large print font does not run into the row below.
 PrintItem rowText(int left, int top, std::string value, const PrintFont& font,
-                  std::string name = {}) {
-    PrintItem item = text(left, top, std::move(value), font, std::move(name));
+                  std::string_view name = {}) {
+    PrintItem item = text(left, top, std::move(value), font, name);
     item.height = kRowHeight;
     return item;
 }
@@ -166,7 +167,7 @@ PrintPage printedSummary(const ReportPage& savings, const PrintFont& printFont) 
     PrintPage out;
     PrintItem logo;
     logo.kind = PrintItem::Kind::Picture;
-    logo.name = "Image1";
+    logo.name = names::Image1;
     logo.left = kLogoLeft;
     logo.top = kLogoTop;
     logo.width = kSavingsLogoWidth;
@@ -175,24 +176,25 @@ PrintPage printedSummary(const ReportPage& savings, const PrintFont& printFont) 
 
     auto& items = out.items;
     items.push_back(text(kHeadingLeft, kHeadingTop,
-                         savings.text("Label31") + "     " + savings.text("lblDate"), plain));
-    items.push_back(text(kHeadingLeft, std::nullopt, savings.text("Label30"), plain));
-    items.push_back(text(kHeadingLeft, std::nullopt, savings.text("Label32"), plain));
+                         savings.text(names::Label31) + "     " + savings.text(names::lblDate),
+                         plain));
+    items.push_back(text(kHeadingLeft, std::nullopt, savings.text(names::Label30), plain));
+    items.push_back(text(kHeadingLeft, std::nullopt, savings.text(names::Label32), plain));
     items.push_back(rowText(kCustomerLabel, kCustomerTop, "Customer:", plain));
-    items.push_back(
-        rowText(kCustomerLeft, kCustomerTop, savings.text("txtCustomer"), plain, "txtCustomer"));
+    items.push_back(rowText(kCustomerLeft, kCustomerTop, savings.text(names::txtCustomer), plain,
+                            names::txtCustomer));
     items.push_back(rowText(kCustomerLabel, kCustomerTop + kRowHeight, "Project:", plain));
-    items.push_back(rowText(kCustomerLeft, kCustomerTop + kRowHeight, savings.text("txtProject"),
-                            plain, "txtProject"));
+    items.push_back(rowText(kCustomerLeft, kCustomerTop + kRowHeight,
+                            savings.text(names::txtProject), plain, names::txtProject));
     items.push_back(rowText(kSummaryLabels, kSummaryTop, "Annual Summary", plain));
     items.push_back(rowText(kAmounts, kAmountsTop, "Estimated Savings", plain));
     // The amounts end about where the total ends: each character fewer moves an amount
     // right by the width of one.
-    const std::string& total = savings.text("txtTotal");
+    const std::string& total = savings.text(names::txtTotal);
     const std::array<std::pair<std::string_view, std::string_view>, 3> rows{
-        {{"Energy", "txtEnergy"},
-         {"Maintenance Labor", "txtMaintenance"},
-         {"Inventory", "txtInventory"}}};
+        {{"Energy", names::txtEnergy},
+         {"Maintenance Labor", names::txtMaintenance},
+         {"Inventory", names::txtInventory}}};
     int k = 2;
     for (const auto& [label, amountName] : rows) {
         const std::string& amount = savings.text(amountName);
@@ -201,24 +203,24 @@ PrintPage printedSummary(const ReportPage& savings, const PrintFont& printFont) 
             settings.characterWidth;
         items.push_back(
             rowText(kSummaryLabels, kSummaryTop + k * kRowHeight, std::string(label), plain));
-        items.push_back(rowText(kAmounts + shift, kAmountsTop + k * kRowHeight, amount, plain,
-                                std::string(amountName)));
+        items.push_back(
+            rowText(kAmounts + shift, kAmountsTop + k * kRowHeight, amount, plain, amountName));
         ++k;
     }
     const int totalTop = kAmountsTop + 6 * kRowHeight;
     PrintItem frame;
     frame.kind = PrintItem::Kind::Frame;
-    frame.name = "shpTotal";
+    frame.name = names::shpTotal;
     frame.left = kAmounts - 50;
     frame.top = totalTop - 50;
     frame.width = 1550;
     frame.height = 300;
     items.push_back(frame);
     items.push_back(rowText(kSummaryLabels, kSummaryTop + 6 * kRowHeight, "Total", plain));
-    items.push_back(rowText(kAmounts, totalTop, total, plain, "txtTotal"));
+    items.push_back(rowText(kAmounts, totalTop, total, plain, names::txtTotal));
     items.push_back(text(settings.textLeft, kOpportunitiesTop, "Additional Savings Opportunities:",
-                         {printFont.name, printFont.size, true}, "Label3"));
-    for (const std::string_view line : linesOf(savings.text("lblOutput"))) {
+                         {printFont.name, printFont.size, true}, names::Label3));
+    for (const std::string_view line : linesOf(savings.text(names::lblOutput))) {
         items.push_back(text(settings.textLeft, std::nullopt, std::string(line), plain));
     }
     return out;

@@ -1,8 +1,6 @@
 #include "report_page.h"
 
-#include <mutex>
 #include <string>
-#include <unordered_set>
 
 namespace payvanta::reports {
 
@@ -45,27 +43,6 @@ std::string_view formName(ReportForm form) {
         break;
     }
     return "Savings";
-}
-
-namespace {
-
-struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const {
-        return std::hash<std::string_view>{}(name);
-    }
-};
-
-} // namespace
-
-std::string_view internName(std::string_view name) {
-    static std::mutex guard;
-    static std::unordered_set<std::string, NameHash, std::equal_to<>> names;
-    const std::lock_guard lock(guard);
-    if (const auto known = names.find(name); known != names.end()) {
-        return *known;
-    }
-    return *names.emplace(name).first;
 }
 
 } // namespace payvanta::reports

@@ -37,9 +37,8 @@ enum class Align : std::uint8_t { Left, Right, Center };
 
 // One named item of a page, placed in twips from the page's top left corner.
 struct ReportItem {
-    // The control name; an element of a control array as "txtDutyCycleA(6)". The names of
-    // all pages are kept for the whole run (see internName), so an item only points to it.
-    std::string_view name;
+    // The control name; an element of a control array as "txtDutyCycleA(6)".
+    std::string name;
     ItemKind kind = ItemKind::Label;
     std::string text; // lines broken by CR LF
     int left = 0;
@@ -83,9 +82,5 @@ struct ReportPage {
 // "Hoist", "EnergySavings", ..., "BusinessCase": the form's name, as payvanta-calc --report
 // takes it.
 std::string_view formName(ReportForm form);
-
-// The one copy of a control name, kept for the whole run: pages are built again and
-// again from the same few hundred names.
-std::string_view internName(std::string_view name);
 
 } // namespace payvanta::reports

@@ -2,6 +2,7 @@
 
 #include "help_pages.h"
 #include "project_data_rows.h"
+#include "reports/item_names.h"
 #include "reports/report_builders.h"
 #include "ui_texts.h"
 
@@ -27,7 +28,7 @@ reports::PrintFont PrintRuns::printFont() const {
 
 reports::ReportPage PrintRuns::page(ReportForm form, std::string_view pageLabel) const {
     reports::ReportPage p = reports::buildReport(form, {form_.model(), clock_()});
-    if (reports::ReportItem* label = p.item("lblPage")) {
+    if (reports::ReportItem* label = p.item(reports::names::lblPage)) {
         label->text = pageLabel;
     }
     return p;

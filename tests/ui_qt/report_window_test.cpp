@@ -266,7 +266,7 @@ private slots:
             int top = 0;
             for (const char* name : names) {
                 reports::ReportItem& item = page.items.emplace_back();
-                item.name = reports::internName(name);
+                item.name = name;
                 item.kind = reports::ItemKind::Field;
                 item.text = name;
                 item.top = top += 300;

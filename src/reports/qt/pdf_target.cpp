@@ -2,12 +2,10 @@
 
 #include "files/output_folder.h"
 #include "files/text_file.h"
-#include "page_painter.h"
 #include "pdf_outline.h"
 #include "reports/report_clock.h"
 
 #include <QPageLayout>
-#include <QPainter>
 #include <QPdfWriter>
 #include <cerrno>
 #include <utility>
@@ -42,6 +40,7 @@ PdfTarget::PdfTarget(std::filesystem::path folderOrFile, bool folder)
 PdfTarget::~PdfTarget() = default;
 
 std::optional<PrintFailure> PdfTarget::beginJob(std::string_view name) {
+    painter_.reset();
     if (folder_) {
         // A second job of the same name in the same second gets a number of its own.
         auto file = files::newFileNameIn(place_, name, ".pdf");
@@ -62,26 +61,22 @@ std::optional<PrintFailure> PdfTarget::beginJob(std::string_view name) {
     writer_->setTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                        QMarginsF(18, 18, 18, 18), QPageLayout::Point));
-    painter_ = std::make_unique<QPainter>();
-    firstPage_ = true;
+    painter_.emplace(*writer_);
     return std::nullopt;
 }
 
 std::optional<PrintFailure> PdfTarget::printPage(const PrintPage& page) {
-    if (firstPage_) {
-        if (!painter_->begin(writer_.get())) {
-            return otherFailure(EIO, "The PDF could not be started.");
-        }
-        firstPage_ = false;
-    } else if (!writer_->newPage()) {
-        return otherFailure(EIO, "A page could not be added to the PDF.");
+    const auto failed = painter_->paint(page, 1.0);
+    if (!failed) {
+        return std::nullopt;
     }
-    paintPage(*painter_, page, 1.0);
-    return std::nullopt;
+    return otherFailure(EIO, *failed == JobPainter::Failure::Begin
+                                 ? "The PDF could not be started."
+                                 : "A page could not be added to the PDF.");
 }
 
 std::optional<PrintFailure> PdfTarget::endJob() {
-    const bool printed = !firstPage_;
+    const bool printed = painter_ && painter_->started();
     if (printed) {
         painter_->end();
     }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "reports/print_target.h"
+#include "reports/qt/job_painter.h"
 
 #include <QBuffer>
 #include <QString>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
-class QPainter;
 class QPdfWriter;
 
 namespace payvanta::reports::qt {
@@ -42,8 +43,7 @@ private:
     std::filesystem::path destination_;
     QBuffer bytes_;
     std::unique_ptr<QPdfWriter> writer_;
-    std::unique_ptr<QPainter> painter_;
-    bool firstPage_ = true;
+    std::optional<JobPainter> painter_; // of the job under way, on writer_
     DocumentInfo document_;
 };
 

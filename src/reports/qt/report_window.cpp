@@ -1,6 +1,7 @@
 #include "report_window.h"
 
 #include "page_widget.h"
+#include "reports/item_names.h"
 
 #include <QAction>
 #include <QApplication>
@@ -116,7 +117,9 @@ QAction* ReportWindow::menuItem(const QString& name, const QString& caption) {
 
 QWidget* ReportWindow::buildPage() {
     auto* sheet = new PageWidget(page_);
-    if (auto* printForm = sheet->findChild<QPushButton*>(QStringLiteral("cmdPrintForm"))) {
+    const QString printFormName = QString::fromUtf8(
+        names::cmdPrintForm.data(), static_cast<qsizetype>(names::cmdPrintForm.size()));
+    if (auto* printForm = sheet->findChild<QPushButton*>(printFormName)) {
         connect(printForm, &QPushButton::clicked, this,
                 [this] { emit printRequested(ReportPrint::PrintForm); });
     }

@@ -1,9 +1,7 @@
 #include "system_printer_target.h"
 
 #include "cups_library.h"
-#include "reports/qt/page_painter.h"
 
-#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -29,6 +27,7 @@ bool SystemPrinterTarget::available() {
 }
 
 std::optional<PrintFailure> SystemPrinterTarget::beginJob(std::string_view name) {
+    painter_.reset();
     const QString title = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     name_ = name;
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -37,7 +36,6 @@ std::optional<PrintFailure> SystemPrinterTarget::beginJob(std::string_view name)
         printer_->outputFormat() == QPrinter::NativeFormat && !printer_->printerName().isEmpty();
     cups_ = cupsQueue ? CupsLibrary::load() : nullptr;
     writer_.reset();
-    device_ = printer_.get();
     if (cups_ != nullptr) {
         pdf_.close();
         pdf_.setData(QByteArray());
@@ -47,29 +45,23 @@ std::optional<PrintFailure> SystemPrinterTarget::beginJob(std::string_view name)
         writer_->setCreator(QStringLiteral("Payvanta"));
         writer_->setTitle(title);
         writer_->setPageLayout(printer_->pageLayout());
-        device_ = writer_.get();
+        painter_.emplace(*writer_);
+    } else {
+        painter_.emplace(*printer_);
     }
-    painter_ = std::make_unique<QPainter>();
-    firstPage_ = true;
     return std::nullopt;
 }
 
 std::optional<PrintFailure> SystemPrinterTarget::printPage(const PrintPage& page) {
-    if (firstPage_) {
-        if (!painter_->begin(device_)) {
-            return printerError();
-        }
-        firstPage_ = false;
-    } else if (!device_->newPage()) {
-        return printerError();
-    }
-    paintPage(*painter_, page, static_cast<double>(kTwipsPerInch) / printer_->resolution());
-    return printer_->printerState() == QPrinter::Error ? std::optional(printerError())
-                                                       : std::nullopt;
+    const bool failed =
+        painter_->paint(page, static_cast<double>(kTwipsPerInch) / printer_->resolution())
+            .has_value() ||
+        printer_->printerState() == QPrinter::Error;
+    return failed ? std::optional(printerError()) : std::nullopt;
 }
 
 std::optional<PrintFailure> SystemPrinterTarget::endJob() {
-    if (firstPage_) {
+    if (!painter_ || !painter_->started()) {
         return std::nullopt;
     }
     const bool ended = painter_->end();

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "reports/print_target.h"
+#include "reports/qt/job_painter.h"
 
 #include <QBuffer>
 #include <memory>
+#include <optional>
 #include <string>
 
-class QPagedPaintDevice;
-class QPainter;
 class QPdfWriter;
 class QPrinter;
 
@@ -41,9 +41,7 @@ private:
     std::string name_;
     QBuffer pdf_;
     std::unique_ptr<QPdfWriter> writer_;
-    QPagedPaintDevice* device_ = nullptr; // what the pages are painted on
-    std::unique_ptr<QPainter> painter_;
-    bool firstPage_ = true;
+    std::optional<JobPainter> painter_; // of the job under way: on writer_, else on printer_
 };
 
 } // namespace payvanta::reports::qt

@@ -25,7 +25,7 @@ endforeach()
 
 # Qt's libraries come from the linked programs; its platform plugin is loaded at run time.
 execute_process(COMMAND dpkg-deb --field "${package}" Depends OUTPUT_VARIABLE depends)
-foreach(needed libqt6widgets6 libqt6network6 qt6-qpa-plugins)
+foreach(needed libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins)
     if(NOT depends MATCHES "${needed}")
         message(FATAL_ERROR "the package does not depend on ${needed}: ${depends}")
     endif()

@@ -8,8 +8,8 @@
 #include "reports/deferred_print_target.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
-#include "reports/qt/system_printer_target.h"
 #include "reports/report_clock.h"
+#include "system_printer.h"
 #include "ui/qt/guarded_application.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
@@ -119,8 +119,8 @@ int run(int argc, char** argv) {
     } else {
         printer = std::make_unique<reports::DeferredPrintTarget>(
             []() -> std::unique_ptr<reports::PrintTarget> {
-                if (reports::qt::SystemPrinterTarget::available()) {
-                    return std::make_unique<reports::qt::SystemPrinterTarget>();
+                if (auto printer = app::loadSystemPrinter(app::moduleFolders())) {
+                    return printer;
                 }
                 const QString documents =
                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -22,10 +22,15 @@ foreach(path usr/bin/payvanta usr/bin/payvanta-calc ${share}/Customer.ini ${shar
         message(FATAL_ERROR "the package lacks /${path}:\n${contents}")
     endif()
 endforeach()
+# The printer module, which the program loads at its first print.
+if(NOT contents MATCHES " \\./usr/lib/[^ \n]*payvanta/payvanta_system_printer\\.so\n")
+    message(FATAL_ERROR "the package lacks the printer module:\n${contents}")
+endif()
 
-# Qt's libraries come from the linked programs; its platform plugin is loaded at run time.
+# Qt's libraries come from the linked programs and the printer module; its platform plugin
+# is loaded at run time.
 execute_process(COMMAND dpkg-deb --field "${package}" Depends OUTPUT_VARIABLE depends)
-foreach(needed libqt6widgets6 libqt6network6 qt6-qpa-plugins)
+foreach(needed libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins)
     if(NOT depends MATCHES "${needed}")
         message(FATAL_ERROR "the package does not depend on ${needed}: ${depends}")
     endif()

@@ -1,14 +1,14 @@
-// Printing on a real CUPS queue through the system printer target, from the real main
-// window. cups_print_test.sh runs this suite against a cupsd of its own, whose default
-// queue Q is a cups-pdf printer: the pages come back as a PDF file, read back with poppler's
-// tools.
+// Printing on a real CUPS queue through the system printer target, loaded from its module
+// as the program loads it, from the real main window. cups_print_test.sh runs this suite
+// against a cupsd of its own, whose default queue Q is a cups-pdf printer: the pages come
+// back as a PDF file, read back with poppler's tools.
 
 #include "reports/qt/font_substitutes.h"
-#include "reports/qt/system_printer_target.h"
 #include "support/event_waits.h"
 #include "support/program_output.h"
 #include "support/qt_test_main.h"
 #include "support/window_test.h"
+#include "system_printer.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,7 +34,8 @@ private slots:
 
     void init() {
         QVERIFY(startWindow());
-        printer = std::make_unique<reports::qt::SystemPrinterTarget>();
+        printer = app::loadSystemPrinter({QStringLiteral(PAYVANTA_PRINTER_MODULE_DIR)});
+        QVERIFY2(printer != nullptr, "the module found no printer");
         window->form().setPrinting({printer.get(), {}});
         QVERIFY(openLadle());
     }
@@ -103,7 +104,7 @@ private:
     };
     Printout printAndReadBack(const char* command);
 
-    std::unique_ptr<reports::qt::SystemPrinterTarget> printer;
+    std::unique_ptr<reports::PrintTarget> printer;
     QString output; // where cups-pdf writes this user's jobs
 };
 

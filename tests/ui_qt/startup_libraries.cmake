@@ -1,8 +1,9 @@
 # Starts the desktop program as a user would, on the offscreen platform, and ends it as soon
 # as its main window is shown (PAYVANTA_QUIT_WHEN_SHOWN=1), once without a project and once
 # with the steel-mill example open. The dynamic loader names every library the run loaded:
-# neither the printer system (Qt's CUPS print-support plug-in, libcups) nor any image-format
-# plug-in may be among them, for the first screen needs none of them.
+# neither the printer system (Qt's print support library, its CUPS plug-in, libcups), nor
+# any image-format plug-in, nor Qt's network library (with its Kerberos and proxy
+# libraries) may be among them, for the first screen needs none of them.
 #   -DPROGRAM=<payvanta> -DDATA=<folder of the tables> -DWORK=<scratch folder>
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${WORK}")
@@ -45,7 +46,7 @@ foreach(run empty project)
     endif()
     set(unwanted "")
     foreach(file IN LISTS loaded)
-        if(file MATCHES "/imageformats/|/printsupport/|libcups")
+        if(file MATCHES "/imageformats/|/printsupport/|libcups|libQt6PrintSupport|libQt6Network|libgssapi")
             list(APPEND unwanted "${file}")
         endif()
     endforeach()

@@ -2,22 +2,20 @@
 
 #include "ui/qt/hand_over_message.h"
 
-#include <QDeadlineTimer>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
-#include <QThread>
 #include <QTimer>
-
-#ifdef Q_OS_UNIX
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
-#endif
 
 namespace payvanta::ui::qt {
 
@@ -40,17 +38,12 @@ QString instanceFolder(const QString& folder) {
             return runtime;
         }
     }
-#ifdef Q_OS_UNIX
     return QDir(QDir::tempPath()).filePath(QStringLiteral("payvanta-%1").arg(::geteuid()));
-#else
-    return QDir::tempPath();
-#endif
 }
 
 // Why the folder cannot hold the lock and the socket, or nothing: it must be a folder
 // (not a link to one) that the user owns and nobody else may enter. Made so when missing.
 QString privateFolderProblem(const QString& folder) {
-#ifdef Q_OS_UNIX
     const QByteArray path = QFile::encodeName(folder);
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
         return QString::fromLocal8Bit(std::strerror(errno));
@@ -69,54 +62,73 @@ QString privateFolderProblem(const QString& folder) {
         return QStringLiteral("other users may enter it");
     }
     return {};
-#else
-    QDir().mkpath(folder);
-    return {};
-#endif
-}
-
-// On Unix the server is a socket file: keep it in the same per-user folder as the lock,
-// not in the shared temporary folder where another user's copy could hold the name.
-QString serverPathFor(const QString& folder, const QString& serverName) {
-#ifdef Q_OS_UNIX
-    return QDir(folder).filePath(serverName);
-#else
-    Q_UNUSED(folder);
-    return serverName;
-#endif
-}
-
-int remainingMs(const QDeadlineTimer& deadline) {
-    return static_cast<int>(qMax<qint64>(0, deadline.remainingTime()));
 }
 
 // The running copy may hold the lock a moment before it listens: try again until the
 // time is up.
-bool connectWithin(QLocalSocket& socket, const QString& serverPath,
-                   const QDeadlineTimer& deadline) {
-    constexpr unsigned long kRetryPauseMs = 50;
+SocketHandle connectWithin(const std::string& serverPath,
+                           std::chrono::steady_clock::time_point deadline) {
+    constexpr auto kRetryPause = 50ms;
     for (;;) {
-        socket.connectToServer(serverPath);
-        if (socket.waitForConnected(remainingMs(deadline))) {
-            return true;
+        if (SocketResult connected = connectTo(serverPath); connected.socket.valid()) {
+            return std::move(connected.socket);
         }
-        socket.abort();
-        if (deadline.hasExpired()) {
-            return false;
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) {
+            return {};
         }
-        QThread::msleep(qMin<unsigned long>(kRetryPauseMs, remainingMs(deadline)));
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(kRetryPause, deadline - now));
     }
 }
 
 } // namespace
 
+// A later copy being heard: its socket and the bytes it has sent so far.
+class HandOverConnection : public QObject {
+public:
+    HandOverConnection(SocketHandle socket, QObject* parent)
+        : QObject(parent), socket_(std::move(socket)),
+          notifier_(new QSocketNotifier(socket_.get(), QSocketNotifier::Read, this)) {
+        setObjectName(QLatin1String(SingleInstance::kConnectionName));
+    }
+    // The notifier goes before its descriptor is closed.
+    ~HandOverConnection() override { delete notifier_; }
+    HandOverConnection(const HandOverConnection&) = delete;
+    HandOverConnection& operator=(const HandOverConnection&) = delete;
+
+    QSocketNotifier* notifier() const { return notifier_; }
+    int socket() const { return socket_.get(); }
+    QByteArray& received() { return received_; }
+    // Heard no more; the object goes once control is back in the event loop.
+    void drop() {
+        notifier_->setEnabled(false);
+        deleteLater();
+    }
+
+private:
+    SocketHandle socket_;
+    QSocketNotifier* notifier_;
+    QByteArray received_;
+};
+
 SingleInstance::SingleInstance(SingleInstanceNames names, QObject* parent)
     : QObject(parent), folder_(instanceFolder(names.folder)) {
     lockFilePath_ = QDir(folder_).filePath(names.lockName);
-    serverPath_ = serverPathFor(folder_, names.serverName);
+    // A socket file in the same per-user folder as the lock, not in the shared temporary
+    // folder where another user's copy could hold the name.
+    serverPath_ = QDir(folder_).filePath(names.serverName);
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance() {
+    delete serverNotifier_;
+    // The socket file goes with the copy that listens on it; one that is no longer ours
+    // stays.
+    const std::string path = QFile::encodeName(serverPath_).toStdString();
+    if (server_.valid() && socketFileAt(path) == serverFile_) {
+        ::unlink(path.c_str());
+    }
+}
 
 bool SingleInstance::claim() {
     if (!claimLock()) {
@@ -156,15 +168,14 @@ bool SingleInstance::claimLock() {
 
 void SingleInstance::listen() {
     // Only the holder of the lock may answer for the program.
-    if (!lock_ || server_ != nullptr) {
+    if (!lock_ || listening_) {
         return;
     }
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
+    listening_ = true;
     listenAgainIfClosed();
-    // Qt's server closes for good when it cannot take a connection (when the program has
-    // no descriptor left, say), and tells nobody: look now and then.
+    // A socket file may be removed under a running program (a clean-up of the runtime
+    // folder), and accepting stops while the program has no descriptor left: look now
+    // and then.
     auto* check = new QTimer(this);
     check->setTimerType(Qt::VeryCoarseTimer);
     connect(check, &QTimer::timeout, this, &SingleInstance::listenAgainIfClosed);
@@ -172,81 +183,94 @@ void SingleInstance::listen() {
 }
 
 void SingleInstance::listenAgainIfClosed() {
-    if (server_->isListening()) {
+    const std::string path = QFile::encodeName(serverPath_).toStdString();
+    if (server_.valid() && socketFileAt(path) == serverFile_) {
+        serverNotifier_->setEnabled(true);
         return;
     }
-    // A copy that crashed, or the server that closed, leaves its socket file behind;
-    // holding the lock, it is ours.
-    QLocalServer::removeServer(serverPath_);
-    if (server_->listen(serverPath_)) {
-        notListeningReported_ = false;
+    delete serverNotifier_;
+    serverNotifier_ = nullptr;
+    server_.reset();
+    // A copy that crashed leaves its socket file behind; holding the lock, it is ours.
+    SocketResult listening = listenOn(path);
+    if (!listening.socket.valid()) {
+        if (!notListeningReported_) {
+            notListeningReported_ = true;
+            qWarning("Cannot listen on %ls: %s; later copies will start on their own",
+                     qUtf16Printable(serverPath_), std::strerror(listening.error));
+        }
         return;
     }
-    if (!notListeningReported_) {
-        notListeningReported_ = true;
-        qWarning("Cannot listen on %ls: %ls; later copies will start on their own",
-                 qUtf16Printable(serverPath_), qUtf16Printable(server_->errorString()));
-    }
+    notListeningReported_ = false;
+    server_ = std::move(listening.socket);
+    serverFile_ = socketFileAt(path);
+    serverNotifier_ = new QSocketNotifier(server_.get(), QSocketNotifier::Read, this);
+    connect(serverNotifier_, &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);
 }
 
 bool SingleInstance::handOver(const QStringList& arguments, std::chrono::milliseconds timeout) {
-    const QDeadlineTimer deadline(timeout);
-    QLocalSocket socket;
-    if (!connectWithin(socket, serverPath_, deadline)) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    const SocketHandle socket =
+        connectWithin(QFile::encodeName(serverPath_).toStdString(), deadline);
+    if (!socket.valid()) {
         return false;
     }
-    socket.write(encodeHandOver({arguments, QDir::currentPath()}));
-    if (!socket.waitForBytesWritten(remainingMs(deadline))) {
-        return false;
-    }
-    while (socket.bytesAvailable() < 1) {
-        if (!socket.waitForReadyRead(remainingMs(deadline))) {
-            return false;
-        }
-    }
-    char answer = 0;
-    return socket.getChar(&answer) && answer == kHandOverReceived;
+    const QByteArray message = encodeHandOver({arguments, QDir::currentPath()});
+    return exchange(socket.get(), {message.constData(), static_cast<std::size_t>(message.size())},
+                    deadline) == static_cast<unsigned char>(kHandOverReceived);
 }
 
 void SingleInstance::acceptConnections() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    for (;;) {
+        SocketResult accepted = acceptNext(server_.get());
+        if (!accepted.socket.valid()) {
+            if (accepted.error == EMFILE || accepted.error == ENFILE || accepted.error == ENOBUFS ||
+                accepted.error == ENOMEM) {
+                // The waiting copy stays queued; the next look takes it.
+                serverNotifier_->setEnabled(false);
+            }
+            return;
+        }
         if (connections_ >= kMaxConnections) {
-            // A flood: turned away at once, so that it holds no descriptor of ours.
-            socket->abort();
-            socket->deleteLater();
-            continue;
+            continue; // a flood: turned away at once, holding no descriptor of ours
         }
         ++connections_;
-        connect(socket, &QObject::destroyed, this, [this] { --connections_; });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this,
-                [this, socket] { receiveHandOver(socket); });
-        QTimer::singleShot(kReadDeadline, socket, [socket] {
-            socket->abort();
-            socket->deleteLater();
-        });
-        // Bytes may have arrived before the connection was taken.
-        if (socket->bytesAvailable() > 0) {
-            receiveHandOver(socket);
-        }
+        auto* connection = new HandOverConnection(std::move(accepted.socket), this);
+        connect(connection, &QObject::destroyed, this, [this] { --connections_; });
+        connect(connection->notifier(), &QSocketNotifier::activated, connection,
+                [this, connection] { receiveHandOver(*connection); });
+        // A later copy sends its few bytes at once: one that takes longer is dropped.
+        QTimer::singleShot(kReadDeadline, connection, [connection] { connection->drop(); });
     }
 }
 
-void SingleInstance::receiveHandOver(QLocalSocket* socket) {
+void SingleInstance::receiveHandOver(HandOverConnection& connection) {
+    char bytes[4096];
+    const ssize_t got = ::recv(connection.socket(), bytes, sizeof bytes, MSG_DONTWAIT);
+    if (got < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) {
+        return;
+    }
+    if (got <= 0) { // gone before its message was whole, or a fault
+        connection.drop();
+        return;
+    }
+    connection.received().append(bytes, got);
+    QBuffer buffer(&connection.received());
+    buffer.open(QIODevice::ReadOnly);
     bool malformed = false;
-    const std::optional<HandOverMessage> message = readHandOverMessage(*socket, malformed);
-    if (malformed) {
-        socket->abort();
-        return;
+    const std::optional<HandOverMessage> message = readHandOverMessage(buffer, malformed);
+    if (!message && !malformed) {
+        return; // more to come
     }
-    if (!message) {
-        return;
+    if (message) {
+        // Confirm first: the receiver may open a project and keep the later copy waiting.
+        const char answer = kHandOverReceived;
+        (void)::send(connection.socket(), &answer, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
     }
-    // Confirm first: the receiver may open a project and keep the later copy waiting.
-    socket->putChar(kHandOverReceived);
-    socket->flush();
-    socket->disconnectFromServer();
-    emit commandLineReceived(message->arguments, message->workingFolder);
+    connection.drop();
+    if (message) {
+        emit commandLineReceived(message->arguments, message->workingFolder);
+    }
 }
 
 } // namespace payvanta::ui::qt

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "ui/qt/local_socket.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <chrono>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
 class QLockFile;
+class QSocketNotifier;
 
 namespace payvanta::ui::qt {
+
+class HandOverConnection;
 
 // Where a running copy of the program is found. The defaults are the program's fixed
 // names; tests pass their own names and folder so that they never meet a real copy.
@@ -23,7 +26,7 @@ struct SingleInstanceNames {
 };
 
 // One copy of the program per user. The first copy holds a lock file and listens on a
-// local server; a later copy finds the lock taken, hands its command line to the running
+// local socket; a later copy finds the lock taken, hands its command line to the running
 // copy over a local socket and ends. Both live in a folder that must be the user's own
 // (owned by the user, closed to everyone else); in any other folder a stranger could
 // pose as the running copy, so there the program runs without the single-copy rule.
@@ -36,6 +39,8 @@ public:
     // at most this many are heard at the same time.
     static constexpr std::chrono::milliseconds kReadDeadline{2000};
     static constexpr int kMaxConnections = 8;
+    // The object of each connection being heard, a child of this one.
+    static constexpr const char* kConnectionName = "handOverConnection";
 
     explicit SingleInstance(SingleInstanceNames names = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
@@ -47,7 +52,8 @@ public:
     bool claim();
     // The two halves of claim(): the program takes the lock at once and starts listening
     // once its window shows. A later copy keeps trying to connect meanwhile. Listening
-    // goes on for the whole run: when the server fails, it listens again.
+    // goes on for the whole run: when the socket file goes, or the program runs out of
+    // descriptors for a while, it listens again.
     bool claimLock();
     void listen();
     bool holdsLock() const { return lock_ != nullptr; }
@@ -69,13 +75,16 @@ signals:
 private:
     void listenAgainIfClosed();
     void acceptConnections();
-    void receiveHandOver(QLocalSocket* socket);
+    void receiveHandOver(HandOverConnection& connection);
 
     QString folder_;
     QString lockFilePath_;
     QString serverPath_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer* server_ = nullptr;
+    bool listening_ = false;
+    SocketHandle server_;
+    FileIdentity serverFile_;
+    QSocketNotifier* serverNotifier_ = nullptr;
     bool notListeningReported_ = false;
     int connections_ = 0;
     bool first_ = false;

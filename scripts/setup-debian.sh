@@ -2,7 +2,8 @@
 # Installs, only when missing, every Debian package that building, testing, packaging
 # (dpkg-shlibdeps, file) and running Payvanta needs; clang with its libFuzzer for the
 # second build and the fuzz targets of .ci/run, clang-format for its format check, and
-# CUPS with the cups-pdf printer for the printing test, which starts a cupsd of its own.
+# CUPS with the cups-pdf printer for the printing test, which starts a cupsd of its own;
+# emscripten (with node and its acorn module) for the browser edition and its test.
 # Safe to run again: it does nothing when all are present.
 set -euo pipefail
 
@@ -14,6 +15,7 @@ packages=(
   dpkg-dev file appstream desktop-file-utils shared-mime-info
   clang libclang-rt-dev clang-format
   cups cups-client printer-driver-cups-pdf
+  emscripten nodejs node-acorn
 )
 
 missing=()

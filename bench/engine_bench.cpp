@@ -33,7 +33,7 @@ std::unique_ptr<ui::MainForm> openProject(ui::MainFormView& view,
 
 void RecalculateAll_complete_project(benchmark::State& state) {
     ui::QuietView view;
-    const auto form = openProject(view, files::LoadReferenceTables(kData));
+    const auto form = openProject(view, files::loadReferenceTables(kData));
     SavingsModel& model = form->model();
     for (auto _ : state) {
         model.RecalculateAll();
@@ -47,7 +47,7 @@ BENCHMARK(RecalculateAll_complete_project)->Repetitions(10)->ReportAggregatesOnl
 
 void ReadAndLoad_one_project_file(benchmark::State& state) {
     ui::QuietView view;
-    const files::ReferenceTables tables = files::LoadReferenceTables(kData);
+    const files::ReferenceTables tables = files::loadReferenceTables(kData);
     for (auto _ : state) {
         const auto form = openProject(view, tables);
         benchmark::DoNotOptimize(form->model().summary.lblSummaryTotal.data());
@@ -59,7 +59,7 @@ void Read_the_four_shipped_tables(benchmark::State& state) {
     std::size_t items = 0;
     std::size_t problems = 0;
     for (auto _ : state) {
-        const files::ReferenceTables tables = files::LoadReferenceTables(kData);
+        const files::ReferenceTables tables = files::loadReferenceTables(kData);
         items = tables.lists.cmbStateKw.size() + tables.lists.cmbHoistMotor.size();
         problems = 0;
         for (const auto& p : tables.problems) {

@@ -4,11 +4,11 @@
 // busy machine does not stretch); window_startup.sh runs it in a fresh
 // process each time, so that nothing is warm that a real first use would find cold.
 //   payvanta_first_report PROGRAM_FOLDER PROJECT [VIEW_ITEM]   (mnuSavings by default)
+#include "counting_boxes.h"
 #include "model/qt/qt_locale.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/report_window.h"
 #include "ui/qt/main_window.h"
-#include "ui/qt/message_boxes.h"
 #include "ui/qt/painted_icons_style.h"
 
 #include <QAction>
@@ -19,23 +19,9 @@
 #include <ctime>
 
 using namespace payvanta;
+using payvanta::bench::CountingBoxes;
 
 namespace {
-
-// Boxes nobody sees: each one counts, and none is expected.
-class CountingBoxes final : public ui::qt::MessageBoxes {
-public:
-    int shown = 0;
-    void message(QWidget*, const QString&) override { ++shown; }
-    bool yesNo(QWidget*, const QString&) override {
-        ++shown;
-        return false;
-    }
-    std::optional<QString> input(QWidget*, const QString&) override {
-        ++shown;
-        return std::nullopt;
-    }
-};
 
 // The processor time of this process so far, in nanoseconds.
 qint64 processorTime() {

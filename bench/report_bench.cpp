@@ -18,7 +18,7 @@ const std::filesystem::path kData = PAYVANTA_BENCH_DATA_DIR;
 void Build_report_page(benchmark::State& state) {
     const auto form = static_cast<reports::ReportForm>(state.range(0));
     ui::QuietView view;
-    const files::ReferenceTables tables = files::LoadReferenceTables(kData);
+    const files::ReferenceTables tables = files::loadReferenceTables(kData);
     ui::MainForm main(view, LocaleConventions::unitedStates(), kData, [&tables] { return tables; });
     main.load();
     if (!main.openProjectFile((kData / "examples" / "steel-mill-ladle-crane.QVR").string())) {

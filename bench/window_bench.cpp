@@ -5,10 +5,10 @@
 // page from the View menu until its window is shown, and a fourth prints all seven pages
 // into a PDF file. Offscreen platform.
 #include "bench_folder.h"
+#include "counting_boxes.h"
 #include "reports/qt/pdf_target.h"
 #include "reports/qt/report_window.h"
 #include "ui/qt/main_window.h"
-#include "ui/qt/message_boxes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,23 +22,9 @@
 #include <memory>
 
 using namespace payvanta;
+using payvanta::bench::CountingBoxes;
 
 namespace {
-
-// Boxes nobody sees: each one counts, and none is expected.
-class CountingBoxes final : public ui::qt::MessageBoxes {
-public:
-    int shown = 0;
-    void message(QWidget*, const QString&) override { ++shown; }
-    bool yesNo(QWidget*, const QString&) override {
-        ++shown;
-        return false;
-    }
-    std::optional<QString> input(QWidget*, const QString&) override {
-        ++shown;
-        return std::nullopt;
-    }
-};
 
 // Counts the paint events of a widget.
 class PaintCounter final : public QObject {

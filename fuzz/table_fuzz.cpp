@@ -16,10 +16,10 @@ struct Table {
     files::TableProblems (*load)(const std::filesystem::path&, files::SelectionLists&);
 };
 
-constexpr Table kTables[] = {{files::kUtilityRatesFile, files::LoadUtilityRates},
-                             {files::kTipCostsFile, files::LoadTipCosts},
-                             {files::kShoeCostsFile, files::LoadShoeCosts},
-                             {files::kMotorCatalogueFile, files::LoadMotorCatalogue}};
+constexpr Table kTables[] = {{files::kUtilityRatesFile, files::loadUtilityRates},
+                             {files::kTipCostsFile, files::loadTipCosts},
+                             {files::kShoeCostsFile, files::loadShoeCosts},
+                             {files::kMotorCatalogueFile, files::loadMotorCatalogue}};
 
 } // namespace
 

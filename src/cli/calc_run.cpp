@@ -60,7 +60,7 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
     std::optional<files::ReferenceTables> tables;
     const ui::TableLoader loadTables = [&] {
         if (!tables) {
-            tables = files::LoadReferenceTables(programFolder);
+            tables = files::loadReferenceTables(programFolder);
             return *tables;
         }
         return files::ReferenceTables{tables->lists, {}};

@@ -99,25 +99,25 @@ void writeJsonResult(std::ostream& out, const SavingsModel& model, std::string_v
     text("lblSumaryMaintenance", model.summary.lblSumaryMaintenance);
     text("lblSummaryInventory", model.summary.lblSummaryInventory);
     text("lblSummaryTotal", model.summary.lblSummaryTotal);
-    num("InventorySavingsTotal", model.inventory.InventorySavingsTotal);
-    num("MaintenanceSavingsTotal", model.maintenance.MaintenanceSavingsTotal);
+    num("InventorySavingsTotal", model.inventory.inventorySavingsTotal);
+    num("MaintenanceSavingsTotal", model.maintenance.maintenanceSavingsTotal);
     for (const Motion m : {Motion::Bridge, Motion::Trolley, Motion::Hoist}) {
         const std::string prefix = std::string(motionName(m)) + ".";
         const MotionEnergy& r = model.energy.results(m);
         if (m == Motion::Hoist) {
-            num(prefix + "DccpKwHrHoisting", r.DccpKwHrHoisting);
-            num(prefix + "QvrKwHrHoisting", r.QvrKwHrHoisting);
-            num(prefix + "DccpKwHrLowering", r.DccpKwHrLowering);
-            num(prefix + "QvrKwHrLowering", r.QvrKwHrLowering);
+            num(prefix + "DccpKwHrHoisting", r.dccpKwHrHoisting);
+            num(prefix + "QvrKwHrHoisting", r.qvrKwHrHoisting);
+            num(prefix + "DccpKwHrLowering", r.dccpKwHrLowering);
+            num(prefix + "QvrKwHrLowering", r.qvrKwHrLowering);
         } else {
-            num(prefix + "DccpKwHrPerMove", r.DccpKwHrPerMove);
-            num(prefix + "QvrKwHrPerMove", r.QvrKwHrPerMove);
+            num(prefix + "DccpKwHrPerMove", r.dccpKwHrPerMove);
+            num(prefix + "QvrKwHrPerMove", r.qvrKwHrPerMove);
         }
-        num(prefix + "DccpKwHrPerCycle", r.DccpKwHrPerCycle);
-        num(prefix + "DccpKwHrPerTurn", r.DccpKwHrPerTurn);
-        num(prefix + "QvrKwHrPerCycle", r.QvrKwHrPerCycle);
-        num(prefix + "QvrKwHrPerTurn", r.QvrKwHrPerTurn);
-        num(prefix + "SavingsKwHrPerTurn", r.SavingsKwHrPerTurn);
+        num(prefix + "DccpKwHrPerCycle", r.dccpKwHrPerCycle);
+        num(prefix + "DccpKwHrPerTurn", r.dccpKwHrPerTurn);
+        num(prefix + "QvrKwHrPerCycle", r.qvrKwHrPerCycle);
+        num(prefix + "QvrKwHrPerTurn", r.qvrKwHrPerTurn);
+        num(prefix + "SavingsKwHrPerTurn", r.savingsKwHrPerTurn);
     }
     writeObject(out, members, indent);
 }

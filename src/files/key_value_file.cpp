@@ -21,7 +21,7 @@ KeyValueTable parseKeyValueText(std::string_view text) {
     return table;
 }
 
-std::string LookupValue(const KeyValueTable& table, std::string_view key) {
+std::string lookupValue(const KeyValueTable& table, std::string_view key) {
     for (const auto& [k, v] : table) {
         if (k == key) {
             return v;

@@ -14,6 +14,6 @@ namespace payvanta::files {
 KeyValueTable parseKeyValueText(std::string_view text);
 
 // The value of the first pair with exactly this key; "0" when there is none.
-std::string LookupValue(const KeyValueTable& table, std::string_view key);
+std::string lookupValue(const KeyValueTable& table, std::string_view key);
 
 } // namespace payvanta::files

@@ -84,9 +84,11 @@ std::optional<Failure> copyExamplesIfMissing(const fs::path& from, const fs::pat
     if (auto failure = makeFolder(to)) {
         return failure;
     }
-    for (const auto& entry : fs::directory_iterator(from, ec)) {
-        if (entry.is_regular_file(ec)) {
-            if (auto failure = copyIfMissing(entry.path(), to / entry.path().filename())) {
+    // Stepped with the error-code increment: a range-for would throw when reading the
+    // folder fails half-way, and the copy is part of the first start.
+    for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file(ec)) {
+            if (auto failure = copyIfMissing(it->path(), to / it->path().filename())) {
                 return failure;
             }
         }

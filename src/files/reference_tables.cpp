@@ -29,7 +29,7 @@ std::vector<std::string_view> splitFields(std::string_view line) {
 
 std::string cleaned(std::string_view field) {
     std::string text(field);
-    return StripTabs(text);
+    return stripTabs(text);
 }
 
 TableProblem problemIn(std::string_view fileName, TableProblem::Kind kind) {
@@ -105,13 +105,13 @@ std::string sizeItem(const Row& row) {
 
 } // namespace
 
-std::string StripTabs(std::string& text) {
+std::string stripTabs(std::string& text) {
     std::erase(text, '\t');
     text = std::string(trimSpaces(text));
     return text;
 }
 
-std::string FormatMotorItem(std::string_view dutyType, std::string_view frame,
+std::string formatMotorItem(std::string_view dutyType, std::string_view frame,
                             std::string_view horsepower, std::string_view volts,
                             std::string_view amperes, std::string_view nemaSize,
                             std::string_view brakeSize) {
@@ -126,7 +126,7 @@ std::string FormatMotorItem(std::string_view dutyType, std::string_view frame,
     return item;
 }
 
-TableProblems LoadUtilityRates(const std::filesystem::path& folder, SelectionLists& lists) {
+TableProblems loadUtilityRates(const std::filesystem::path& folder, SelectionLists& lists) {
     return readTable(folder, kUtilityRatesFile, 2, [&](const Row&, std::string_view line, auto&) {
         // The state is trimmed of spaces only; the rate is the rest of the line, so a
         // further ";" stays in it.
@@ -136,7 +136,7 @@ TableProblems LoadUtilityRates(const std::filesystem::path& folder, SelectionLis
     });
 }
 
-TableProblems LoadTipCosts(const std::filesystem::path& folder, SelectionLists& lists) {
+TableProblems loadTipCosts(const std::filesystem::path& folder, SelectionLists& lists) {
     return readTable(folder, kTipCostsFile, 5, [&](const Row& row, std::string_view, auto&) {
         const std::string item = sizeItem(row);
         lists.cmbBridgeNemaSize.push_back(item);
@@ -145,13 +145,13 @@ TableProblems LoadTipCosts(const std::filesystem::path& folder, SelectionLists& 
     });
 }
 
-TableProblems LoadShoeCosts(const std::filesystem::path& folder, SelectionLists& lists) {
+TableProblems loadShoeCosts(const std::filesystem::path& folder, SelectionLists& lists) {
     return readTable(folder, kShoeCostsFile, 5, [&](const Row& row, std::string_view, auto&) {
         lists.cmbBrakeSize.push_back(sizeItem(row));
     });
 }
 
-TableProblems LoadMotorCatalogue(const std::filesystem::path& folder, SelectionLists& lists) {
+TableProblems loadMotorCatalogue(const std::filesystem::path& folder, SelectionLists& lists) {
     return readTable(folder, kMotorCatalogueFile, 9,
                      [&](const Row& row, std::string_view, RowProblems& problems) {
                          const std::string duty = cleaned(row[0]);
@@ -162,7 +162,7 @@ TableProblems LoadMotorCatalogue(const std::filesystem::path& folder, SelectionL
                              problems.add(std::move(unknown));
                              return;
                          }
-                         const std::string item = FormatMotorItem(
+                         const std::string item = formatMotorItem(
                              duty, cleaned(row[1]), cleaned(row[2]), cleaned(row[5]),
                              cleaned(row[4]), cleaned(row[6]), cleaned(row[8]));
                          if (duty == kHalfHourRating) {
@@ -174,12 +174,12 @@ TableProblems LoadMotorCatalogue(const std::filesystem::path& folder, SelectionL
                      });
 }
 
-ReferenceTables LoadReferenceTables(const std::filesystem::path& folder) {
+ReferenceTables loadReferenceTables(const std::filesystem::path& folder) {
     ReferenceTables tables;
-    tables.problems[0] = LoadUtilityRates(folder, tables.lists);
-    tables.problems[1] = LoadTipCosts(folder, tables.lists);
-    tables.problems[2] = LoadShoeCosts(folder, tables.lists);
-    tables.problems[3] = LoadMotorCatalogue(folder, tables.lists);
+    tables.problems[0] = loadUtilityRates(folder, tables.lists);
+    tables.problems[1] = loadTipCosts(folder, tables.lists);
+    tables.problems[2] = loadShoeCosts(folder, tables.lists);
+    tables.problems[3] = loadMotorCatalogue(folder, tables.lists);
     return tables;
 }
 

@@ -59,10 +59,10 @@ inline constexpr std::string_view kOneHourRating = "1 Hour Rating";
 // Each reads its table from the program folder and appends its items, in file order.
 // A table that cannot be read, or a row that cannot become an item, is left out and
 // given back as a problem, in file order; the rest is still read.
-TableProblems LoadUtilityRates(const std::filesystem::path& folder, SelectionLists& lists);
-TableProblems LoadTipCosts(const std::filesystem::path& folder, SelectionLists& lists);
-TableProblems LoadShoeCosts(const std::filesystem::path& folder, SelectionLists& lists);
-TableProblems LoadMotorCatalogue(const std::filesystem::path& folder, SelectionLists& lists);
+TableProblems loadUtilityRates(const std::filesystem::path& folder, SelectionLists& lists);
+TableProblems loadTipCosts(const std::filesystem::path& folder, SelectionLists& lists);
+TableProblems loadShoeCosts(const std::filesystem::path& folder, SelectionLists& lists);
+TableProblems loadMotorCatalogue(const std::filesystem::path& folder, SelectionLists& lists);
 
 // The four tables, read in the order a project is opened with (utility rates, tip costs,
 // shoe costs, motor catalogue), with the problems of each in that order.
@@ -70,15 +70,15 @@ struct ReferenceTables {
     SelectionLists lists;
     std::array<TableProblems, 4> problems;
 };
-ReferenceTables LoadReferenceTables(const std::filesystem::path& folder);
+ReferenceTables loadReferenceTables(const std::filesystem::path& folder);
 
 // Removes every tab wherever it stands, then leading and trailing spaces. The text is
 // changed in place and returned.
-std::string StripTabs(std::string& text);
+std::string stripTabs(std::string& text);
 
 // "Frame 802 Motor 50HP ½ Hour Rating ~ 230 ~ 180 ~ 2 ~ 4": the description, then volts,
 // amperes, NEMA size and, only when there is one, the brake size.
-std::string FormatMotorItem(std::string_view dutyType, std::string_view frame,
+std::string formatMotorItem(std::string_view dutyType, std::string_view frame,
                             std::string_view horsepower, std::string_view volts,
                             std::string_view amperes, std::string_view nemaSize,
                             std::string_view brakeSize);

@@ -169,14 +169,14 @@ NewFile createExclusively(const std::string& prefix, mode_t mode) {
 }
 
 // The temporary copy of a save, removed unless it took the file's place.
-class TemporaryCopy {
+class temporaryCopy {
 public:
-    TemporaryCopy(const fs::path& path, mode_t mode)
+    temporaryCopy(const fs::path& path, mode_t mode)
         : made_(createExclusively(path.string() + std::string(kTemporaryMark), mode)),
           fd_(made_.fd) {}
-    ~TemporaryCopy() { discard(); }
-    TemporaryCopy(const TemporaryCopy&) = delete;
-    TemporaryCopy& operator=(const TemporaryCopy&) = delete;
+    ~temporaryCopy() { discard(); }
+    temporaryCopy(const temporaryCopy&) = delete;
+    temporaryCopy& operator=(const temporaryCopy&) = delete;
 
     int error() const { return made_.error; }
     int fd() const { return fd_.get(); }
@@ -349,7 +349,7 @@ std::optional<Failure> replaceFile(const fs::path& linkOrPath, std::string_view 
     // The copy has the old file's permissions from the start (the umask can only narrow
     // them), so that it never shows the content to more people than the file did.
     const mode_t mode = exists ? (old.st_mode & 07777) : 0666;
-    TemporaryCopy copy(path, mode & 0777);
+    temporaryCopy copy(path, mode & 0777);
     if (copy.fd() < 0) {
         if (exists && folderTakesNoNewFile(copy.error())) {
             return writeInPlace(path, bytes, link);

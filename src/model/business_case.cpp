@@ -100,7 +100,7 @@ BusinessCase computeBusinessCase(const SavingsModel& model) {
     const auto perYear = [](double perTurn) {
         return perTurn * EnergyModel::kTurnsPerDay * EnergyModel::kDaysPerYear;
     };
-    const auto savedPerTurn = [&](Motion m) { return model.energy.results(m).SavingsKwHrPerTurn; };
+    const auto savedPerTurn = [&](Motion m) { return model.energy.results(m).savingsKwHrPerTurn; };
     const double perTurn =
         savedPerTurn(Motion::Bridge) + savedPerTurn(Motion::Hoist) + savedPerTurn(Motion::Trolley);
     bc.kwhPerYear = perYear(perTurn);

@@ -6,7 +6,7 @@
 
 namespace payvanta {
 
-void DutyCycle::UpdateDutyCycle(Motion m, ProjectRecord& record, const LocaleConventions& locale) {
+void DutyCycle::updateDutyCycle(Motion m, ProjectRecord& record, const LocaleConventions& locale) {
     const std::string& distanceText = record.get(distanceField(m));
     const std::string& speedText = record.get(speedField(m));
     if (distanceText.empty() || speedText.empty()) {
@@ -27,10 +27,10 @@ void DutyCycle::UpdateDutyCycle(Motion m, ProjectRecord& record, const LocaleCon
         return;
     }
     travelTime_[static_cast<std::size_t>(m)] = travel;
-    CompleteDutyCycle(m, record, locale);
+    completeDutyCycle(m, record, locale);
 }
 
-bool DutyCycle::CompleteDutyCycle(Motion m, ProjectRecord& record,
+bool DutyCycle::completeDutyCycle(Motion m, ProjectRecord& record,
                                   const LocaleConventions& locale) {
     bool acceptable = true;
     const Field fifth = dutyCycleField(m, 5);

@@ -16,12 +16,12 @@ public:
     // Recomputes the motion's travel time and then completes its duty cycle. Does
     // nothing while the distance or the speed is empty or not a number, the distance is
     // not above 0 or the speed is 0.
-    void UpdateDutyCycle(Motion m, ProjectRecord& record, const LocaleConventions& locale);
+    void updateDutyCycle(Motion m, ProjectRecord& record, const LocaleConventions& locale);
 
     // Writes the travel time held from the last update into step 5, then subtracts each
     // numeric step 1 to 4 in turn, each difference passing through the field's text.
     // False when a step is below 0.25 seconds or the fifth step ends below 0.
-    bool CompleteDutyCycle(Motion m, ProjectRecord& record, const LocaleConventions& locale);
+    bool completeDutyCycle(Motion m, ProjectRecord& record, const LocaleConventions& locale);
 
     double travelTime(Motion m) const { return travelTime_[static_cast<std::size_t>(m)]; }
 

@@ -12,31 +12,31 @@ namespace payvanta {
 using SpeedPointFactors = std::array<double, 5>;
 
 struct FactorTables {
-    SpeedPointFactors DccpFactorBridge{};
-    SpeedPointFactors QvrFactorBridge{};
-    SpeedPointFactors DccpFactorTrolley{};
-    SpeedPointFactors QvrFactorTrolley{};
-    SpeedPointFactors DccpFactorHoist{};
-    SpeedPointFactors QvrFactorHoist{};
-    SpeedPointFactors DccpFactorLower{};
-    SpeedPointFactors QvrFactorLower{};
+    SpeedPointFactors dccpFactorBridge{};
+    SpeedPointFactors qvrFactorBridge{};
+    SpeedPointFactors dccpFactorTrolley{};
+    SpeedPointFactors qvrFactorTrolley{};
+    SpeedPointFactors dccpFactorHoist{};
+    SpeedPointFactors qvrFactorHoist{};
+    SpeedPointFactors dccpFactorLower{};
+    SpeedPointFactors qvrFactorLower{};
 };
 
 // The energy results of one motion, in kW-hr, kept from one calculation to the next.
 // The trolley and the bridge use the per-move pair, the hoist the hoisting and lowering
 // pairs; all three use the per-cycle, per-turn and savings results.
 struct MotionEnergy {
-    double DccpKwHrPerMove = 0;
-    double QvrKwHrPerMove = 0;
-    double DccpKwHrHoisting = 0;
-    double QvrKwHrHoisting = 0;
-    double DccpKwHrLowering = 0;
-    double QvrKwHrLowering = 0;
-    double DccpKwHrPerCycle = 0;
-    double DccpKwHrPerTurn = 0;
-    double QvrKwHrPerCycle = 0;
-    double QvrKwHrPerTurn = 0;
-    double SavingsKwHrPerTurn = 0;
+    double dccpKwHrPerMove = 0;
+    double qvrKwHrPerMove = 0;
+    double dccpKwHrHoisting = 0;
+    double qvrKwHrHoisting = 0;
+    double dccpKwHrLowering = 0;
+    double qvrKwHrLowering = 0;
+    double dccpKwHrPerCycle = 0;
+    double dccpKwHrPerTurn = 0;
+    double qvrKwHrPerCycle = 0;
+    double qvrKwHrPerTurn = 0;
+    double savingsKwHrPerTurn = 0;
 };
 
 // Estimates the energy of each motion under resistor-and-contactor control (DCCP) and
@@ -48,16 +48,16 @@ public:
     // 356, not 365: the year of the savings figures has always had 356 days; kept on purpose.
     static constexpr double kDaysPerYear = 356.0;
 
-    void LoadBridgeFactors();
-    void LoadTrolleyFactors();
-    void LoadHoistFactors();
+    void loadBridgeFactors();
+    void loadTrolleyFactors();
+    void loadHoistFactors();
 
     // Each computes its motion's results and then the yearly energy savings of all three
     // motions. Each stops silently at the first value it cannot read or compute, keeping
     // whatever it had not yet replaced: the result is then false.
-    bool CalcBridgeEnergy(const ProjectRecord& record, const LocaleConventions& locale);
-    bool CalcTrolleyEnergy(const ProjectRecord& record, const LocaleConventions& locale);
-    bool CalcHoistEnergy(const ProjectRecord& record, const LocaleConventions& locale);
+    bool calcBridgeEnergy(const ProjectRecord& record, const LocaleConventions& locale);
+    bool calcTrolleyEnergy(const ProjectRecord& record, const LocaleConventions& locale);
+    bool calcHoistEnergy(const ProjectRecord& record, const LocaleConventions& locale);
 
     const FactorTables& factors() const { return factors_; }
     const MotionEnergy& results(Motion m) const { return results_[static_cast<std::size_t>(m)]; }

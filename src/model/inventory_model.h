@@ -12,13 +12,13 @@ public:
     static constexpr double kHoistTipPairsPerChange = 10;
     static constexpr double kTravelTipPairsPerChange = 9;
 
-    // Sets InventorySavingsTotal, dollars per year. Stops silently at the first value it
+    // Sets inventorySavingsTotal, dollars per year. Stops silently at the first value it
     // cannot read or compute, with the result false: the total keeps its previous value
     // when the change-out rates cannot be had, and otherwise what the motions before the
     // failure added up to.
-    bool UpdateInventorySavings(const ProjectRecord& record, const LocaleConventions& locale);
+    bool updateInventorySavings(const ProjectRecord& record, const LocaleConventions& locale);
 
-    double InventorySavingsTotal = 0;
+    double inventorySavingsTotal = 0;
 };
 
 } // namespace payvanta

@@ -7,11 +7,11 @@ namespace payvanta {
 
 using namespace calc;
 
-bool MaintenanceModel::UpdateMaintenanceSavings(const ProjectRecord& record,
+bool MaintenanceModel::updateMaintenanceSavings(const ProjectRecord& record,
                                                 const LocaleConventions& locale) {
     const Reader num(record, locale);
     try {
-        MaintenanceSavingsTotal = 0;
+        maintenanceSavingsTotal = 0;
         const ChangeOuts changes = ChangeOuts::compute(num);
         const double hoursHoist = roundTo(1, kHoistTipMinutes / 60);
         const double hoursTrolley = roundTo(1, kTravelTipMinutes / 60);
@@ -27,8 +27,8 @@ bool MaintenanceModel::UpdateMaintenanceSavings(const ProjectRecord& record,
             if (num(motorVoltsField(t.motion)) != 0) {
                 const double perMotor =
                     mul(mul(num(Field::MaintPerHour), t.hours), changes.of(t.motion));
-                MaintenanceSavingsTotal =
-                    add(MaintenanceSavingsTotal,
+                maintenanceSavingsTotal =
+                    add(maintenanceSavingsTotal,
                         roundTo(2, mul(num(numMotorField(t.motion)), perMotor)));
             }
         }
@@ -36,8 +36,8 @@ bool MaintenanceModel::UpdateMaintenanceSavings(const ProjectRecord& record,
         // once, whatever the number of hoist motors.
         if (num(Field::MotorVoltsHoist) != 0) {
             const double rate = add(num(Field::MaintPerHour), num(Field::MaintPerHour));
-            MaintenanceSavingsTotal =
-                add(MaintenanceSavingsTotal, roundTo(2, mul(rate, changes.shoes)));
+            maintenanceSavingsTotal =
+                add(maintenanceSavingsTotal, roundTo(2, mul(rate, changes.shoes)));
         }
         return true;
     } catch (const CalcStop&) {

@@ -14,12 +14,12 @@ public:
     static constexpr double kHoistTipMinutes = 100;
     static constexpr double kTravelTipMinutes = 90;
 
-    // Sets MaintenanceSavingsTotal, dollars per year. Stops silently at the first value it
+    // Sets maintenanceSavingsTotal, dollars per year. Stops silently at the first value it
     // cannot read or compute, with the result false: the total keeps what the steps before
     // the failure left in it.
-    bool UpdateMaintenanceSavings(const ProjectRecord& record, const LocaleConventions& locale);
+    bool updateMaintenanceSavings(const ProjectRecord& record, const LocaleConventions& locale);
 
-    double MaintenanceSavingsTotal = 0;
+    double maintenanceSavingsTotal = 0;
 };
 
 } // namespace payvanta

@@ -2,7 +2,7 @@
 
 namespace payvanta {
 
-std::size_t ApplyPrintFont(ProjectRecord& record) {
+std::size_t applyPrintFont(ProjectRecord& record) {
     // Every choice of the menu comes back as it was saved; the 10, 11 and 12 point sizes
     // too, which would otherwise be lost each time the project is opened again.
     for (std::size_t i = 0; i < kPrintFontChoices.size(); ++i) {

@@ -34,6 +34,6 @@ inline constexpr std::size_t kDefaultPrintFont = 0;
 // pair the menu offers is taken as it stands; any other pair becomes MS Sans Serif 8.
 // Returns the index of the menu item to check. Names are compared exactly, letter case
 // included.
-std::size_t ApplyPrintFont(ProjectRecord& record);
+std::size_t applyPrintFont(ProjectRecord& record);
 
 } // namespace payvanta

@@ -6,13 +6,13 @@
 namespace payvanta {
 
 SavingsModel::SavingsModel(LocaleConventions locale) : locale_(std::move(locale)) {
-    energy.LoadBridgeFactors();
-    energy.LoadHoistFactors();
-    energy.LoadTrolleyFactors();
+    energy.loadBridgeFactors();
+    energy.loadHoistFactors();
+    energy.loadTrolleyFactors();
 }
 
 void SavingsModel::RecalculateAll() {
-    if (!state.RecalcEnabled) {
+    if (!state.recalcEnabled) {
         return;
     }
     // Each model shows its amount when it finished; one that stopped leaves its amount as
@@ -20,20 +20,20 @@ void SavingsModel::RecalculateAll() {
     const auto currency = [this](double amount) {
         return numbers::format(amount, numbers::kCurrency, locale_);
     };
-    if (energy.CalcBridgeEnergy(record, locale_)) {
+    if (energy.calcBridgeEnergy(record, locale_)) {
         summary.lblSummaryEnergy = currency(energy.yearlySavings());
     }
-    if (energy.CalcTrolleyEnergy(record, locale_)) {
+    if (energy.calcTrolleyEnergy(record, locale_)) {
         summary.lblSummaryEnergy = currency(energy.yearlySavings());
     }
-    if (energy.CalcHoistEnergy(record, locale_)) {
+    if (energy.calcHoistEnergy(record, locale_)) {
         summary.lblSummaryEnergy = currency(energy.yearlySavings());
     }
-    if (inventory.UpdateInventorySavings(record, locale_)) {
-        summary.lblSummaryInventory = currency(inventory.InventorySavingsTotal);
+    if (inventory.updateInventorySavings(record, locale_)) {
+        summary.lblSummaryInventory = currency(inventory.inventorySavingsTotal);
     }
-    if (maintenance.UpdateMaintenanceSavings(record, locale_)) {
-        summary.lblSumaryMaintenance = currency(maintenance.MaintenanceSavingsTotal);
+    if (maintenance.updateMaintenanceSavings(record, locale_)) {
+        summary.lblSumaryMaintenance = currency(maintenance.maintenanceSavingsTotal);
     }
 
     // The total is formed from the displayed amounts, so it is always the sum of what

@@ -31,12 +31,12 @@ public:
 
     // Brings the four summary amounts up to date: the energy of bridge, trolley and
     // hoist, then the inventory, then the maintenance labour; the total is the sum of
-    // the three amounts as displayed. Does nothing while RecalcEnabled is false. Never
+    // the three amounts as displayed. Does nothing while recalcEnabled is false. Never
     // fails: a model that cannot finish keeps its previous amount.
     void RecalculateAll();
 
-    void UpdateDutyCycle(Motion m) { dutyCycle.UpdateDutyCycle(m, record, locale_); }
-    bool CompleteDutyCycle(Motion m) { return dutyCycle.CompleteDutyCycle(m, record, locale_); }
+    void updateDutyCycle(Motion m) { dutyCycle.updateDutyCycle(m, record, locale_); }
+    bool completeDutyCycle(Motion m) { return dutyCycle.completeDutyCycle(m, record, locale_); }
 
     const LocaleConventions& locale() const { return locale_; }
 

@@ -75,8 +75,8 @@ constexpr std::array<Column, kGroups> kColumns{{
 
 // The model's five figures of a motion that the first rows show.
 std::array<double, 5> modelFigures(const MotionEnergy& e) {
-    return {e.DccpKwHrPerCycle, e.DccpKwHrPerTurn, e.QvrKwHrPerCycle, e.QvrKwHrPerTurn,
-            e.SavingsKwHrPerTurn};
+    return {e.dccpKwHrPerCycle, e.dccpKwHrPerTurn, e.qvrKwHrPerCycle, e.qvrKwHrPerTurn,
+            e.savingsKwHrPerTurn};
 }
 
 } // namespace

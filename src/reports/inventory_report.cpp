@@ -133,7 +133,7 @@ ReportPage buildInventory(const ReportInputs& in) {
             return p.format(mul(annual, num(numMotorField(m))), "Currency");
         });
     }
-    p.set(total, [&] { return p.format(model.inventory.InventorySavingsTotal, "Currency"); });
+    p.set(total, [&] { return p.format(model.inventory.inventorySavingsTotal, "Currency"); });
     return p.take();
 }
 

@@ -200,7 +200,7 @@ ReportPage buildMaintenance(const ReportInputs& in) {
             "Currency");
     });
     // The model's total, which is not the sum of the cost column.
-    p.set(total, [&] { return p.format(model.maintenance.MaintenanceSavingsTotal, "Currency"); });
+    p.set(total, [&] { return p.format(model.maintenance.maintenanceSavingsTotal, "Currency"); });
     return p.take();
 }
 

@@ -213,16 +213,16 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     std::array<Span, 2> spans{};
     std::size_t tableCount = 1;
     if (hoist) {
-        tables[0] = {"H", &f.DccpFactorHoist, &f.QvrFactorHoist, 1, {}};
-        tables[1] = {"L", &f.DccpFactorLower, &f.QvrFactorLower, 1, {}};
+        tables[0] = {"H", &f.dccpFactorHoist, &f.qvrFactorHoist, 1, {}};
+        tables[1] = {"L", &f.dccpFactorLower, &f.qvrFactorLower, 1, {}};
         tableCount = 2;
         spans[0] = layOutTable(p, tables[0], "Hoist", tableTop);
         spans[1] = layOutTable(p, tables[1], "Lower", secondTableTop);
     } else {
         const bool trolley = m == Motion::Trolley;
         tables[0] = {"",
-                     trolley ? &f.DccpFactorTrolley : &f.DccpFactorBridge,
-                     trolley ? &f.QvrFactorTrolley : &f.QvrFactorBridge,
+                     trolley ? &f.dccpFactorTrolley : &f.dccpFactorBridge,
+                     trolley ? &f.qvrFactorTrolley : &f.qvrFactorBridge,
                      2,
                      {}};
         spans[0] = layOutTable(p, tables[0], "Travel", tableTop);
@@ -328,15 +328,15 @@ ReportPage buildMotionReport(Motion m, const ReportInputs& in) {
     }
     const MotionEnergy& e = model.energy.results(m);
     const std::array<std::pair<double, double>, 2> totals{
-        hoist ? std::pair{e.DccpKwHrHoisting, e.QvrKwHrHoisting}
-              : std::pair{e.DccpKwHrPerMove, e.QvrKwHrPerMove},
-        std::pair{e.DccpKwHrLowering, e.QvrKwHrLowering}};
+        hoist ? std::pair{e.dccpKwHrHoisting, e.qvrKwHrHoisting}
+              : std::pair{e.dccpKwHrPerMove, e.qvrKwHrPerMove},
+        std::pair{e.dccpKwHrLowering, e.qvrKwHrLowering}};
     for (std::size_t t = 0; t < tableCount; ++t) {
         p.set(tables[t].cells[6][kDccpKwHr], [&] { return p.format(totals[t].first, "##0.0000"); });
         p.set(tables[t].cells[6][kQvrKwHr], [&] { return p.format(totals[t].second, "##0.0000"); });
     }
-    const std::array<double, 5> results{e.DccpKwHrPerCycle, e.DccpKwHrPerTurn, e.QvrKwHrPerCycle,
-                                        e.QvrKwHrPerTurn, e.SavingsKwHrPerTurn};
+    const std::array<double, 5> results{e.dccpKwHrPerCycle, e.dccpKwHrPerTurn, e.qvrKwHrPerCycle,
+                                        e.qvrKwHrPerTurn, e.savingsKwHrPerTurn};
     for (std::size_t i = 0; i < summary.size(); ++i) {
         p.set(summary[i], [&] { return p.format(results[i], "##,##0.000"); });
     }

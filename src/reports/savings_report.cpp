@@ -48,7 +48,7 @@ ReportPage buildSavings(const ReportInputs& in) {
     p.setText(maintenance, model.summary.lblSumaryMaintenance);
     p.setText(inventory, model.summary.lblSummaryInventory);
     p.setText(total, model.summary.lblSummaryTotal);
-    p.setText(output, Load_Text(model.state.LineBreak));
+    p.setText(output, loadText(model.state.lineBreak));
     p.setText(page, "");
     return p.take();
 }

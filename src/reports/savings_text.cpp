@@ -46,7 +46,7 @@ constexpr std::array<std::string_view, 27> kOpportunities{
 
 } // namespace
 
-std::string Load_Text(std::string_view lineBreak) {
+std::string loadText(std::string_view lineBreak) {
     std::string text;
     text.reserve(2400);
     for (const std::string_view line : kOpportunities) {

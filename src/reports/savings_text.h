@@ -14,6 +14,6 @@ inline constexpr int kSavingsLogoHeight = 675;
 inline constexpr int kAmountWidth = 1455;
 
 // The further savings of the drive, each line followed by the line break.
-std::string Load_Text(std::string_view lineBreak);
+std::string loadText(std::string_view lineBreak);
 
 } // namespace payvanta::reports

@@ -34,7 +34,7 @@ std::string firstCharacters(const std::string& text, std::size_t n) {
 int FieldReactions::keyPressed(Field field, int key) {
     const FieldRule rule = ruleOf(field);
     if (rule.tracked) {
-        form_.LastKeyedField = controlOf(field).name;
+        form_.lastKeyedField = controlOf(field).name;
     }
     switch (rule.keys) {
     case KeyClass::Any:
@@ -45,7 +45,7 @@ int FieldReactions::keyPressed(Field field, int key) {
     case KeyClass::Decimal:
         break;
     }
-    return CheckCharacter(key, form_.text(field), rule.keys == KeyClass::Decimal,
+    return checkCharacter(key, form_.text(field), rule.keys == KeyClass::Decimal,
                           form_.model.locale());
 }
 
@@ -61,11 +61,11 @@ void FieldReactions::changed(Field field) {
         integerForm(*m);
         return;
     case ChangeReaction::Current:
-        form_.model.UpdateDutyCycle(*m);
+        form_.model.updateDutyCycle(*m);
         form_.recalculate();
         return;
     case ChangeReaction::Speed: {
-        if (!form_.model.state.RecalcEnabled) {
+        if (!form_.model.state.recalcEnabled) {
             return;
         }
         const std::string& text = form_.text(field);
@@ -73,7 +73,7 @@ void FieldReactions::changed(Field field) {
         if (form_.isEmptyOrLoneSeparator(text) || !value || *value == 0) {
             return;
         }
-        form_.model.UpdateDutyCycle(*m);
+        form_.model.updateDutyCycle(*m);
         form_.recalculate();
         return;
     }
@@ -81,8 +81,8 @@ void FieldReactions::changed(Field field) {
         distanceReaction(*m);
         return;
     case ChangeReaction::Step:
-        if (form_.model.state.RecalcEnabled) {
-            form_.model.UpdateDutyCycle(*m);
+        if (form_.model.state.recalcEnabled) {
+            form_.model.updateDutyCycle(*m);
             form_.recalculate();
         }
         return;
@@ -127,7 +127,7 @@ void FieldReactions::distanceReaction(Motion m) {
         form_.message(texts::kDistanceLimit);
         form_.write(field, kDistanceLimit);
     }
-    form_.model.UpdateDutyCycle(m);
+    form_.model.updateDutyCycle(m);
     form_.recalculate();
 }
 
@@ -175,7 +175,7 @@ void FieldReactions::left(Field field) {
 }
 
 bool FieldReactions::lastKeyedIs(Field field) const {
-    return form_.LastKeyedField == controlOf(field).name;
+    return form_.lastKeyedField == controlOf(field).name;
 }
 
 bool FieldReactions::fifthStepSpent(Motion m) const {
@@ -222,7 +222,7 @@ void FieldReactions::stepCheck(Motion m, int step) {
         }
         return;
     }
-    if (!form_.model.CompleteDutyCycle(m)) {
+    if (!form_.model.completeDutyCycle(m)) {
         // Also when another step made the cycle invalid: this step is the one left.
         goBack(field);
         form_.write(field, putBack);
@@ -262,7 +262,7 @@ void FieldReactions::distanceCheck(Motion m) {
     const Field field = distanceField(m);
     RunState& state = form_.model.state;
     // Putting "10" back brings the duty cycle up to date without a recalculation.
-    state.RecalcEnabled = false;
+    state.recalcEnabled = false;
     if (!lastKeyedIs(field)) {
         if (form_.text(field).empty()) {
             form_.message(texts::distanceNoValue(m));
@@ -275,7 +275,7 @@ void FieldReactions::distanceCheck(Motion m) {
         form_.message(texts::distanceNoValue(m));
         goBack(field);
     }
-    state.RecalcEnabled = true;
+    state.recalcEnabled = true;
 }
 
 void FieldReactions::currentCheck(Motion m) {
@@ -332,7 +332,7 @@ void FieldReactions::motorCountCheck(Motion m) {
     if (count >= 1) {
         return;
     }
-    form_.message(texts::noMotorCount(form_.model.state.LineBreak));
+    form_.message(texts::noMotorCount(form_.model.state.lineBreak));
     form_.write(field, "1");
     goBack(field);
 }

@@ -32,7 +32,7 @@ public:
     files::SelectionLists lists;
     // The tracked field in which a key was pressed last (a duty-cycle array by its name
     // without index); empty at start, never cleared.
-    std::string LastKeyedField;
+    std::string lastKeyedField;
 
     // The change reaction of every field, installed by the main form.
     std::function<void(Field)> changeReaction;

@@ -159,61 +159,61 @@ std::string printedFooter(int pageNumber) {
 
 } // namespace
 
-std::string HelpGettingStarted(std::string_view lineBreak) {
+std::string helpGettingStarted(std::string_view lineBreak) {
     return joinLines({kGettingStarted}, lineBreak);
 }
 
-std::string HelpProjectInformation(std::string_view lineBreak) {
+std::string helpProjectInformation(std::string_view lineBreak) {
     return joinLines({kProjectInformation}, lineBreak);
 }
 
-std::string HelpHoist(std::string_view lineBreak) {
+std::string helpHoist(std::string_view lineBreak) {
     return joinLines({kHoistSteps, kDutyCycleSteps}, lineBreak);
 }
 
-std::string HelpTrolley(std::string_view lineBreak) {
+std::string helpTrolley(std::string_view lineBreak) {
     return joinLines({kTrolleyHeading, kTravelSteps, kDutyCycleSteps}, lineBreak);
 }
 
-std::string HelpBridge(std::string_view lineBreak) {
+std::string helpBridge(std::string_view lineBreak) {
     return joinLines({kBridgeHeading, kTravelSteps, kDutyCycleSteps}, lineBreak);
 }
 
-std::string HelpInventoryCosts(std::string_view lineBreak) {
+std::string helpInventoryCosts(std::string_view lineBreak) {
     return joinLines({kInventoryCosts}, lineBreak);
 }
 
-std::string HelpSavePrint(std::string_view lineBreak) {
+std::string helpSavePrint(std::string_view lineBreak) {
     return joinLines({kSavePrint}, lineBreak);
 }
 
 std::string helpPage(int topicIndex, std::string_view lineBreak) {
     switch (topicIndex) {
     case 1:
-        return HelpProjectInformation(lineBreak);
+        return helpProjectInformation(lineBreak);
     case 2:
-        return HelpHoist(lineBreak);
+        return helpHoist(lineBreak);
     case 3:
-        return HelpTrolley(lineBreak);
+        return helpTrolley(lineBreak);
     case 4:
-        return HelpBridge(lineBreak);
+        return helpBridge(lineBreak);
     case 5:
-        return HelpInventoryCosts(lineBreak);
+        return helpInventoryCosts(lineBreak);
     case 6:
-        return HelpSavePrint(lineBreak);
+        return helpSavePrint(lineBreak);
     default:
-        return HelpGettingStarted(lineBreak);
+        return helpGettingStarted(lineBreak);
     }
 }
 
 std::array<std::string, 3> printedHelpPages(std::string_view lineBreak) {
     const auto br = [lineBreak](int count) { return breaks(count, lineBreak); };
     return {
-        br(1) + HelpGettingStarted(lineBreak) + br(2) + HelpProjectInformation(lineBreak) + br(3) +
-            HelpHoist(lineBreak) + br(2) + printedFooter(1),
-        br(2) + HelpTrolley(lineBreak) + br(3) + HelpBridge(lineBreak) + br(3) +
-            HelpInventoryCosts(lineBreak) + br(3) + printedFooter(2),
-        br(4) + HelpSavePrint(lineBreak) + br(5) + printedFooter(3),
+        br(1) + helpGettingStarted(lineBreak) + br(2) + helpProjectInformation(lineBreak) + br(3) +
+            helpHoist(lineBreak) + br(2) + printedFooter(1),
+        br(2) + helpTrolley(lineBreak) + br(3) + helpBridge(lineBreak) + br(3) +
+            helpInventoryCosts(lineBreak) + br(3) + printedFooter(2),
+        br(4) + helpSavePrint(lineBreak) + br(5) + printedFooter(3),
     };
 }
 

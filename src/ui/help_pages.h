@@ -13,13 +13,13 @@ inline constexpr std::array<std::string_view, 7> kHelpTopics{
 };
 
 // Each page is its lines joined by the line break, with no break after the last line.
-std::string HelpGettingStarted(std::string_view lineBreak = "\r\n");
-std::string HelpProjectInformation(std::string_view lineBreak = "\r\n");
-std::string HelpHoist(std::string_view lineBreak = "\r\n");
-std::string HelpTrolley(std::string_view lineBreak = "\r\n");
-std::string HelpBridge(std::string_view lineBreak = "\r\n");
-std::string HelpInventoryCosts(std::string_view lineBreak = "\r\n");
-std::string HelpSavePrint(std::string_view lineBreak = "\r\n");
+std::string helpGettingStarted(std::string_view lineBreak = "\r\n");
+std::string helpProjectInformation(std::string_view lineBreak = "\r\n");
+std::string helpHoist(std::string_view lineBreak = "\r\n");
+std::string helpTrolley(std::string_view lineBreak = "\r\n");
+std::string helpBridge(std::string_view lineBreak = "\r\n");
+std::string helpInventoryCosts(std::string_view lineBreak = "\r\n");
+std::string helpSavePrint(std::string_view lineBreak = "\r\n");
 
 // The page of a topic index 0 to 6; any other index gives "Getting Started".
 std::string helpPage(int topicIndex, std::string_view lineBreak = "\r\n");

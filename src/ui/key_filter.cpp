@@ -23,7 +23,7 @@ int characterOf(std::string_view separator) {
 
 } // namespace
 
-int CheckCharacter(int intKeyAscii, std::string_view strText, bool blnDecimal,
+int checkCharacter(int intKeyAscii, std::string_view strText, bool blnDecimal,
                    const LocaleConventions& locale) {
     // The locale's decimal key: a point in most of the world, a comma in much of Europe.
     const int decimalKey = characterOf(locale.decimalPoint);

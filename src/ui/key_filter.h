@@ -12,7 +12,7 @@ inline constexpr int kKeyBackspace = 8;
 // separator only where decimals are allowed and the whole text holds none yet (even when
 // it would replace a selected one). No other key gets in, the group separator least of
 // all: a typed number never holds grouping. Returns the key to keep, or 0 to discard it.
-int CheckCharacter(int intKeyAscii, std::string_view strText, bool blnDecimal,
+int checkCharacter(int intKeyAscii, std::string_view strText, bool blnDecimal,
                    const LocaleConventions& locale = {});
 
 } // namespace payvanta::ui

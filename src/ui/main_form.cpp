@@ -65,7 +65,7 @@ void MainForm::listItemPicked(ControlRef list, int itemIndex) {
     if (list.name == ctl::cmbHelp) {
         const int topic =
             itemIndex >= 0 && itemIndex < static_cast<int>(kHelpTopics.size()) ? itemIndex : 0;
-        form_.view.setText({ctl::txtHelp}, helpPage(topic, form_.model.state.LineBreak));
+        form_.view.setText({ctl::txtHelp}, helpPage(topic, form_.model.state.lineBreak));
         return;
     }
     if (const auto field = fieldOf(list)) {
@@ -114,11 +114,11 @@ void MainForm::command(ControlRef c) {
     } else if (n == ctl::cmdPrintSummary) {
         prints_.printSummary();
     } else if (n == ctl::mnuPrintSummary) {
-        prints_.PrintSummaryPage();
+        prints_.printSummaryPage();
     } else if (n == ctl::cmdPrintAll || n == ctl::mnuPrintAll) {
-        prints_.PrintAllReports();
+        prints_.printAllReports();
     } else if (n == ctl::cmdPrintHelp || n == ctl::mnuPrintHelpFile) {
-        prints_.PrintHelp();
+        prints_.printHelp();
     } else if (n == ctl::mnuSaveAsPdf) {
         prints_.saveAsPdf();
     } else if (n == ctl::mnuFont) {

@@ -85,7 +85,7 @@ public:
     bool projectOpen() const { return flows_.projectOpen(); }
     const SavingsModel& model() const { return form_.model; }
     SavingsModel& model() { return form_.model; }
-    const std::string& LastKeyedField() const { return form_.LastKeyedField; }
+    const std::string& lastKeyedField() const { return form_.lastKeyedField; }
     const files::SelectionLists& lists() const { return form_.lists; }
     bool isEnabled(ControlRef control) const { return form_.isEnabled(control); }
 

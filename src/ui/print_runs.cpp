@@ -53,7 +53,7 @@ void PrintRuns::printSummary() {
     }
 }
 
-void PrintRuns::PrintSummaryPage() {
+void PrintRuns::printSummaryPage() {
     if (setup_.target != nullptr) {
         const reports::PrintFont font = printFont();
         const reports::Shift shift = reports::summaryShift(font);
@@ -64,13 +64,13 @@ void PrintRuns::PrintSummaryPage() {
     }
 }
 
-void PrintRuns::PrintAllReports() {
+void PrintRuns::printAllReports() {
     if (setup_.target != nullptr) {
         run(*setup_.target, "Print All", allReportPages(), true);
     }
 }
 
-void PrintRuns::PrintHelp() {
+void PrintRuns::printHelp() {
     if (setup_.target == nullptr) {
         return;
     }
@@ -80,7 +80,7 @@ void PrintRuns::PrintHelp() {
         font = reports::screenFont();
     }
     std::vector<reports::PrintPage> pages;
-    for (const std::string& text : printedHelpPages(form_.model.state.LineBreak)) {
+    for (const std::string& text : printedHelpPages(form_.model.state.lineBreak)) {
         pages.push_back(reports::printedText(text, font));
     }
     run(*setup_.target, "Print Help", pages, false);
@@ -157,7 +157,7 @@ void PrintRuns::run(reports::PrintTarget& target, std::string_view command,
 
 std::string PrintRuns::jobName(std::string_view command) const {
     // Named after the project file, the command and the time it ran.
-    const std::string& path = form_.model.state.CurrentFilePath;
+    const std::string& path = form_.model.state.currentFilePath;
     const std::string project =
         path.empty() ? std::string("Payvanta") : std::filesystem::path(path).stem().string();
     return project + " - " + std::string(command) + " - " +

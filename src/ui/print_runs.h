@@ -35,11 +35,11 @@ public:
     // The "Print Summary" button: the summary drawn directly in the print font.
     void printSummary();
     // The "Print Summary" menu item: the summary's form as page 1 of 1.
-    void PrintSummaryPage();
+    void printSummaryPage();
     // The seven pages: summary, energy savings, maintenance, inventory, hoist, trolley,
     // bridge, numbered "Page n of 7" from the second on; no recalculation first.
-    void PrintAllReports();
-    void PrintHelp();
+    void printAllReports();
+    void printHelp();
     // The seven pages of Print All into one PDF file chosen by the user.
     void saveAsPdf();
     // A command of the report window showing this page, as it was loaded.

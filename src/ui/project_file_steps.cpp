@@ -13,15 +13,15 @@ namespace payvanta::ui {
 ProjectFileSteps::ProjectFileSteps(FormContext& form, TableLoader tables)
     : form_(form), tables_(std::move(tables)) {
     if (!tables_) {
-        tables_ = [folder = form.programFolder] { return files::LoadReferenceTables(folder); };
+        tables_ = [folder = form.programFolder] { return files::loadReferenceTables(folder); };
     }
 }
 
-bool ProjectFileSteps::ReadKeyValueFile() {
+bool ProjectFileSteps::readKeyValueFile() {
     RunState& s = form_.model.state;
     form_.progress(1);
     const std::string path =
-        s.FileChosen ? s.CurrentFilePath : files::defaultFilePath(form_.programFolder);
+        s.fileChosen ? s.currentFilePath : files::defaultFilePath(form_.programFolder);
     // The file is read whole before anything changes, so a file that cannot be read
     // leaves the flags and the table as they were.
     files::Result<KeyValueTable> table = files::readProjectFile(path);
@@ -30,30 +30,30 @@ bool ProjectFileSteps::ReadKeyValueFile() {
         return false;
     }
     form_.progress(4);
-    if (s.CurrentFilePath.empty()) {
-        s.FileChosen = false;
-        s.CurrentFilePath = files::defaultFilePath(form_.programFolder);
+    if (s.currentFilePath.empty()) {
+        s.fileChosen = false;
+        s.currentFilePath = files::defaultFilePath(form_.programFolder);
     }
     form_.progress(7);
-    s.UserFileOpen = !files::isDefaultFilePath(s.CurrentFilePath);
+    s.userFileOpen = !files::isDefaultFilePath(s.currentFilePath);
     form_.progress(10);
     form_.progress(15);
     s.keyValueTable = std::move(*table);
     form_.progress(25);
-    s.ProjectLoaded = true;
+    s.projectLoaded = true;
     return true;
 }
 
-void ProjectFileSteps::LoadProjectIntoFields() {
+void ProjectFileSteps::loadProjectIntoFields() {
     RunState& s = form_.model.state;
     ProjectRecord& r = form_.model.record;
     // A number saved with a point shows in the user's form (numbers::loadedNumberText).
     const auto load = [&](Field f) {
-        const std::string value = files::LookupValue(s.keyValueTable, fieldKey(f));
+        const std::string value = files::lookupValue(s.keyValueTable, fieldKey(f));
         r.set(f, isNumberField(f) ? numbers::loadedNumberText(value, form_.model.locale()) : value);
     };
 
-    s.RecalcEnabled = false;
+    s.recalcEnabled = false;
     for (auto i = index(Field::CustName); i <= index(Field::MaintPerHour); ++i) {
         load(static_cast<Field>(i));
     }
@@ -67,7 +67,7 @@ void ProjectFileSteps::LoadProjectIntoFields() {
         for (auto i = index(motorField(m)); i <= index(distanceField(m)); ++i) {
             load(static_cast<Field>(i));
         }
-        form_.model.UpdateDutyCycle(m);
+        form_.model.updateDutyCycle(m);
         // The file's own fifth step replaces the one just computed.
         for (int step = 1; step <= 5; ++step) {
             load(dutyCycleField(m, step));
@@ -75,10 +75,10 @@ void ProjectFileSteps::LoadProjectIntoFields() {
         progress += 5;
         form_.progress(progress);
     }
-    const auto size = readInt16(files::LookupValue(s.keyValueTable, "PrintFontSize"),
+    const auto size = readInt16(files::lookupValue(s.keyValueTable, "PrintFontSize"),
                                 LocaleConventions::unitedStates());
-    r.setPrintFont(files::LookupValue(s.keyValueTable, "PrintFontName"), size.value_or(0));
-    checkPrintFont(ApplyPrintFont(r));
+    r.setPrintFont(files::lookupValue(s.keyValueTable, "PrintFontName"), size.value_or(0));
+    checkPrintFont(applyPrintFont(r));
     // Nothing recalculates from the business case: loading it changes no saving.
     BusinessCaseInputs businessCase = files::readBusinessCase(s.keyValueTable);
     for (const CaseInput input : kCaseInputs) {
@@ -89,7 +89,7 @@ void ProjectFileSteps::LoadProjectIntoFields() {
     }
     r.businessCase() = std::move(businessCase);
 
-    s.RecalcEnabled = true;
+    s.recalcEnabled = true;
     form_.recalculate();
 }
 
@@ -105,40 +105,40 @@ std::optional<std::string> ProjectFileSteps::askNewFilePath() {
     return files::newProjectFilePath(form_.programFolder, *answer);
 }
 
-bool ProjectFileSteps::WriteProjectFile() {
+bool ProjectFileSteps::writeProjectFile() {
     RunState& s = form_.model.state;
     const RunState before = s;
-    if (files::isDefaultFilePath(s.CurrentFilePath)) {
+    if (files::isDefaultFilePath(s.currentFilePath)) {
         const auto path = askNewFilePath();
-        s.UserFileOpen = path.has_value();
+        s.userFileOpen = path.has_value();
         if (path) {
-            s.CurrentFilePath = *path;
-            form_.view.setText({ctl::lblFileName}, s.CurrentFilePath);
+            s.currentFilePath = *path;
+            form_.view.setText({ctl::lblFileName}, s.currentFilePath);
         }
     } else {
-        s.UserFileOpen = true;
+        s.userFileOpen = true;
     }
-    if (s.UserFileOpen) {
-        if (const auto failure = files::writeProjectFile(s.CurrentFilePath, form_.model.record,
+    if (s.userFileOpen) {
+        if (const auto failure = files::writeProjectFile(s.currentFilePath, form_.model.record,
                                                          form_.model.locale())) {
             form_.message(texts::cannotSave(*failure));
-            if (s.CurrentFilePath != before.CurrentFilePath) {
-                form_.view.setText({ctl::lblFileName}, before.CurrentFilePath);
+            if (s.currentFilePath != before.currentFilePath) {
+                form_.view.setText({ctl::lblFileName}, before.currentFilePath);
             }
             s = before;
             return false;
         }
-        form_.view.showStatus(texts::savedTo(s.CurrentFilePath));
+        form_.view.showStatus(texts::savedTo(s.currentFilePath));
     }
-    s.ProjectLoaded = true;
-    return s.UserFileOpen;
+    s.projectLoaded = true;
+    return s.userFileOpen;
 }
 
-bool ProjectFileSteps::EnsureDefaultsRead() {
-    if (!form_.model.state.ProjectLoaded && !ReadKeyValueFile()) {
+bool ProjectFileSteps::ensureDefaultsRead() {
+    if (!form_.model.state.projectLoaded && !readKeyValueFile()) {
         return false;
     }
-    form_.model.state.UserFileOpen = true;
+    form_.model.state.userFileOpen = true;
     return true;
 }
 

@@ -21,23 +21,23 @@ class ProjectFileSteps {
 public:
     ProjectFileSteps(FormContext& form, TableLoader tables);
 
-    // Reads CurrentFilePath when FileChosen is true, otherwise the default file, into
+    // Reads currentFilePath when fileChosen is true, otherwise the default file, into
     // KeyValueTable. A file that cannot be read is reported and leaves the table and the
     // flags as they were: the result is false.
-    bool ReadKeyValueFile();
+    bool readKeyValueFile();
 
     // Copies every field from KeyValueTable into the record in file order, with the
     // recalculation held back, each motion's duty cycle brought up to date before its
     // five steps are set; then one full recalculation.
-    void LoadProjectIntoFields();
+    void loadProjectIntoFields();
 
-    // Writes the record to CurrentFilePath, asking for a name first when that is the
+    // Writes the record to currentFilePath, asking for a name first when that is the
     // default file. False when nothing could be written for a reason the user was told.
-    bool WriteProjectFile();
+    bool writeProjectFile();
 
     // Reads the default file unless a file has been read already, then marks the current
     // file as the user's.
-    bool EnsureDefaultsRead();
+    bool ensureDefaultsRead();
 
     // Asks for the name of a new project; the path of its file in the program folder, or
     // nothing when the question was cancelled or answered with nothing, or the name cannot

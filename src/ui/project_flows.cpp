@@ -11,14 +11,14 @@ ProjectFlows::ProjectFlows(FormContext& form, TableLoader tables)
 
 void ProjectFlows::formLoad() {
     RunState& s = form_.model.state;
-    s.LineBreak = "\r\n";
+    s.lineBreak = "\r\n";
     form_.view.setListItems(ctl::cmbHelp, {kHelpTopics.begin(), kHelpTopics.end()});
-    form_.view.setText({ctl::txtHelp}, HelpGettingStarted(s.LineBreak));
+    form_.view.setText({ctl::txtHelp}, helpGettingStarted(s.lineBreak));
     form_.view.setText({ctl::cmbHelp}, kHelpTopics[0]);
-    s.ProjectLoaded = false;
-    s.UserFileOpen = false;
-    s.FileChosen = false;
-    s.RecalcEnabled = false;
+    s.projectLoaded = false;
+    s.userFileOpen = false;
+    s.fileChosen = false;
+    s.recalcEnabled = false;
     // Only the help frame shows at start.
     form_.view.selectTab(tab::Help);
     form_.showTab(tab::Help);
@@ -51,17 +51,17 @@ void ProjectFlows::newFile() {
         return;
     }
     RunState& s = form_.model.state;
-    s.CurrentFilePath = *path;
-    form_.view.setText({ctl::lblFileName}, s.CurrentFilePath);
+    s.currentFilePath = *path;
+    form_.view.setText({ctl::lblFileName}, s.currentFilePath);
     steps_.loadTables();
-    // With FileChosen still false, both reads take the default file.
-    if (!steps_.EnsureDefaultsRead() || !steps_.ReadKeyValueFile()) {
+    // With fileChosen still false, both reads take the default file.
+    if (!steps_.ensureDefaultsRead() || !steps_.readKeyValueFile()) {
         restore(before, stateBefore);
         return;
     }
-    steps_.LoadProjectIntoFields();
-    SetUp();
-    s.FileChosen = true;
+    steps_.loadProjectIntoFields();
+    setUp();
+    s.fileChosen = true;
 }
 
 void ProjectFlows::existingFile() {
@@ -91,32 +91,32 @@ bool ProjectFlows::openProjectFile(const std::string& path) {
 bool ProjectFlows::openProject(const std::string& path, FormState stateBefore) {
     const RunState before = form_.model.state;
     RunState& s = form_.model.state;
-    s.CurrentFilePath = path;
+    s.currentFilePath = path;
     form_.view.setText({ctl::lblFileName}, path);
-    s.FileChosen = true;
-    s.UserFileOpen = true;
+    s.fileChosen = true;
+    s.userFileOpen = true;
     form_.enterState(FormState::Loading);
     steps_.loadTables();
-    if (!steps_.ReadKeyValueFile()) {
+    if (!steps_.readKeyValueFile()) {
         restore(before, stateBefore);
         return false;
     }
-    steps_.LoadProjectIntoFields();
-    SetUp();
+    steps_.loadProjectIntoFields();
+    setUp();
     form_.recalculate();
     return true;
 }
 
 void ProjectFlows::restore(const RunState& state, FormState commands) {
-    if (form_.model.state.CurrentFilePath != state.CurrentFilePath) {
-        form_.view.setText({ctl::lblFileName}, state.CurrentFilePath);
+    if (form_.model.state.currentFilePath != state.currentFilePath) {
+        form_.view.setText({ctl::lblFileName}, state.currentFilePath);
     }
     form_.model.state = state;
     form_.enterState(commands);
     form_.hideProgress();
 }
 
-void ProjectFlows::SetUp() {
+void ProjectFlows::setUp() {
     form_.progress(100);
     form_.view.beep();
     form_.enterState(FormState::ProjectOpen);
@@ -126,7 +126,7 @@ void ProjectFlows::SetUp() {
 
 void ProjectFlows::saveData() {
     form_.setEnabled({ctl::cmdSaveExcel}, false);
-    steps_.WriteProjectFile();
+    steps_.writeProjectFile();
     form_.setEnabled({ctl::cmdSaveExcel}, true);
 }
 
@@ -141,7 +141,7 @@ void ProjectFlows::closeCommand() {
 }
 
 bool ProjectFlows::unload() {
-    if (!form_.model.state.ProjectLoaded) {
+    if (!form_.model.state.projectLoaded) {
         return true;
     }
     if (!form_.view.askYesNo(texts::kSaveQuestion)) {
@@ -149,7 +149,7 @@ bool ProjectFlows::unload() {
     }
     // Yes means the work is to be kept: a save that wrote nothing (no name given, or the
     // file could not be written) keeps the program open.
-    return steps_.WriteProjectFile();
+    return steps_.writeProjectFile();
 }
 
 } // namespace payvanta::ui

@@ -36,7 +36,7 @@ public:
 
 private:
     bool openProject(const std::string& path, FormState stateBefore);
-    void SetUp();
+    void setUp();
     // Puts the form back as it was before a flow that could not read its file.
     void restore(const RunState& state, FormState commands);
 

@@ -25,7 +25,7 @@ std::string mid(const std::string& s, std::size_t start, std::size_t count) {
 
 } // namespace
 
-void SplitAtFirstSpace(std::string& text, std::string& rest) {
+void splitAtFirstSpace(std::string& text, std::string& rest) {
     const auto space = text.find(' ');
     if (space == std::string::npos) {
         return;
@@ -34,7 +34,7 @@ void SplitAtFirstSpace(std::string& text, std::string& rest) {
     text.resize(space);
 }
 
-bool ParseMotorItem(std::string& item, std::string& volts, std::string& amps, std::string& rest) {
+bool parseMotorItem(std::string& item, std::string& volts, std::string& amps, std::string& rest) {
     const std::size_t p1 = find1(item, '~');
     if (p1 == 0) {
         return true; // nothing to split; the item is taken as it stands
@@ -117,7 +117,7 @@ void SelectionPicks::pickMotor(Motion m, const std::string& picked) {
     std::string volts = form_.text(motorVoltsField(m));
     std::string amps = form_.text(motorFLCAmpsField(m));
     std::string rest;
-    if (!ParseMotorItem(item, volts, amps, rest)) {
+    if (!parseMotorItem(item, volts, amps, rest)) {
         return; // an item that cannot be split is ignored
     }
     const std::size_t p = find1(rest, '~');
@@ -125,17 +125,17 @@ void SelectionPicks::pickMotor(Motion m, const std::string& picked) {
         const std::size_t n = rest.size();
         const std::string brake = n > p + 1 ? rest.substr(p + 1) : std::string();
         rest = p > 2 ? rest.substr(0, p - 2) : std::string();
-        SelectBrakeSize(brake);
+        selectBrakeSize(brake);
     }
     switch (m) {
     case Motion::Hoist:
-        SelectHoistNemaSize(rest);
+        selectHoistNemaSize(rest);
         break;
     case Motion::Trolley:
-        SelectTrolleyNemaSize(rest);
+        selectTrolleyNemaSize(rest);
         break;
     case Motion::Bridge:
-        SelectBridgeNemaSize(rest);
+        selectBridgeNemaSize(rest);
         break;
     }
     form_.write(motorField(m), item);
@@ -149,7 +149,7 @@ void SelectionPicks::pickMotor(Motion m, const std::string& picked) {
 void SelectionPicks::pickSize(Field listField, const std::string& item) {
     std::string size = item;
     std::string cost;
-    SplitAtFirstSpace(size, cost);
+    splitAtFirstSpace(size, cost);
     form_.write(listField, size);
     form_.write(costFieldOf(listField), cost);
 }
@@ -172,7 +172,7 @@ void SelectionPicks::selectSize(Field listField, const std::string& size) {
     for (const std::string& entry : *itemsOf(listField)) {
         std::string entrySize = entry;
         std::string cost;
-        SplitAtFirstSpace(entrySize, cost);
+        splitAtFirstSpace(entrySize, cost);
         if (entrySize == size) {
             form_.write(listField, size);
             form_.write(costFieldOf(listField), cost);
@@ -181,16 +181,16 @@ void SelectionPicks::selectSize(Field listField, const std::string& size) {
     }
 }
 
-void SelectionPicks::SelectBrakeSize(const std::string& size) {
+void SelectionPicks::selectBrakeSize(const std::string& size) {
     selectSize(Field::BrakeSize, size);
 }
-void SelectionPicks::SelectHoistNemaSize(const std::string& size) {
+void SelectionPicks::selectHoistNemaSize(const std::string& size) {
     selectSize(Field::HoistNemaSize, size);
 }
-void SelectionPicks::SelectTrolleyNemaSize(const std::string& size) {
+void SelectionPicks::selectTrolleyNemaSize(const std::string& size) {
     selectSize(Field::TrolleyNemaSize, size);
 }
-void SelectionPicks::SelectBridgeNemaSize(const std::string& size) {
+void SelectionPicks::selectBridgeNemaSize(const std::string& size) {
     selectSize(Field::BridgeNemaSize, size);
 }
 

@@ -7,7 +7,7 @@
 
 using namespace payvanta;
 using namespace payvanta::encoding;
-using payvanta::files::LookupValue;
+using payvanta::files::lookupValue;
 using payvanta::files::parseKeyValueText;
 
 namespace {
@@ -79,15 +79,15 @@ TEST(KeyValueText, each_line_gives_its_setting_or_nothing) {
     }
 }
 
-TEST(LookupValue, takes_the_first_occurrence_of_the_exact_key_and_zero_for_a_missing_one) {
+TEST(lookupValue, takes_the_first_occurrence_of_the_exact_key_and_zero_for_a_missing_one) {
     const auto table =
         parseKeyValueText("CustName = First\r\ncustname = lower\r\nProjName =\r\nCustName = 2\r\n");
-    EXPECT_EQ(LookupValue(table, "CustName"), "First");
-    EXPECT_EQ(LookupValue(table, "custname"), "lower");
-    EXPECT_EQ(LookupValue(table, "CUSTNAME"), "0");
-    EXPECT_EQ(LookupValue(table, "ProjName"), "");
-    EXPECT_EQ(LookupValue(table, "KwHrRate"), "0");
-    EXPECT_EQ(LookupValue({}, "CustName"), "0");
+    EXPECT_EQ(lookupValue(table, "CustName"), "First");
+    EXPECT_EQ(lookupValue(table, "custname"), "lower");
+    EXPECT_EQ(lookupValue(table, "CUSTNAME"), "0");
+    EXPECT_EQ(lookupValue(table, "ProjName"), "");
+    EXPECT_EQ(lookupValue(table, "KwHrRate"), "0");
+    EXPECT_EQ(lookupValue({}, "CustName"), "0");
 }
 
 // Every field holds a text of its own, so that a setting written in the wrong place or
@@ -111,8 +111,8 @@ TEST(ProjectFileLayout, holds_the_52_settings_under_their_keys_in_windows_1252) 
     for (const Field f : allFields()) {
         EXPECT_EQ(table[index(f)].first, fieldKey(f));
     }
-    EXPECT_EQ(files::LookupValue(table, "CustName"), "Acme = $1,200");
-    EXPECT_EQ(files::LookupValue(table, "PrintFontName"), "Times New Roman");
+    EXPECT_EQ(files::lookupValue(table, "CustName"), "Acme = $1,200");
+    EXPECT_EQ(files::lookupValue(table, "PrintFontName"), "Times New Roman");
     EXPECT_EQ(files::parseKeyValueText(files::projectFileText(ProjectRecord(), kUs)).size(), 52u);
 }
 
@@ -128,7 +128,7 @@ TEST(ProjectFileLayout, the_business_case_follows_in_a_block_only_once_entered_a
                               "DiscountRate = \r\nCo2Factor = \r\nCo2Source = eGRID RFCW = 1.02 "
                               "KwHrRate = 9\r\n");
     const auto table = files::parseKeyValueText(with);
-    EXPECT_EQ(files::LookupValue(table, "KwHrRate"), "v3");
+    EXPECT_EQ(files::lookupValue(table, "KwHrRate"), "v3");
     const BusinessCaseInputs back = files::readBusinessCase(table);
     EXPECT_EQ(back.get(CaseInput::DriveCost), "120,000");
     EXPECT_EQ(back.get(CaseInput::Co2Source), "eGRID RFCW = 1.02 KwHrRate = 9");
@@ -149,7 +149,7 @@ TEST(ProjectFileLayout, a_line_break_in_a_value_cannot_inject_a_setting) {
         const std::string text = files::projectFileText(r, kUs);
         const auto table = files::parseKeyValueText(text);
         EXPECT_EQ(table.size(), 52u);
-        EXPECT_EQ(files::LookupValue(table, "KwHrRate"), "v3");
+        EXPECT_EQ(files::lookupValue(table, "KwHrRate"), "v3");
         EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), lines);
         EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), lines);
     }
@@ -175,8 +175,8 @@ TEST(ProjectFileEncoding, is_windows_1252_unless_a_value_needs_utf8_and_reads_ba
         const std::string bytes = files::encodeProjectFile(files::projectFileText(r, kUs));
         EXPECT_NE(bytes.find(c.line), std::string::npos) << bytes;
         const auto table = files::parseKeyValueText(encoding::decodeFileText(bytes));
-        EXPECT_EQ(files::LookupValue(table, "CustName"), c.value);
-        EXPECT_EQ(files::LookupValue(table, "HoistMotor"), c.motor);
+        EXPECT_EQ(files::lookupValue(table, "CustName"), c.value);
+        EXPECT_EQ(files::lookupValue(table, "HoistMotor"), c.motor);
     }
 }
 

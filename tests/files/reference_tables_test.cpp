@@ -83,7 +83,7 @@ TEST_F(ReferenceTablesTest,
     for (const auto& [rows, hoist] : files1252AndUtf8) {
         files::SelectionLists read;
         write(files::kMotorCatalogueFile, rows);
-        EXPECT_EQ(briefs(files::LoadMotorCatalogue(folder.path(), read)), Texts{});
+        EXPECT_EQ(briefs(files::loadMotorCatalogue(folder.path(), read)), Texts{});
         EXPECT_EQ(read.cmbHoistMotor, hoist);
         EXPECT_EQ(read.cmbTrolleyMotor, travel);
         EXPECT_EQ(read.cmbBridgeMotor, travel);
@@ -97,7 +97,7 @@ TEST_F(ReferenceTablesTest, each_row_of_an_unknown_duty_type_is_reported_and_giv
         rows.push_back(std::string(duty) + ";802;50;x;180;230;2;x;4");
     }
     write(files::kMotorCatalogueFile, rows);
-    EXPECT_EQ(briefs(files::LoadMotorCatalogue(folder.path(), lists)),
+    EXPECT_EQ(briefs(files::loadMotorCatalogue(folder.path(), lists)),
               (Texts{"duty 1 hour rating", "duty 1 HOUR RATING", "duty \u00BD hour rating",
                      "duty 2 Hour Rating", "duty "}));
     EXPECT_EQ(lists.cmbHoistMotor, Texts{kHalfHourItem});
@@ -111,7 +111,7 @@ TEST_F(ReferenceTablesTest, size_and_rate_rows_give_their_items_each_tip_to_the_
                "13;13;2;x;150.00\r\n\t16 ;16;2;x; 225.00\t;x\n8;8;2;x;75.00\r10;10;2;x;100.00");
     write(files::kUtilityRatesFile, {"PA;0.0775", "  PA  ;  0.0775  ", "PA;0.0775;peak",
                                      "PA ; 0.0775 ; peak ", "PA;\t0.07\t75\t", "PA\t;0.0775"});
-    const files::ReferenceTables read = files::LoadReferenceTables(folder.path());
+    const files::ReferenceTables read = files::loadReferenceTables(folder.path());
     const files::SelectionLists& lists = read.lists;
     const Texts tips{"2 300.00", "3 450.00"};
     EXPECT_EQ(lists.cmbBridgeNemaSize, tips);
@@ -134,7 +134,7 @@ TEST_F(ReferenceTablesTest, a_short_row_is_reported_with_file_and_line_and_left_
     table(files::kShoeCostsFile, "13;13;2;x;150.00", "13;13;150.00");
     table(files::kMotorCatalogueFile, "1 Hour Rating;804;10;x;38;230;2;x;",
           "1 Hour Rating;804;10;x;38;230;2;x");
-    const files::ReferenceTables read = files::LoadReferenceTables(folder.path());
+    const files::ReferenceTables read = files::loadReferenceTables(folder.path());
     const files::SelectionLists& lists = read.lists;
     EXPECT_EQ(briefs(read),
               (Texts{"short TipCosts.ini line 4: 4 of 5", "short ShoeCost.ini line 4: 3 of 5",
@@ -148,7 +148,7 @@ TEST_F(ReferenceTablesTest, a_table_that_cannot_be_read_is_reported_and_the_othe
     fs::create_directory(folder / files::kTipCostsFile);
     write(files::kShoeCostsFile, {"13;13;2;x;150.00"});
     write(files::kMotorCatalogueFile, {"\xBD Hour Rating;802;50;x;180;230;2;x;4"});
-    const files::ReferenceTables read = files::LoadReferenceTables(folder.path());
+    const files::ReferenceTables read = files::loadReferenceTables(folder.path());
     const files::SelectionLists& lists = read.lists;
     const auto unreadable = [&](std::string_view name, std::string_view reason) {
         return "unreadable " + (folder / name).string() + ": " + std::string(reason);
@@ -160,7 +160,7 @@ TEST_F(ReferenceTablesTest, a_table_that_cannot_be_read_is_reported_and_the_othe
 }
 
 TEST(ShippedTables, read_without_any_message_into_the_expected_lists) {
-    const files::ReferenceTables read = files::LoadReferenceTables(PAYVANTA_DATA_DIR);
+    const files::ReferenceTables read = files::loadReferenceTables(PAYVANTA_DATA_DIR);
     const files::SelectionLists& lists = read.lists;
     EXPECT_EQ(briefs(read), Texts{});
     EXPECT_EQ(lists.cmbStateKw.size(), 52u); // 50 states, DC and the national average
@@ -173,9 +173,9 @@ TEST(ShippedTables, read_without_any_message_into_the_expected_lists) {
     EXPECT_EQ(lists.cmbBridgeMotor, lists.cmbTrolleyMotor);
 }
 
-TEST(StripTabs, removes_every_tab_then_the_outer_spaces_in_place) {
+TEST(stripTabs, removes_every_tab_then_the_outer_spaces_in_place) {
     std::string text = " \t 8\t0 2 \t ";
-    EXPECT_EQ(files::StripTabs(text), "80 2");
+    EXPECT_EQ(files::stripTabs(text), "80 2");
     EXPECT_EQ(text, "80 2");
 }
 

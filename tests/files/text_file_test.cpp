@@ -237,7 +237,7 @@ TEST(ReplaceFileAtomically, writes_in_place_where_no_copy_can_keep_folder_or_own
 // A project that opened can grow past what the program opens when saved (a name near the
 // limit, a text that needs two bytes a character): such a save is refused, so that no
 // saved project is one the program cannot open again.
-TEST(WriteProjectFile, refuses_a_file_too_large_to_open_again_and_keeps_the_one_there) {
+TEST(writeProjectFile, refuses_a_file_too_large_to_open_again_and_keeps_the_one_there) {
     TempFolder t;
     const fs::path file = t / "Big.QVR";
     writeBytes(file, "CustName = small\r\n");

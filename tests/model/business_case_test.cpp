@@ -69,7 +69,7 @@ TEST(BusinessCase, payback_roi_and_npv_are_the_hand_computed_figures) {
 TEST(BusinessCase, co2_rate_cases_and_break_even_come_from_the_energy_models_year) {
     SavingsModel model;
     test::fillCompleteProject(model.record);
-    model.state.RecalcEnabled = true;
+    model.state.recalcEnabled = true;
     model.RecalculateAll();
     model.record.businessCase().set(CaseInput::DriveCost, "20000");
     BusinessCase bc = computeBusinessCase(model);

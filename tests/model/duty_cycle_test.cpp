@@ -21,8 +21,8 @@ protected:
         }
     }
     bool update() {
-        duty.UpdateDutyCycle(Motion::Hoist, record, locale);
-        return duty.CompleteDutyCycle(Motion::Hoist, record, locale);
+        duty.updateDutyCycle(Motion::Hoist, record, locale);
+        return duty.completeDutyCycle(Motion::Hoist, record, locale);
     }
     const std::string& fifth() const { return record.get(Field::DutyCycleHoist5); }
 
@@ -60,7 +60,7 @@ TEST_F(DutyCycleTest, no_distance_no_speed_or_zero_distance_changes_nothing) {
         record.set(Field::DutyCycleHoist5, "unchanged");
         record.set(Field::LiftDistanceHoist, distance);
         record.set(Field::HoistFPMHoist, speed);
-        duty.UpdateDutyCycle(Motion::Hoist, record, locale);
+        duty.updateDutyCycle(Motion::Hoist, record, locale);
         EXPECT_EQ(fifth(), "unchanged") << distance << " / " << speed;
         EXPECT_DOUBLE_EQ(duty.travelTime(Motion::Hoist), 30.0);
     }
@@ -68,11 +68,11 @@ TEST_F(DutyCycleTest, no_distance_no_speed_or_zero_distance_changes_nothing) {
 
 TEST_F(DutyCycleTest, before_any_update_the_fifth_step_is_minus_the_steps_and_motions_keep_apart) {
     motion({"30", "60", "1", "1", "1", "1"});
-    EXPECT_FALSE(duty.CompleteDutyCycle(Motion::Hoist, record, locale));
+    EXPECT_FALSE(duty.completeDutyCycle(Motion::Hoist, record, locale));
     EXPECT_EQ(fifth(), "-4");
     record.set(Field::LiftDistanceTrolley, "100");
     record.set(Field::HoistFPMTrolley, "200");
-    duty.UpdateDutyCycle(Motion::Trolley, record, locale);
+    duty.updateDutyCycle(Motion::Trolley, record, locale);
     EXPECT_DOUBLE_EQ(duty.travelTime(Motion::Trolley), 30.0);
     EXPECT_DOUBLE_EQ(duty.travelTime(Motion::Hoist), 0.0);
     EXPECT_EQ(record.get(Field::DutyCycleTrolley5), "30");

@@ -11,9 +11,9 @@ namespace {
 class EnergyModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        energy.LoadBridgeFactors();
-        energy.LoadTrolleyFactors();
-        energy.LoadHoistFactors();
+        energy.loadBridgeFactors();
+        energy.loadTrolleyFactors();
+        energy.loadHoistFactors();
         test::fillCompleteProject(record);
     }
     // Shows the yearly amount as the summary does, when the calculation finished.
@@ -22,9 +22,9 @@ protected:
             summary = numbers::format(energy.yearlySavings(), numbers::kCurrency, locale);
         }
     }
-    void bridge() { shown(energy.CalcBridgeEnergy(record, locale)); }
-    void trolley() { shown(energy.CalcTrolleyEnergy(record, locale)); }
-    void hoist() { shown(energy.CalcHoistEnergy(record, locale)); }
+    void bridge() { shown(energy.calcBridgeEnergy(record, locale)); }
+    void trolley() { shown(energy.calcTrolleyEnergy(record, locale)); }
+    void hoist() { shown(energy.calcHoistEnergy(record, locale)); }
     void calcAll() {
         bridge();
         trolley();
@@ -43,17 +43,17 @@ TEST_F(EnergyModelTest, bridge_worked_example_and_the_motions_without_motor_add_
     record.set(Field::NumMotorBridge, "2");
     calcAll();
     const MotionEnergy& b = energy.results(Motion::Bridge);
-    EXPECT_NEAR(b.DccpKwHrPerMove, 0.1387015, 1e-12);
-    EXPECT_NEAR(b.QvrKwHrPerMove, 0.1012644, 1e-12);
-    EXPECT_NEAR(b.DccpKwHrPerCycle, 0.554806, 1e-12);
-    EXPECT_NEAR(b.QvrKwHrPerCycle, 0.4050576, 1e-12);
-    EXPECT_NEAR(b.DccpKwHrPerTurn, 5.54806, 1e-11);
-    EXPECT_NEAR(b.QvrKwHrPerTurn, 4.050576, 1e-11);
-    EXPECT_NEAR(b.SavingsKwHrPerTurn, 1.497484, 1e-11);
+    EXPECT_NEAR(b.dccpKwHrPerMove, 0.1387015, 1e-12);
+    EXPECT_NEAR(b.qvrKwHrPerMove, 0.1012644, 1e-12);
+    EXPECT_NEAR(b.dccpKwHrPerCycle, 0.554806, 1e-12);
+    EXPECT_NEAR(b.qvrKwHrPerCycle, 0.4050576, 1e-12);
+    EXPECT_NEAR(b.dccpKwHrPerTurn, 5.54806, 1e-11);
+    EXPECT_NEAR(b.qvrKwHrPerTurn, 4.050576, 1e-11);
+    EXPECT_NEAR(b.savingsKwHrPerTurn, 1.497484, 1e-11);
     EXPECT_EQ(summary, "$159.93");
     const MotionEnergy& t = energy.results(Motion::Trolley);
-    EXPECT_EQ(t.DccpKwHrPerMove + t.QvrKwHrPerTurn + t.SavingsKwHrPerTurn, 0.0);
-    EXPECT_EQ(energy.results(Motion::Hoist).SavingsKwHrPerTurn, 0.0);
+    EXPECT_EQ(t.dccpKwHrPerMove + t.qvrKwHrPerTurn + t.savingsKwHrPerTurn, 0.0);
+    EXPECT_EQ(energy.results(Motion::Hoist).savingsKwHrPerTurn, 0.0);
 }
 
 TEST_F(EnergyModelTest, hoist_worked_example_to_nine_decimals) {
@@ -61,13 +61,13 @@ TEST_F(EnergyModelTest, hoist_worked_example_to_nine_decimals) {
     test::removeMotor(record, Motion::Bridge);
     calcAll();
     const MotionEnergy& h = energy.results(Motion::Hoist);
-    EXPECT_NEAR(h.DccpKwHrHoisting, 0.272840694, 5e-10);
-    EXPECT_NEAR(h.QvrKwHrHoisting, 0.238018311, 5e-10);
-    EXPECT_NEAR(h.DccpKwHrLowering, 0.108030743, 5e-10);
-    EXPECT_NEAR(h.QvrKwHrLowering, -0.218508555, 5e-10);
-    EXPECT_NEAR(h.DccpKwHrPerCycle, 0.380871438, 5e-10);
-    EXPECT_NEAR(h.QvrKwHrPerCycle, 0.019509756, 5e-10);
-    EXPECT_NEAR(h.SavingsKwHrPerTurn, 3.613616812, 5e-9);
+    EXPECT_NEAR(h.dccpKwHrHoisting, 0.272840694, 5e-10);
+    EXPECT_NEAR(h.qvrKwHrHoisting, 0.238018311, 5e-10);
+    EXPECT_NEAR(h.dccpKwHrLowering, 0.108030743, 5e-10);
+    EXPECT_NEAR(h.qvrKwHrLowering, -0.218508555, 5e-10);
+    EXPECT_NEAR(h.dccpKwHrPerCycle, 0.380871438, 5e-10);
+    EXPECT_NEAR(h.qvrKwHrPerCycle, 0.019509756, 5e-10);
+    EXPECT_NEAR(h.savingsKwHrPerTurn, 3.613616812, 5e-9);
     // 3.613616812 kW-hr per turn x 3 x 356 x 0.10
     EXPECT_EQ(summary, "$385.93");
 }
@@ -85,9 +85,9 @@ TEST_F(EnergyModelTest, an_empty_step_stops_that_motion_and_leaves_the_summary_a
     EXPECT_EQ(summary, afterBridge);
     const MotionEnergy& t = energy.results(Motion::Trolley);
     // Steps 1 and 2 were added before step 3 stopped it; the later results are old.
-    EXPECT_NEAR(t.DccpKwHrPerMove, 23 * 0.4585 * 2 / 3600 + 23 * 0.406 * 2 / 3600, 1e-15);
-    EXPECT_EQ(t.DccpKwHrPerTurn, trolleyBefore.DccpKwHrPerTurn);
-    EXPECT_EQ(t.SavingsKwHrPerTurn, trolleyBefore.SavingsKwHrPerTurn);
+    EXPECT_NEAR(t.dccpKwHrPerMove, 23 * 0.4585 * 2 / 3600 + 23 * 0.406 * 2 / 3600, 1e-15);
+    EXPECT_EQ(t.dccpKwHrPerTurn, trolleyBefore.dccpKwHrPerTurn);
+    EXPECT_EQ(t.savingsKwHrPerTurn, trolleyBefore.savingsKwHrPerTurn);
 }
 
 TEST_F(EnergyModelTest, zero_full_load_current_stops_before_any_result_changes) {
@@ -96,8 +96,8 @@ TEST_F(EnergyModelTest, zero_full_load_current_stops_before_any_result_changes) 
     record.set(Field::MotorFLCAmpsHoist, "0");
     record.set(Field::NumLifts, "20");
     hoist();
-    EXPECT_EQ(energy.results(Motion::Hoist).DccpKwHrHoisting, before.DccpKwHrHoisting);
-    EXPECT_EQ(energy.results(Motion::Hoist).DccpKwHrPerTurn, before.DccpKwHrPerTurn);
+    EXPECT_EQ(energy.results(Motion::Hoist).dccpKwHrHoisting, before.dccpKwHrHoisting);
+    EXPECT_EQ(energy.results(Motion::Hoist).dccpKwHrPerTurn, before.dccpKwHrPerTurn);
 }
 
 TEST_F(EnergyModelTest, an_overflow_stops_silently) {

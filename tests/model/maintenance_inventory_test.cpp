@@ -19,11 +19,11 @@ protected:
     }
     // Runs both models, showing each amount as the summary does when the model finished.
     void run() {
-        if (maintenance.UpdateMaintenanceSavings(record, locale)) {
-            maintenanceText = currency(maintenance.MaintenanceSavingsTotal);
+        if (maintenance.updateMaintenanceSavings(record, locale)) {
+            maintenanceText = currency(maintenance.maintenanceSavingsTotal);
         }
-        if (inventory.UpdateInventorySavings(record, locale)) {
-            inventoryText = currency(inventory.InventorySavingsTotal);
+        if (inventory.updateInventorySavings(record, locale)) {
+            inventoryText = currency(inventory.inventorySavingsTotal);
         }
     }
     std::string currency(double amount) const {
@@ -71,7 +71,7 @@ TEST_F(PartsModelsTest, each_amount_is_rounded_to_cents_before_the_yearly_sums_a
         EXPECT_EQ(maintenanceText, maintenanceAmount) << inventoryAmount;
         EXPECT_EQ(inventoryText, inventoryAmount) << maintenanceAmount;
     }
-    EXPECT_DOUBLE_EQ(maintenance.MaintenanceSavingsTotal, 51.0 + 20.0 + 20.0 + 133.33);
+    EXPECT_DOUBLE_EQ(maintenance.maintenanceSavingsTotal, 51.0 + 20.0 + 20.0 + 133.33);
 }
 
 TEST_F(PartsModelsTest, an_unreadable_field_keeps_the_previous_text) {
@@ -81,8 +81,8 @@ TEST_F(PartsModelsTest, an_unreadable_field_keeps_the_previous_text) {
     EXPECT_EQ(maintenanceText, "$336.50");
     EXPECT_EQ(inventoryText, "$529.00");
     // Maintenance cleared its total before it stopped; inventory stopped before it did.
-    EXPECT_EQ(maintenance.MaintenanceSavingsTotal, 0.0);
-    EXPECT_EQ(inventory.InventorySavingsTotal, 529.0);
+    EXPECT_EQ(maintenance.maintenanceSavingsTotal, 0.0);
+    EXPECT_EQ(inventory.inventorySavingsTotal, 529.0);
 }
 
 TEST_F(PartsModelsTest, a_failure_after_the_first_motion_leaves_the_partial_sum) {
@@ -90,9 +90,9 @@ TEST_F(PartsModelsTest, a_failure_after_the_first_motion_leaves_the_partial_sum)
     record.set(Field::NumMotorTrolley, "");
     run();
     EXPECT_EQ(maintenanceText, "$336.50");
-    EXPECT_DOUBLE_EQ(maintenance.MaintenanceSavingsTotal, 76.5);
+    EXPECT_DOUBLE_EQ(maintenance.maintenanceSavingsTotal, 76.5);
     EXPECT_EQ(inventoryText, "$529.00");
-    EXPECT_DOUBLE_EQ(inventory.InventorySavingsTotal, 385.0);
+    EXPECT_DOUBLE_EQ(inventory.inventorySavingsTotal, 385.0);
 }
 
 TEST_F(PartsModelsTest, zero_lifts_is_a_division_by_zero_and_stops_both) {

@@ -43,7 +43,7 @@ TEST(ProjectRecord, tells_the_observer_of_every_write_in_order) {
                                         Field::PrintFontSize}));
 }
 
-TEST(ApplyPrintFont, keeps_the_pairs_of_the_menu_and_makes_any_other_the_default) {
+TEST(applyPrintFont, keeps_the_pairs_of_the_menu_and_makes_any_other_the_default) {
     // Name and size read, the "Printer-Fonts" item checked, name and size kept.
     const std::tuple<const char*, std::int16_t, std::size_t, const char*, std::int16_t> cases[] = {
         {"Arial", 7, 1, "Arial", 7},
@@ -58,7 +58,7 @@ TEST(ApplyPrintFont, keeps_the_pairs_of_the_menu_and_makes_any_other_the_default
     for (const auto& [name, size, item, nameAfter, sizeAfter] : cases) {
         ProjectRecord r;
         r.setPrintFont(name, size);
-        EXPECT_EQ(ApplyPrintFont(r), item) << name << " " << size;
+        EXPECT_EQ(applyPrintFont(r), item) << name << " " << size;
         EXPECT_EQ(r.printFontName(), nameAfter);
         EXPECT_EQ(r.printFontSize(), sizeAfter);
     }

@@ -13,7 +13,7 @@ protected:
     void SetUp() override {
         test::fillCompleteProject(model.record);
         model.record.set(Field::NumLifts, "100");
-        model.state.RecalcEnabled = true;
+        model.state.recalcEnabled = true;
     }
     // The four summary texts: energy, maintenance, inventory, total.
     std::string shown() const {
@@ -25,13 +25,13 @@ protected:
 };
 
 TEST_F(RecalculateAllTest, fills_the_four_amounts_with_the_total_of_them_as_shown) {
-    model.state.RecalcEnabled = false;
+    model.state.recalcEnabled = false;
     model.RecalculateAll();
     EXPECT_EQ(shown(), " |  |  | ");
-    EXPECT_EQ(model.inventory.InventorySavingsTotal, 0.0);
+    EXPECT_EQ(model.inventory.inventorySavingsTotal, 0.0);
     // Energy: bridge and trolley 0.748742 each and hoist 3.613616812 kW-hr per turn at
     // 100 lifts, times 3 x 356 x 0.10.
-    model.state.RecalcEnabled = true;
+    model.state.recalcEnabled = true;
     model.RecalculateAll();
     EXPECT_EQ(shown(), "$5,458.66 | $336.50 | $529.00 | $6,324.16");
     model.record.set(Field::KwHrRate, "-0.10");
@@ -81,7 +81,7 @@ TEST(SavingsModelLocale, writes_every_amount_in_the_locales_currency_form) {
     test::fillCompleteProject(model.record);
     model.record.set(Field::NumLifts, "100");
     model.record.set(Field::KwHrRate, "0,10");
-    model.state.RecalcEnabled = true;
+    model.state.recalcEnabled = true;
     model.RecalculateAll();
     EXPECT_EQ(model.summary.lblSumaryMaintenance, "336,50 \u20AC");
     EXPECT_EQ(model.summary.lblSummaryEnergy, "5.458,66 \u20AC");

@@ -26,7 +26,7 @@ protected:
     explicit ReportPagesTest(LocaleConventions locale = LocaleConventions::unitedStates())
         : model(std::move(locale)) {
         test::fillCompleteProject(model.record);
-        model.state.RecalcEnabled = true;
+        model.state.recalcEnabled = true;
     }
 
     // "Arial 10": a printed text's face and size.
@@ -157,7 +157,7 @@ TEST_F(ReportPagesTest, an_incomplete_project_leaves_the_affected_cells_empty_an
                                                     {Field::MotorVoltsHoist, ""}}) {
         SavingsModel broken(model.locale());
         test::fillCompleteProject(broken.record);
-        broken.state.RecalcEnabled = true;
+        broken.state.recalcEnabled = true;
         broken.RecalculateAll();
         broken.record.set(field, value);
         for (const ReportForm form :
@@ -195,7 +195,7 @@ TEST_F(ReportPagesTest, the_savings_page_copies_the_summary_and_holds_the_opport
                  model.summary.lblSumaryMaintenance, model.summary.lblSummaryInventory,
                  model.summary.lblSummaryTotal, ""}));
     const std::string& text = p.text("lblOutput");
-    EXPECT_EQ(text, Load_Text("\r\n"));
+    EXPECT_EQ(text, loadText("\r\n"));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 27);
     EXPECT_TRUE(text.starts_with("1)  Stravolux QVR's digital DC technology controls currents "
                                  "more precisely than traditional DCCP\r\n      systems.  "));

@@ -197,7 +197,7 @@ TEST_F(FieldCheckTest, an_empty_distance_passed_through_gets_ten_and_no_recalcul
     // The duty cycle follows the new distance; the summary waits for the next change.
     EXPECT_EQ(text(Field::DutyCycleBridge5), "6");
     EXPECT_EQ(form.model().summary.lblSummaryEnergy, energyBefore);
-    EXPECT_TRUE(form.model().state.RecalcEnabled);
+    EXPECT_TRUE(form.model().state.recalcEnabled);
     form.realTimeSummary();
     EXPECT_NE(form.model().summary.lblSummaryEnergy, energyBefore);
 }

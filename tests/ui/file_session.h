@@ -28,12 +28,12 @@ struct FileSession {
 
     // Opens the file as a chosen project: reads it, then loads it into the record.
     bool open(const std::string& file) {
-        model.state.FileChosen = true;
-        model.state.CurrentFilePath = file;
-        if (!steps.ReadKeyValueFile()) {
+        model.state.fileChosen = true;
+        model.state.currentFilePath = file;
+        if (!steps.readKeyValueFile()) {
             return false;
         }
-        steps.LoadProjectIntoFields();
+        steps.loadProjectIntoFields();
         return true;
     }
 

@@ -7,7 +7,7 @@
 
 using namespace payvanta;
 using namespace payvanta::test;
-using ui::CheckCharacter;
+using ui::checkCharacter;
 
 namespace {
 
@@ -27,7 +27,7 @@ class CheckCharacterCases : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(CheckCharacterCases, keeps_digits_backspace_and_one_decimal_separator_where_allowed) {
     const auto& c = GetParam();
-    EXPECT_EQ(CheckCharacter(c.key, c.text, c.decimal, *c.locale), c.kept)
+    EXPECT_EQ(checkCharacter(c.key, c.text, c.decimal, *c.locale), c.kept)
         << "key " << c.key << " in \"" << c.text << "\"";
 }
 
@@ -71,13 +71,13 @@ TEST_F(TypingTest, each_field_keeps_only_the_keys_of_its_kind) {
 
 TEST_F(TypingTest, a_key_in_a_tracked_field_is_remembered_even_when_discarded) {
     type(c(Field::HoistFPMTrolley), "x");
-    EXPECT_EQ(form.LastKeyedField(), "txtHoistFPMTrolley");
+    EXPECT_EQ(form.lastKeyedField(), "txtHoistFPMTrolley");
     type(c(Field::DutyCycleBridge3), "1");
-    EXPECT_EQ(form.LastKeyedField(), "txtDutyCycleBridge");
+    EXPECT_EQ(form.lastKeyedField(), "txtDutyCycleBridge");
     // Fields that are not tracked leave it alone.
     type(c(Field::NumLifts), "1");
     type(c(Field::MotorVoltsHoist), "1");
-    EXPECT_EQ(form.LastKeyedField(), "txtDutyCycleBridge");
+    EXPECT_EQ(form.lastKeyedField(), "txtDutyCycleBridge");
 }
 
 } // namespace

@@ -51,7 +51,7 @@ const std::string kCancelled = "cmdNewFile cmdExistingFile cmdClose";
 const std::string kClosing = "Frame1(2)";
 
 std::string savedValue(const fs::path& file, const char* key) {
-    return files::LookupValue(files::parseKeyValueText(encoding::decodeFileText(readBytes(file))),
+    return files::lookupValue(files::parseKeyValueText(encoding::decodeFileText(readBytes(file))),
                               key);
 }
 
@@ -68,18 +68,18 @@ TEST_F(ProjectFlowTest, the_form_starts_on_the_first_help_page_with_the_frames_l
     EXPECT_EQ(view.frameShown, 1);
     EXPECT_EQ(view.texts["cmbHelp"], "Getting Started");
     EXPECT_EQ(view.listItems["cmbHelp"].size(), 7u);
-    EXPECT_EQ(view.texts["txtHelp"], ui::HelpGettingStarted());
+    EXPECT_EQ(view.texts["txtHelp"], ui::helpGettingStarted());
     EXPECT_FALSE(view.progressVisible);
     const auto& s = form.model().state;
-    EXPECT_FALSE(s.ProjectLoaded || s.UserFileOpen || s.FileChosen || s.RecalcEnabled);
+    EXPECT_FALSE(s.projectLoaded || s.userFileOpen || s.fileChosen || s.recalcEnabled);
     // Before any project a recalculation shows nothing.
     form.realTimeSummary();
     EXPECT_EQ(view.linesStartingWith({"text lblSummary", "text lblSumary"}), V{});
     // A help topic shows its page, any other index the first; a tab shows its frame.
     form.listItemPicked({"cmbHelp"}, 4);
-    EXPECT_EQ(view.texts["txtHelp"], ui::HelpBridge());
+    EXPECT_EQ(view.texts["txtHelp"], ui::helpBridge());
     form.listItemPicked({"cmbHelp"}, -1);
-    EXPECT_EQ(view.texts["txtHelp"], ui::HelpGettingStarted());
+    EXPECT_EQ(view.texts["txtHelp"], ui::helpGettingStarted());
     form.tabClicked(6);
     EXPECT_EQ(view.frameShown, 6);
     form.command({"cmdClose"}); // nothing to save: nothing is asked
@@ -101,7 +101,7 @@ TEST_F(ProjectFlowTest, cancelling_the_name_or_the_dialog_leaves_new_existing_an
     view.fileChoices.push_back(std::nullopt);
     form.existingFile();
     EXPECT_EQ(usable(view.enabled), kCancelled);
-    EXPECT_EQ(form.model().state.CurrentFilePath, "");
+    EXPECT_EQ(form.model().state.currentFilePath, "");
     EXPECT_FALSE(form.projectOpen());
 }
 
@@ -110,9 +110,9 @@ TEST_F(ProjectFlowTest, a_new_file_loads_the_defaults_with_progress_and_writes_o
     form.newFile();
     const std::string path = (folder / "Mill 7.QVR").string();
     const auto& s = form.model().state;
-    EXPECT_EQ(s.CurrentFilePath, path);
+    EXPECT_EQ(s.currentFilePath, path);
     EXPECT_EQ(view.texts["lblFileName"], path);
-    EXPECT_TRUE(s.UserFileOpen && s.FileChosen && s.ProjectLoaded && s.RecalcEnabled);
+    EXPECT_TRUE(s.userFileOpen && s.fileChosen && s.projectLoaded && s.recalcEnabled);
     EXPECT_EQ(text(Field::cmbStateKw), "PA");
     EXPECT_EQ(text(Field::ContactElec), "100000");
     EXPECT_EQ(usable(view.enabled), kProjectOpen);
@@ -139,9 +139,9 @@ TEST_F(ProjectFlowTest, a_missing_default_file_is_reported_and_the_form_stays_as
     form.newFile();
     EXPECT_EQ(view.messages(), V{cannotRead(folder / "Customer.ini", "No such file or directory")});
     EXPECT_EQ(usable(view.enabled), kStart);
-    EXPECT_EQ(form.model().state.CurrentFilePath, "");
+    EXPECT_EQ(form.model().state.currentFilePath, "");
     EXPECT_EQ(view.texts["lblFileName"], "");
-    EXPECT_FALSE(form.model().state.ProjectLoaded);
+    EXPECT_FALSE(form.model().state.projectLoaded);
     EXPECT_FALSE(view.progressVisible);
     // The user can put the file back and try again; the lists are filled once.
     copyShippedData(folder.path());
@@ -158,9 +158,9 @@ TEST_F(ProjectFlowTest, an_existing_file_opens_through_the_locked_dialog_and_rec
     EXPECT_EQ(usable(view.enabledWhileLoading), "");
     EXPECT_EQ(usable(view.enabled), kProjectOpen);
     const auto& s = form.model().state;
-    EXPECT_EQ(s.CurrentFilePath, (folder / "Chosen.QVR").string());
-    EXPECT_EQ(view.texts["lblFileName"], s.CurrentFilePath);
-    EXPECT_TRUE(s.UserFileOpen && s.FileChosen && s.ProjectLoaded && s.RecalcEnabled);
+    EXPECT_EQ(s.currentFilePath, (folder / "Chosen.QVR").string());
+    EXPECT_EQ(view.texts["lblFileName"], s.currentFilePath);
+    EXPECT_TRUE(s.userFileOpen && s.fileChosen && s.projectLoaded && s.recalcEnabled);
     EXPECT_EQ(view.texts["txtCustName"], "Example Steel");
     EXPECT_EQ(form.model().summary.lblSumaryMaintenance, "$208.50");
     // One project per run.
@@ -176,8 +176,8 @@ TEST_F(ProjectFlowTest, an_unreadable_project_is_reported_and_nothing_changes) {
     form.existingFile();
     EXPECT_EQ(view.messages(), V{cannotRead(folder / "Crane.QVR", "it is a folder, not a file")});
     EXPECT_EQ(usable(view.enabled), kStart);
-    EXPECT_EQ(form.model().state.CurrentFilePath, "");
-    EXPECT_FALSE(form.model().state.FileChosen || form.projectOpen());
+    EXPECT_EQ(form.model().state.currentFilePath, "");
+    EXPECT_FALSE(form.model().state.fileChosen || form.projectOpen());
 }
 
 TEST_F(ProjectFlowTest, saving_writes_the_project_file_in_place_with_save_off_meanwhile) {
@@ -242,7 +242,7 @@ TEST_F(ProjectFlowTest, a_print_font_choice_or_a_loaded_one_checks_one_item) {
 
 // ---- The file steps on their own ----------------------------------------------------
 
-TEST(ReadKeyValueFile, reads_the_chosen_file_or_the_defaults_and_moves_the_flags) {
+TEST(readKeyValueFile, reads_the_chosen_file_or_the_defaults_and_moves_the_flags) {
     // Chosen or not, the current path (none yet, or a new project keeping its name), and
     // whether the file is the user's.
     const std::tuple<bool, std::string, bool> cases[] = {
@@ -261,18 +261,18 @@ TEST(ReadKeyValueFile, reads_the_chosen_file_or_the_defaults_and_moves_the_flags
         if (!path.empty()) {
             fs::create_directories((s.folder / path).parent_path());
             writeBytes(s.folder / path, "* comment\r\nCustName = Crane \xBD\r\n");
-            s.model.state.CurrentFilePath = s.path(path);
+            s.model.state.currentFilePath = s.path(path);
         }
-        s.model.state.FileChosen = chosen;
+        s.model.state.fileChosen = chosen;
         s.model.state.keyValueTable = {{"Old", "1"}};
 
-        ASSERT_TRUE(s.steps.ReadKeyValueFile());
+        ASSERT_TRUE(s.steps.readKeyValueFile());
         EXPECT_EQ(s.model.state.keyValueTable,
                   (KeyValueTable{{"CustName", chosen ? "Crane \u00BD" : "Default"}}));
-        EXPECT_EQ(s.model.state.CurrentFilePath, s.path(path.empty() ? "Customer.ini" : path));
-        EXPECT_EQ(s.model.state.FileChosen, chosen);
-        EXPECT_EQ(s.model.state.UserFileOpen, userFile);
-        EXPECT_TRUE(s.model.state.ProjectLoaded);
+        EXPECT_EQ(s.model.state.currentFilePath, s.path(path.empty() ? "Customer.ini" : path));
+        EXPECT_EQ(s.model.state.fileChosen, chosen);
+        EXPECT_EQ(s.model.state.userFileOpen, userFile);
+        EXPECT_TRUE(s.model.state.projectLoaded);
     }
 }
 
@@ -294,12 +294,12 @@ ProjectRecord completeProject() {
 struct LoadedProject : FileSession {
     explicit LoadedProject(const std::string& text) {
         writeBytes(folder / "Crane.QVR", text);
-        model.state.RecalcEnabled = true;
+        model.state.recalcEnabled = true;
         model.record.setChangeObserver([this](Field f) {
             if (dutyCycleStepOf(f) == 5) {
                 view.log.push_back("fifth " + std::string(fieldKey(f)) + "=" + model.record.get(f));
             }
-            recalcOnDuringAWrite |= model.state.RecalcEnabled;
+            recalcOnDuringAWrite |= model.state.recalcEnabled;
         });
         EXPECT_TRUE(open(path("Crane.QVR")));
         model.record.setChangeObserver(nullptr);
@@ -307,7 +307,7 @@ struct LoadedProject : FileSession {
     bool recalcOnDuringAWrite = false;
 };
 
-TEST(LoadProjectIntoFields, sets_every_field_updating_each_duty_cycle_before_its_steps) {
+TEST(loadProjectIntoFields, sets_every_field_updating_each_duty_cycle_before_its_steps) {
     const ProjectRecord project = completeProject();
     const LoadedProject p(files::projectFileText(project, LocaleConventions::unitedStates()));
     for (const Field f : allFields()) {
@@ -319,11 +319,11 @@ TEST(LoadProjectIntoFields, sets_every_field_updating_each_duty_cycle_before_its
                  "Bridge(5)=45"}));
     // No recalculation while the fields come in; one on the fields as loaded.
     EXPECT_FALSE(p.recalcOnDuringAWrite);
-    EXPECT_TRUE(p.model.state.RecalcEnabled);
+    EXPECT_TRUE(p.model.state.recalcEnabled);
     EXPECT_EQ(p.view.rest("text lblSummaryTotal=").size(), 1u);
 }
 
-TEST(LoadProjectIntoFields, keeps_a_print_font_of_the_menu_and_makes_any_other_the_default) {
+TEST(loadProjectIntoFields, keeps_a_print_font_of_the_menu_and_makes_any_other_the_default) {
     const std::string body =
         files::projectFileText(completeProject(), LocaleConventions::unitedStates());
     const std::string fonts = body.substr(0, body.find("PrintFontName"));
@@ -341,7 +341,7 @@ TEST(LoadProjectIntoFields, keeps_a_print_font_of_the_menu_and_makes_any_other_t
     }
 }
 
-TEST(LoadProjectIntoFields, a_file_without_settings_leaves_zero_in_every_field) {
+TEST(loadProjectIntoFields, a_file_without_settings_leaves_zero_in_every_field) {
     const LoadedProject p("* nothing but a comment\r\n");
     for (const Field f : allFields()) {
         if (f != Field::PrintFontName && f != Field::PrintFontSize) {
@@ -376,7 +376,7 @@ protected:
     WriteProjectFileTest() {
         writeBytes(folder / "Customer.ini", kDefaults);
         fillCompleteProject(model.record);
-        model.state.CurrentFilePath = path("Customer.ini");
+        model.state.currentFilePath = path("Customer.ini");
     }
 
     std::string savedBytes() const {
@@ -386,17 +386,17 @@ protected:
 
 TEST_F(WriteProjectFileTest, the_default_file_asks_for_a_name_once_then_saves_there) {
     view.textAnswers = {"Crane 7"};
-    EXPECT_TRUE(steps.WriteProjectFile());
+    EXPECT_TRUE(steps.writeProjectFile());
     model.record.set(Field::CustName, "Second save");
-    EXPECT_TRUE(steps.WriteProjectFile());
+    EXPECT_TRUE(steps.writeProjectFile());
 
     EXPECT_EQ(view.rest("input "), V{kNamePrompt});
     EXPECT_EQ(view.rest("text lblFileName="), V{path("Crane 7.QVR")});
     EXPECT_EQ(readBytes(path("Crane 7.QVR")), savedBytes());
     EXPECT_EQ(filesIn(folder.path()), (std::set<std::string>{"Crane 7.QVR", "Customer.ini"}));
     EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
-    EXPECT_EQ(model.state.CurrentFilePath, path("Crane 7.QVR"));
-    EXPECT_TRUE(model.state.UserFileOpen && model.state.ProjectLoaded);
+    EXPECT_EQ(model.state.currentFilePath, path("Crane 7.QVR"));
+    EXPECT_TRUE(model.state.userFileOpen && model.state.projectLoaded);
 }
 
 TEST_F(WriteProjectFileTest, no_name_or_a_refused_one_writes_nothing_and_keeps_the_default_file) {
@@ -409,12 +409,12 @@ TEST_F(WriteProjectFileTest, no_name_or_a_refused_one_writes_nothing_and_keeps_t
     for (const auto& answer : answers) {
         view.clearLog();
         view.textAnswers = {answer};
-        model.state.UserFileOpen = true;
-        EXPECT_FALSE(steps.WriteProjectFile()) << answer.value_or("(cancelled)");
+        model.state.userFileOpen = true;
+        EXPECT_FALSE(steps.writeProjectFile()) << answer.value_or("(cancelled)");
         EXPECT_EQ(view.rest("message ").size(), answer && !answer->empty() ? 1u : 0u);
         EXPECT_EQ(view.rest("text lblFileName="), V{});
-        EXPECT_EQ(model.state.CurrentFilePath, path("Customer.ini"));
-        EXPECT_FALSE(model.state.UserFileOpen);
+        EXPECT_EQ(model.state.currentFilePath, path("Customer.ini"));
+        EXPECT_FALSE(model.state.userFileOpen);
     }
     EXPECT_EQ(filesIn(folder.path()), (std::set<std::string>{"Customer.ini", "sub"}));
     EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
@@ -423,42 +423,42 @@ TEST_F(WriteProjectFileTest, no_name_or_a_refused_one_writes_nothing_and_keeps_t
               "a name made of letters, digits and spaces.");
     // The longest name taken: the save's temporary copy beside it still has a name.
     view.textAnswers = {std::string(240, 'x')};
-    EXPECT_TRUE(steps.WriteProjectFile());
+    EXPECT_TRUE(steps.writeProjectFile());
 }
 
 TEST_F(WriteProjectFileTest, a_name_holding_customer_ini_is_asked_for_again_at_the_next_save) {
     view.textAnswers = {"Customer.ini", "Crane"};
-    EXPECT_TRUE(steps.WriteProjectFile());
+    EXPECT_TRUE(steps.writeProjectFile());
     EXPECT_EQ(readBytes(path("Customer.ini.QVR")), savedBytes());
-    EXPECT_TRUE(steps.WriteProjectFile());
+    EXPECT_TRUE(steps.writeProjectFile());
     EXPECT_EQ(view.rest("input ").size(), 2u);
     EXPECT_EQ(readBytes(path("Crane.QVR")), savedBytes());
-    EXPECT_EQ(model.state.CurrentFilePath, path("Crane.QVR"));
+    EXPECT_EQ(model.state.currentFilePath, path("Crane.QVR"));
     EXPECT_EQ(readBytes(path("Customer.ini")), kDefaults);
 }
 
 TEST_F(WriteProjectFileTest, a_failed_write_is_reported_and_restores_path_and_flags) {
     writeBytes(folder / "plain", "a file, not a folder");
     const std::string failing = path("plain/Crane.QVR");
-    model.state.CurrentFilePath = failing;
-    model.state.FileChosen = true;
-    EXPECT_FALSE(steps.WriteProjectFile());
+    model.state.currentFilePath = failing;
+    model.state.fileChosen = true;
+    EXPECT_FALSE(steps.writeProjectFile());
     EXPECT_EQ(view.rest("message "), V{"The file \"" + failing +
                                        "\" could not be saved: Not a directory. Nothing was "
                                        "written; your work is still open."});
-    EXPECT_EQ(model.state.CurrentFilePath, failing);
-    EXPECT_FALSE(model.state.UserFileOpen || model.state.ProjectLoaded);
-    EXPECT_TRUE(model.state.FileChosen);
+    EXPECT_EQ(model.state.currentFilePath, failing);
+    EXPECT_FALSE(model.state.userFileOpen || model.state.projectLoaded);
+    EXPECT_TRUE(model.state.fileChosen);
 
     // Under a new name, the default file is current and shown again.
     view.clearLog();
     fs::create_directory(folder / "Crane.QVR");
-    model.state.CurrentFilePath = path("Customer.ini");
+    model.state.currentFilePath = path("Customer.ini");
     view.textAnswers = {"Crane"};
-    EXPECT_FALSE(steps.WriteProjectFile());
+    EXPECT_FALSE(steps.writeProjectFile());
     EXPECT_EQ(view.rest("text lblFileName="), (V{path("Crane.QVR"), path("Customer.ini")}));
-    EXPECT_EQ(model.state.CurrentFilePath, path("Customer.ini"));
-    EXPECT_FALSE(model.state.UserFileOpen || model.state.ProjectLoaded);
+    EXPECT_EQ(model.state.currentFilePath, path("Customer.ini"));
+    EXPECT_FALSE(model.state.userFileOpen || model.state.projectLoaded);
 }
 
 // Every example opens and saves back byte for byte in any locale. A business case entered
@@ -477,7 +477,7 @@ TEST(ProjectFileRoundTrip, every_example_saves_back_byte_identical_in_every_loca
             const std::string copy = s.path(name);
             fs::copy_file(entry.path(), copy);
             ASSERT_TRUE(s.open(copy));
-            ASSERT_TRUE(s.steps.WriteProjectFile());
+            ASSERT_TRUE(s.steps.writeProjectFile());
             EXPECT_EQ(s.view.rest("input "), V{});
             EXPECT_EQ(readBytes(copy), readBytes(entry.path())) << name;
             if (name == "steel-mill-ladle-crane.QVR") {
@@ -489,7 +489,7 @@ TEST(ProjectFileRoundTrip, every_example_saves_back_byte_identical_in_every_loca
             entered.set(CaseInput::DiscountRate, i == 0 ? "7.5" : "7,5");
             entered.set(CaseInput::Co2Source, "eGRID 1,5");
             entered.set(CaseInput::ProjectLife, "12");
-            ASSERT_TRUE(s.steps.WriteProjectFile());
+            ASSERT_TRUE(s.steps.writeProjectFile());
             if (i == 0) {
                 savedInUs[name] = readBytes(copy);
             } else {

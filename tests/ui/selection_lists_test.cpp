@@ -175,25 +175,25 @@ TEST_F(SelectionListTest, only_the_trolley_motor_list_recalculates_when_left) {
 
 TEST(ItemTexts, split_at_the_first_space_and_at_the_tildes_of_a_motor_or_change_nothing) {
     std::string text = "13 150.00 each", rest = "kept";
-    ui::SplitAtFirstSpace(text, rest);
+    ui::splitAtFirstSpace(text, rest);
     EXPECT_EQ(text + "|" + rest, "13|150.00 each");
     text = "7";
-    ui::SplitAtFirstSpace(text, rest);
+    ui::splitAtFirstSpace(text, rest);
     EXPECT_EQ(text + "|" + rest, "7|150.00 each");
     // Description, volts, amps and at most ten characters of the rest.
     std::string item = "Frame 818 Motor 200HP 1 Hour Rating ~ 230 ~ 763 ~ 7 ~ 23456789";
     std::string volts = "v", amps = "a";
-    ASSERT_TRUE(ui::ParseMotorItem(item, volts, amps, rest));
+    ASSERT_TRUE(ui::parseMotorItem(item, volts, amps, rest));
     EXPECT_EQ(item + "|" + volts + "|" + amps + "|" + rest,
               "Frame 818 Motor 200HP 1 Hour Rating|230|763|7 ~ 234567");
     item = "Custom motor";
-    EXPECT_TRUE(ui::ParseMotorItem(item, volts, amps, rest));
+    EXPECT_TRUE(ui::parseMotorItem(item, volts, amps, rest));
     EXPECT_EQ(item + "|" + volts + "|" + amps, "Custom motor|230|763");
     // An item that cannot be split is refused and left alone.
     for (const char* bad : {"Frame ~ 230", "Frame ~ 230 ~ 100", "~ 230 ~ 100 ~ 2",
                             "F~ 230 ~ 100 ~ 2", "Frame ~~ 100 ~ 2", "Frame ~ 230 ~~ 2"}) {
         item = bad;
-        EXPECT_FALSE(ui::ParseMotorItem(item, volts, amps, rest)) << bad;
+        EXPECT_FALSE(ui::parseMotorItem(item, volts, amps, rest)) << bad;
         EXPECT_EQ(item + "|" + volts + "|" + amps + "|" + rest,
                   std::string(bad) + "|230|763|7 ~ 234567");
     }

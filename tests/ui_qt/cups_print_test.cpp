@@ -6,12 +6,12 @@
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/system_printer_target.h"
 #include "support/event_waits.h"
+#include "support/program_output.h"
 #include "support/qt_test_main.h"
 #include "support/window_test.h"
 
 #include <QAction>
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStatusBar>
@@ -19,19 +19,7 @@
 #include <memory>
 
 using namespace payvanta;
-
-namespace {
-
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000)) {
-        return QStringLiteral("<%1 did not finish>").arg(program);
-    }
-    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-}
-
-} // namespace
+using payvanta::test::outputOf;
 
 class CupsPrintTest : public test::WindowTest {
     Q_OBJECT
@@ -88,14 +76,14 @@ private slots:
     }
 
     void a_job_the_queue_refuses_gets_the_printer_error_and_no_printed_status() {
-        const QString rejected = run(QStringLiteral("cupsreject"), {QStringLiteral("Q")});
+        const QString rejected = outputOf(QStringLiteral("cupsreject"), {QStringLiteral("Q")});
         QVERIFY2(rejected.isEmpty(), qPrintable(rejected));
         trigger("mnuPrintSummary");
         QCOMPARE(window->statusBar()->currentMessage(), QString());
         QCOMPARE(boxes->messages,
                  QStringList{"Unable to print, the following error was encountered. \n\n"
                              "     Run time error 482 Printer error.\n\nHit OK to continue."});
-        QCOMPARE(run(QStringLiteral("lpstat"), {QStringLiteral("-o")}), QString());
+        QCOMPARE(outputOf(QStringLiteral("lpstat"), {QStringLiteral("-o")}), QString());
     }
 
 private:
@@ -128,7 +116,7 @@ CupsPrintTest::Printout CupsPrintTest::printAndReadBack(const char* command) {
         [&] {
             const QSet<QString> added = pdfsWritten() - before;
             if (added.size() != 1 ||
-                !run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty()) {
+                !outputOf(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty()) {
                 return false;
             }
             file = QDir(output).filePath(*added.begin());
@@ -136,9 +124,9 @@ CupsPrintTest::Printout CupsPrintTest::printAndReadBack(const char* command) {
         },
         std::chrono::seconds(60));
     if (done) {
-        printout.info = run(QStringLiteral("pdfinfo"), {file});
-        printout.text = run(QStringLiteral("pdftotext"),
-                            {QStringLiteral("-layout"), file, QStringLiteral("-")});
+        printout.info = outputOf(QStringLiteral("pdfinfo"), {file});
+        printout.text = outputOf(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-layout"), file, QStringLiteral("-")});
         QFile::remove(file);
     }
     return printout;

@@ -162,11 +162,6 @@ void MainWindowTest::every_caption_of_the_table_shows_on_its_control() {
         QCOMPARE(name + QLatin1Char(' ') + shown, name + QLatin1Char(' ') + qt(row.caption));
         QCOMPARE(name + QLatin1Char(' ') + shownTip, name + QLatin1Char(' ') + qt(row.toolTip));
     }
-    // A few texts as the user reads them.
-    QCOMPARE(window->windowTitle(), QStringLiteral("Payvanta"));
-    QCOMPARE(find<QGroupBox>(QStringLiteral("Frame1(4)"))->title(), QStringLiteral("Trolly"));
-    QCOMPARE(find<QComboBox>(QStringLiteral("cmbHoistMotor"))->toolTip(),
-             QStringLiteral("This will overwrite the Nema Size."));
     QVERIFY(find<QAction>(QStringLiteral("mnuFont(10)"))->isCheckable());
 }
 
@@ -193,13 +188,17 @@ void MainWindowTest::the_form_starts_on_the_help_page_with_only_the_start_comman
     QVERIFY(!find<QPushButton>(QStringLiteral("cmdSaveExcel"))->isEnabled());
     QVERIFY(!find<QAction>(QStringLiteral("mnuView"))->isEnabled());
     QVERIFY(find<QGroupBox>(QStringLiteral("Frame1(1)"))->isEnabled());
-    QVERIFY(!find<QGroupBox>(QStringLiteral("Frame1(6)"))->isEnabled());
+    for (int frame = 2; frame <= 6; ++frame) {
+        QVERIFY2(!find<QGroupBox>(QStringLiteral("Frame1(%1)").arg(frame))->isEnabled(),
+                 qPrintable(QString::number(frame)));
+    }
     QVERIFY(!find<QProgressBar>(QStringLiteral("ProgressBar1"))->isVisible());
     auto* page = find<QPlainTextEdit>(QStringLiteral("txtHelp"));
     QVERIFY(page->toPlainText().startsWith(
         QStringLiteral("     Getting Started\n\nWelcome to the Stravolux QVR Payvanta.")));
     // A topic shows its page, in a fixed-pitch face that keeps the indents in line.
     auto* topics = find<QComboBox>(QStringLiteral("cmbHelp"));
+    QVERIFY(topics->isEnabled());
     QCOMPARE(topics->count(), 7);
     topics->setCurrentIndex(4);
     emit topics->activated(4);

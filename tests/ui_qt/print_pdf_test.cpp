@@ -3,6 +3,7 @@
 #include "reports/qt/page_painter.h"
 #include "reports/qt/pdf_target.h"
 #include "support/modal_dialogs.h"
+#include "support/program_output.h"
 #include "support/qt_test_main.h"
 #include "support/scripted_boxes.h"
 #include "support/temp_folder.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
@@ -25,25 +25,17 @@
 
 using namespace payvanta;
 using payvanta::test::ModalWatchdog;
+using payvanta::test::outputOf;
 using payvanta::test::ScriptedBoxes;
 using payvanta::ui::qt::MainWindow;
 
 namespace {
 
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000)) {
-        return QStringLiteral("<%1 did not finish>").arg(program);
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // The font size of the words of each page, read from the height of their boxes: in the
 // Liberation faces a word's box is about 1.15 times the size in points.
 std::vector<int> pageFontSizes(const QString& pdf) {
     const QString boxes =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     std::vector<int> sizes;
     static const char* const kWord =
         R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">)re";
@@ -92,10 +84,10 @@ private slots:
         const QString pdf = pdfIn(printouts);
         QVERIFY2(QFileInfo(pdf).fileName().startsWith(QLatin1String("Ladle - Print All - ")),
                  qPrintable(pdf));
-        QVERIFY(run(QStringLiteral("pdfinfo"), {pdf})
+        QVERIFY(outputOf(QStringLiteral("pdfinfo"), {pdf})
                     .contains(QRegularExpression(QStringLiteral("Pages:\\s+7\n"))));
-        const QString text =
-            run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        const QString text = outputOf(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         const QStringList pages = text.split(QLatin1Char('\f'));
         QCOMPARE(pages.size(), 8); // seven pages and what follows the last form feed
         QVERIFY(!pages[0].contains(QLatin1String("Page 1 of 7")));
@@ -113,7 +105,7 @@ private slots:
         QVERIFY(pages[2].contains(QRegularExpression(
             QStringLiteral("Annual Maintenance Labor Savings Estimate = +\\$1,596\\.88"))));
         QVERIFY(!text.contains(QLatin1String("Print Form")));
-        const QString fonts = run(QStringLiteral("pdffonts"), {pdf});
+        const QString fonts = outputOf(QStringLiteral("pdffonts"), {pdf});
         QVERIFY2(fonts.contains(QRegularExpression(
                      QStringLiteral("LiberationSans +CID TrueType +Identity-H +yes"))),
                  qPrintable(fonts));
@@ -174,7 +166,7 @@ private slots:
         QVERIFY(suggested.endsWith(QLatin1String(".pdf")));
         QCOMPARE(test::readBytes(mine), std::string("kept"));
         QVERIFY(std::filesystem::is_regular_file(std::filesystem::symlink_status(link)));
-        QVERIFY(run(QStringLiteral("pdfinfo"), {QString::fromStdString(link.string())})
+        QVERIFY(outputOf(QStringLiteral("pdfinfo"), {QString::fromStdString(link.string())})
                     .contains(QRegularExpression(QStringLiteral("Pages:\\s+7\n"))));
         chosen = fifo;
         trigger("mnuSaveAsPdf");
@@ -213,8 +205,8 @@ private slots:
         const QString pdf = pdfIn(printouts);
         QVERIFY2(QFileInfo(pdf).fileName().startsWith(QLatin1String("Ladle - BusinessCase - ")),
                  qPrintable(pdf));
-        const QString text =
-            run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        const QString text = outputOf(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         for (const char* shown : {"Retrofit Business Case", "$149,478.90", "504,636 kWh",
                                   "Yearly Savings by Kind and Motion", "Inventory",
                                   "Cumulative Cash Flow over the Life", "no cost entered"}) {

@@ -65,7 +65,6 @@ private slots:
     void a_command_waits_for_the_check_of_the_field_being_edited_data();
     void a_command_waits_for_the_check_of_the_field_being_edited();
     void numeric_fields_refuse_paste_by_every_route();
-    void before_a_project_the_data_frames_are_locked_and_the_help_is_usable();
     void a_failed_open_leaves_the_commands_as_they_were();
     void every_print_font_of_the_menu_comes_back_as_saved();
     void a_text_written_by_the_program_shows_from_its_start();
@@ -130,7 +129,7 @@ void WindowFaultsTest::a_command_waits_for_the_check_of_the_field_being_edited_d
 void WindowFaultsTest::a_command_waits_for_the_check_of_the_field_being_edited() {
     QFETCH(QString, command);
     openExample();
-    const QString path = window->form().model().state.CurrentFilePath.c_str();
+    const QString path = window->form().model().state.currentFilePath.c_str();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
@@ -185,16 +184,6 @@ void WindowFaultsTest::numeric_fields_refuse_paste_by_every_route() {
     QVERIFY(!rate->acceptDrops());
 }
 
-void WindowFaultsTest::before_a_project_the_data_frames_are_locked_and_the_help_is_usable() {
-    for (int frame = 2; frame <= 6; ++frame) {
-        QVERIFY2(!find<QGroupBox>(QStringLiteral("Frame1(%1)").arg(frame))->isEnabled(),
-                 qPrintable(QString::number(frame)));
-    }
-    auto* topics = find<QComboBox>(QStringLiteral("cmbHelp"));
-    QVERIFY(topics->isEnabled());
-    QVERIFY(topics->isVisibleTo(window.get()));
-}
-
 void WindowFaultsTest::a_failed_open_leaves_the_commands_as_they_were() {
     QVERIFY(
         !window->openProjectFile(QString::fromStdString((folder->path() / "none.QVR").string())));
@@ -208,7 +197,7 @@ void WindowFaultsTest::every_print_font_of_the_menu_comes_back_as_saved() {
     openExample();
     find<QAction>(QStringLiteral("mnuFont(8)"))->trigger(); // Times New Roman 10
     QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdSaveExcel")), Qt::LeftButton);
-    const QString path = window->form().model().state.CurrentFilePath.c_str();
+    const QString path = window->form().model().state.currentFilePath.c_str();
     window.reset();
     window =
         std::make_unique<MainWindow>(MainWindow::Options{{}, folder->path(), {}, {}, {}}, *boxes);
@@ -263,14 +252,14 @@ void WindowFaultsTest::a_project_handed_over_during_a_dialog_waits_for_it_to_clo
     });
     dialog.exec();
     QTRY_VERIFY(window->form().projectOpen());
-    QCOMPARE(QString::fromStdString(window->form().model().state.CurrentFilePath), handed);
+    QCOMPARE(QString::fromStdString(window->form().model().state.currentFilePath), handed);
     QVERIFY(find<QPushButton>(QStringLiteral("cmdSaveExcel"))->isEnabled());
 }
 
 void WindowFaultsTest::the_status_bar_says_what_was_saved_and_why_a_project_did_not_open() {
     openExample();
     QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdSaveExcel")), Qt::LeftButton);
-    const QString path = window->form().model().state.CurrentFilePath.c_str();
+    const QString path = window->form().model().state.currentFilePath.c_str();
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Saved ") + path);
     window->comeForward(QStringLiteral("/tmp/Other.QVR"));
     QCOMPARE(window->statusBar()->currentMessage(),
@@ -403,7 +392,7 @@ void WindowFaultsTest::after_a_command_by_space_the_focus_is_back_on_its_button(
     QFETCH(QString, command);
     QFETCH(bool, prints);
     openExample();
-    const QString saved = window->form().model().state.CurrentFilePath.c_str();
+    const QString saved = window->form().model().state.currentFilePath.c_str();
     auto* button = find<QPushButton>(command);
     button->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(button->hasFocus());

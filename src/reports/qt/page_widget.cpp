@@ -1,7 +1,7 @@
 #include "page_widget.h"
 
-#include "chart_painter.h"
-#include "logo.h"
+#include "reports/qt/chart_painter.h"
+#include "reports/qt/logo.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "system_printer_target.h"
 
 #include "cups_library.h"
-#include "page_painter.h"
+#include "reports/qt/page_painter.h"
 
 #include <QPainter>
 #include <QPdfWriter>

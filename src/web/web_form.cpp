@@ -1,5 +1,6 @@
 // The browser edition's entry: the main form's behaviour, bound for the page's script.
 #include "cli/json_report.h"
+#include "form_layout.h"
 #include "ui/main_form.h"
 #include "web_view.h"
 
@@ -50,6 +51,7 @@ public:
     void tabClicked(int tabIndex) { form_.tabClicked(tabIndex); }
     void command(const std::string& control) { form_.command(ref(control)); }
     bool openProjectFile(const std::string& path) { return form_.openProjectFile(path); }
+    bool projectOpen() const { return form_.projectOpen(); }
 
     // The project's results and a report page's fields as payvanta-calc --json writes them.
     std::string resultJson() const {
@@ -104,6 +106,8 @@ EMSCRIPTEN_BINDINGS(payvanta) {
         .function("tabClicked", &WebForm::tabClicked)
         .function("command", &WebForm::command)
         .function("openProjectFile", &WebForm::openProjectFile)
+        .function("projectOpen", &WebForm::projectOpen)
         .function("resultJson", &WebForm::resultJson)
         .function("reportJson", &WebForm::reportJson);
+    emscripten::function("formLayout", &payvanta::web::formLayoutJson);
 }

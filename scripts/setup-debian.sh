@@ -15,7 +15,7 @@ packages=(
   dpkg-dev file appstream desktop-file-utils shared-mime-info
   clang libclang-rt-dev clang-format
   cups cups-client printer-driver-cups-pdf
-  emscripten nodejs node-acorn
+  emscripten nodejs node-acorn chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -382,6 +382,7 @@
         form = new engine.WebForm(view, programFolder);
         form.load();
         byId('frmMain').setAttribute('aria-busy', 'false');
+        performance.mark('payvanta-usable');
     }
 
     start().catch((error) => {

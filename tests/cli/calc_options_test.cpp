@@ -45,6 +45,10 @@ TEST(CalcOptions, a_bad_command_line_is_refused_with_its_reason) {
          "\"a/x.QVR\" and \"b/x.QVR\" would both be written to \"out/x.pdf\""},
         {{"--pdf-dir", "out", "x.QVR", "y.QVR", "x.qvr"},
          "\"x.QVR\" and \"x.qvr\" would both be written to \"out/x.pdf\""},
+        {{"--csv", "--json", "x.QVR"},
+         "--csv prints its own rows: leave out --json, --report and --pdf"},
+        {{"--total", "--pdf", "x.pdf", "x.QVR"},
+         "--total prints a roll-up: leave out --pdf and --pdf-dir"},
     };
     for (const auto& [args, reason] : cases) {
         const auto parsed = parseCalcOptions(args, test::localeNamed);
@@ -64,6 +68,7 @@ TEST(CalcOptions, a_business_case_option_is_taken_only_within_the_range_of_its_i
         {{"--cost", "1e308"}, cost},
         {{"--cost", "-0.01"}, cost},
         {{"--cost", "much"}, cost},
+        {{"--life", "0"}, life},
         {{"--life", "1"}, ""},
         {{"--life", "100"}, ""},
         {{"--life", "101"}, life},
@@ -73,6 +78,7 @@ TEST(CalcOptions, a_business_case_option_is_taken_only_within_the_range_of_its_i
         {{"--discount", "-99.9999999"}, discount},
         {{"--discount", "1e308"}, discount},
         {{"--discount", "abc"}, discount},
+        {{"--co2-factor", "-0.1"}, factor},
         {{"--co2-factor", "5"}, ""},
         {{"--co2-factor", "5.01"}, factor},
         {{"--co2-factor"}, factor},

@@ -1,22 +1,13 @@
-#include "cli/calc_options.h"
-#include "cli/calc_run.h"
-#include "support/locales.h"
-#include "support/temp_folder.h"
+#include "calc_fixture.h"
 
-#include <gtest/gtest.h>
 #include <regex>
-#include <sstream>
 
 using namespace payvanta;
+using namespace payvanta::test;
 using Texts = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string kExamples = std::string(PAYVANTA_DATA_DIR) + "/examples/";
-const std::string kPaperMill = kExamples + "paper-mill-roll-crane.QVR";
-const std::string kScrapYard = kExamples + "scrap-yard-magnet-crane.QVR";
-const std::string kSteelMill = kExamples + "steel-mill-ladle-crane.QVR";
 
 // The steel-mill example: 40 lifts per turn at 0.0824 dollars per kW-hr, two 515 A hoist
 // motors, two 286 A bridge motors; the figures agree with a calculation by hand.
@@ -68,24 +59,7 @@ Texts valuesOf(const std::string& json, const std::string& name) {
     return values;
 }
 
-class RunCalc : public ::testing::Test {
-protected:
-    RunCalc() { test::copyShippedData(folder.path()); }
-
-    int run(const Texts& args, const fs::path& programFolder = {}) {
-        const auto parsed = cli::parseCalcOptions(args, test::localeNamed);
-        EXPECT_TRUE(parsed.options) << parsed.error;
-        if (!parsed.options) {
-            return -1;
-        }
-        return cli::runCalc(*parsed.options, programFolder.empty() ? folder.path() : programFolder,
-                            out, err);
-    }
-
-    test::TempFolder folder;
-    std::ostringstream out;
-    std::ostringstream err;
-};
+using RunCalc = CalcRunTest;
 
 TEST_F(RunCalc, prints_each_file_it_can_read_with_its_summary_and_reports_the_others) {
     fs::create_directory(folder / "bad.QVR");
@@ -122,8 +96,8 @@ TEST_F(RunCalc, json_of_several_files_is_an_array_with_null_for_a_file_that_fail
 TEST_F(RunCalc, each_file_is_computed_apart_and_missing_tables_are_reported_once) {
     // A file that sets only a few keys gets "0" for the rest, not the values of the file
     // computed before it.
-    test::writeBytes(folder / "sparse.QVR", "CustName = Sparse\r\n");
-    test::TempFolder noTables;
+    writeBytes(folder / "sparse.QVR", "CustName = Sparse\r\n");
+    TempFolder noTables;
     EXPECT_EQ(run({"--json", kSteelMill, (folder / "sparse.QVR").string()}, noTables.path()), 0);
     EXPECT_EQ(valuesOf(out.str(), "lblSummaryTotal").at(0), "\"$149,478.90\"");
     EXPECT_EQ(valuesOf(out.str(), "Bridge.DccpKwHrPerMove").at(1), "0");
@@ -136,9 +110,9 @@ TEST_F(RunCalc, each_file_is_computed_apart_and_missing_tables_are_reported_once
 TEST_F(RunCalc, a_german_locale_reads_german_and_united_states_files_alike) {
     // The steel-mill example as saved in the United States, and with a decimal comma in
     // every number, as an older program saved it in Germany.
-    std::string german = test::readBytes(kSteelMill);
+    std::string german = readBytes(kSteelMill);
     german = std::regex_replace(german, std::regex("= (-?[0-9]+)\\.([0-9]+)\r"), "= $1,$2\r");
-    test::writeBytes(folder / "Stahlwerk.QVR", german);
+    writeBytes(folder / "Stahlwerk.QVR", german);
     for (const std::string& file : {(folder / "Stahlwerk.QVR").string(), kSteelMill}) {
         out.str("");
         EXPECT_EQ(run({"--locale", "de_DE", "--json", file}), 0);

@@ -1,40 +1,19 @@
-#include "cli/calc_options.h"
-#include "cli/calc_run.h"
-#include "support/locales.h"
-#include "support/temp_folder.h"
+#include "calc_fixture.h"
 
 #include <cstdlib>
-#include <gtest/gtest.h>
-#include <sstream>
 
 using namespace payvanta;
+using namespace payvanta::test;
 using Texts = std::vector<std::string>;
 
 namespace {
 
-const std::string kExamples = std::string(PAYVANTA_DATA_DIR) + "/examples/";
-const std::string kSteelMill = kExamples + "steel-mill-ladle-crane.QVR";
-const std::string kPaperMill = kExamples + "paper-mill-roll-crane.QVR";
-const std::string kScrapYard = kExamples + "scrap-yard-magnet-crane.QVR";
-
 // payvanta-calc --report, on the steel-mill example, at a fixed moment.
-class ReportOutput : public ::testing::Test {
+class ReportOutput : public CalcRunTest {
 protected:
-    ReportOutput() {
-        test::copyShippedData(folder.path());
-        ::setenv("SOURCE_DATE_EPOCH", "1796588103", 1); // 6 December 2026, 20:15:03 UTC
-    }
+    // 6 December 2026, 20:15:03 UTC.
+    ReportOutput() { ::setenv("SOURCE_DATE_EPOCH", "1796588103", 1); }
     ~ReportOutput() override { ::unsetenv("SOURCE_DATE_EPOCH"); }
-
-    int run(const Texts& args) {
-        const auto parsed = cli::parseCalcOptions(args, test::localeNamed);
-        EXPECT_TRUE(parsed.options) << parsed.error;
-        return parsed.options ? cli::runCalc(*parsed.options, folder.path(), out, err) : -1;
-    }
-
-    test::TempFolder folder;
-    std::ostringstream out;
-    std::ostringstream err;
 };
 
 TEST_F(ReportOutput, json_gives_every_field_the_page_sets_by_name_in_page_order) {
@@ -74,23 +53,22 @@ TEST_F(ReportOutput, several_files_give_an_array_with_null_for_one_that_cannot_b
 
 TEST_F(ReportOutput, a_report_name_is_one_of_the_seven_in_any_letter_case) {
     for (const char* name : {"hoist", "TROLLEY", "Bridge", "energysavings"}) {
-        const auto parsed =
-            cli::parseCalcOptions({"--report", name, "crane.QVR"}, test::localeNamed);
+        const auto parsed = cli::parseCalcOptions({"--report", name, "crane.QVR"}, localeNamed);
         EXPECT_TRUE(parsed.options.has_value()) << name;
     }
     for (const Texts& args : {Texts{"--report", "Energy", "crane.QVR"}, Texts{"--report"}}) {
-        const auto parsed = cli::parseCalcOptions(args, test::localeNamed);
+        const auto parsed = cli::parseCalcOptions(args, localeNamed);
         EXPECT_FALSE(parsed.options.has_value());
         EXPECT_EQ(parsed.error, "--report needs a report name such as Savings or Hoist");
     }
 }
 
 TEST_F(ReportOutput, csv_quotes_a_name_with_a_comma_and_a_quote_and_gives_numbers_plain) {
-    std::string project = test::readBytes(kSteelMill);
+    std::string project = readBytes(kSteelMill);
     const std::string name = "CustName = Great Lakes Steel Works";
     project.replace(project.find(name), name.size(), "CustName = Smith, \"Big\" Cranes");
     const std::string path = (folder / "a,b.QVR").string();
-    test::writeBytes(path, project);
+    writeBytes(path, project);
     EXPECT_EQ(run({"--csv", "--cost", "298,957.80", path}), 0);
     EXPECT_EQ(out.str(), "File,Customer,Project,Energy,Maintenance,Inventory,Total,kWh per Year,"
                          "Payback Years,CO2 Tonnes per Year\r\n\"" +
@@ -103,11 +81,11 @@ TEST_F(ReportOutput, csv_quotes_a_name_with_a_comma_and_a_quote_and_gives_number
 TEST_F(ReportOutput, control_characters_show_as_escapes_on_a_terminal_and_stay_in_json_and_csv) {
     // ESC and BEL that set a terminal's title, a tab, and the byte 9D: in a Windows-1252
     // file the C1 control OSC.
-    std::string project = test::readBytes(kSteelMill);
+    std::string project = readBytes(kSteelMill);
     const std::string name = "CustName = Great Lakes Steel Works";
     project.replace(project.find(name), name.size(), "CustName = Acme\x1b]0;owned\x07\tSteel\x9d");
     const std::string path = (folder / "crane\x1b[2J.QVR").string();
-    test::writeBytes(path, project);
+    writeBytes(path, project);
     const std::string shownPath = (folder / "crane\\x1b[2J.QVR").string();
 
     EXPECT_EQ(run({"--report", "inventory", path}), 0);
@@ -145,25 +123,13 @@ TEST_F(ReportOutput, the_total_of_the_three_examples_sums_each_amount_and_pays_b
     EXPECT_NE(out.str().find("\nTotal of 2 files\n  Energy       $15,871.38\n"), std::string::npos);
 }
 
-TEST_F(ReportOutput, business_case_options_refuse_what_cannot_be_computed) {
-    for (const Texts& args :
-         {Texts{"--life", "0"}, Texts{"--life", "2.5"}, Texts{"--discount", "-100"},
-          Texts{"--co2-factor", "-0.1"}, Texts{"--cost", "much"}, Texts{"--csv", "--json"},
-          Texts{"--total", "--pdf", "x.pdf"}}) {
-        Texts withFile = args;
-        withFile.push_back("a.QVR");
-        EXPECT_FALSE(cli::parseCalcOptions(withFile, test::localeNamed).options.has_value())
-            << args[0] << args[1];
-    }
-}
-
 TEST_F(ReportOutput, extreme_costs_in_files_say_why_there_is_no_figure_and_end_the_run_well) {
     const std::string block = "\r\n* The business case: retrofit cost, project life, discount "
                               "rate, CO2 factor.\r\nDriveCost = 1.7e308\r\n";
     const std::string a = (folder / "a.QVR").string();
     const std::string b = (folder / "b.QVR").string();
-    test::writeBytes(a, test::readBytes(kSteelMill) + block);
-    test::writeBytes(b, test::readBytes(kPaperMill) + block);
+    writeBytes(a, readBytes(kSteelMill) + block);
+    writeBytes(b, readBytes(kPaperMill) + block);
     const std::string why = "Drive Hardware must be 0 to 100,000,000";
     const struct {
         Texts args;

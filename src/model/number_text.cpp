@@ -206,7 +206,7 @@ bool endsWithMark(std::string_view s, std::string_view mark) {
 
 // The digits at the front of s.
 std::string_view leadingDigits(std::string_view s) {
-    const auto end = std::ranges::find_if(s, [](char c) { return c < '0' || c > '9'; });
+    const auto end = std::find_if(s.begin(), s.end(), [](char c) { return c < '0' || c > '9'; });
     return s.substr(0, static_cast<std::size_t>(end - s.begin()));
 }
 

@@ -71,6 +71,13 @@
         const name = input.id;
         input.dataset.field = '1';
         input.addEventListener('keydown', (event) => {
+            // Alt+Down opens a list's items, as on the desktop.
+            const picker = byId(`${name}-items`);
+            if (picker && event.altKey && event.key === 'ArrowDown') {
+                event.preventDefault();
+                picker.focus();
+                return;
+            }
             const code = characterCode(event);
             if (code >= 0 && form.keyPressed(name, code) === 0) {
                 event.preventDefault();
@@ -78,8 +85,10 @@
         });
         input.addEventListener('input', () => form.textChanged(name, input.value));
         input.addEventListener('drop', (event) => event.preventDefault());
-        input.addEventListener('focusout', () => {
-            if (movingFocus || byId('messageBox').open) {
+        input.addEventListener('focusout', (event) => {
+            // While its items are open, the user is still in the list.
+            const toItems = event.relatedTarget && event.relatedTarget.id === `${name}-items`;
+            if (movingFocus || toItems || byId('messageBox').open) {
                 return;
             }
             pendingChecks.push(name);

@@ -20,7 +20,7 @@ try:
     from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
-    from selenium.webdriver.support.ui import WebDriverWait
+    from selenium.webdriver.support.ui import Select, WebDriverWait
 except ImportError as error:
     sys.exit(f"the browser test needs Debian's python3-selenium: {error}")
 
@@ -118,6 +118,23 @@ class PageTest(unittest.TestCase):
         self.wait(lambda: self.browser.switch_to.active_element.get_attribute("id")
                   == "txtShoeLife", "the focus back in Shoe Life")
         self.assertEqual(shoe_life.get_attribute("value"), "1")
+        # Alt+Down reaches a list's items from the keyboard; an item picked ("3 450.00")
+        # gives the size and its cost; the list emptied asks for a size only once left, and
+        # opening its items is not leaving it.
+        size = self.element("cmbHoistNemaSize")
+        size.click()
+        size.send_keys(Keys.CONTROL, "a")
+        size.send_keys(Keys.BACKSPACE)
+        size.send_keys(Keys.ALT, Keys.ARROW_DOWN)
+        items = self.element("cmbHoistNemaSize-items")
+        self.wait(lambda: self.browser.switch_to.active_element == items, "the list's items")
+        options = [o.text.split() for o in Select(items).options]
+        other = len(options) - 1
+        Select(items).select_by_index(other)
+        self.wait(lambda: [size.get_attribute("value"),
+                           self.element("txtContactHoist").get_attribute("value")]
+                  == options[other], "the item picked")
+        self.assertFalse(box.is_displayed())
         # The summary follows each key typed.
         self.element("TabStrip1(2)").click()
         labour = self.element("txtMaintPerHour")

@@ -2,8 +2,10 @@
 # Installs, only when missing, every Debian package that building, testing, packaging
 # (dpkg-shlibdeps, file) and running Payvanta needs; clang with its libFuzzer for the
 # second build and the fuzz targets of .ci/run, clang-format for its format check, and
-# CUPS with the cups-pdf printer for the printing test, which starts a cupsd of its own,
-# and D-Bus with the AT-SPI bus and its Python bindings for the screen-reader test.
+# CUPS with the cups-pdf printer for the printing test, which starts a cupsd of its own;
+# D-Bus with the AT-SPI bus and its Python bindings for the screen-reader test; emscripten
+# (with node and its acorn module) for the browser edition, and chromium with its driver
+# and selenium for the browser edition's test.
 # Safe to run again: it does nothing when all are present.
 set -euo pipefail
 
@@ -16,6 +18,7 @@ packages=(
   clang libclang-rt-dev clang-format
   cups cups-client printer-driver-cups-pdf
   dbus-daemon at-spi2-core python3-pyatspi
+  emscripten nodejs node-acorn chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -8,11 +8,14 @@
 namespace payvanta {
 
 // The first element of a table whose projection equals value, or null when none does:
-// how a name, a key or a caption is looked up in its table.
+// how a name, a key or a caption is looked up in its table. Written with std::find_if, as
+// the standard library of the browser build has no range algorithms.
 template <std::ranges::contiguous_range Table, class Value, class Projection = std::identity>
 auto findBy(const Table& table, const Value& value, Projection projection = {})
     -> const std::ranges::range_value_t<Table>* {
-    const auto it = std::ranges::find(table, value, projection);
+    const auto it =
+        std::find_if(std::ranges::begin(table), std::ranges::end(table),
+                     [&](const auto& row) { return std::invoke(projection, row) == value; });
     return it == std::ranges::end(table) ? nullptr : std::to_address(it);
 }
 

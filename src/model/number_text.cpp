@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include "c_number_text.h"
 #include "text_trim.h"
 
 #include <algorithm>
@@ -58,43 +59,13 @@ void splitScientific(const char* begin, const char* end, Significant& out) {
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, out.exponent);
 }
 
-// The value's decimal digits at 15 significant digits (trailing zeros may be left out)
-// and the exponent of the first one. The shortest form that reads back as the value
-// gives them cheaply: with at most 15 digits it is the 15-digit rounding itself (any
-// double lies closer to it than half a step of 15 digits), and with 16 or 17 digits
-// rounding it at the 16th digit decides as rounding the exact value would, except when
-// it ends in exactly that 5; only then is the exact value written out to 15 digits.
+// The value's decimal digits at 15 significant digits and the exponent of the first one:
+// its exact decimal value rounded there, an exact tie (a 16-digit integer ending in 5,
+// say) to the even digit.
 Significant fifteenDigits(double magnitude) {
     Significant out;
-    char buf[40];
-    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
-    splitScientific(buf, res.ptr, out);
-    const int n = kSignificantDigits;
-    if (out.count <= n) {
-        return out;
-    }
-    if (out.count == n + 1 && out.digits[n] == '5') {
-        res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
-                            kSignificantDigits - 1);
-        splitScientific(buf, res.ptr, out);
-        return out;
-    }
-    const bool up = out.digits[n] >= '5';
-    out.count = n;
-    if (!up) {
-        return out;
-    }
-    int i = n;
-    while (i > 0 && out.digits[static_cast<std::size_t>(i - 1)] == '9') {
-        out.digits[static_cast<std::size_t>(--i)] = '0';
-    }
-    if (i == 0) {
-        // 99...9 became 100...0: one digit more, the last one (a zero) dropped.
-        out.digits[0] = '1';
-        ++out.exponent;
-    } else {
-        ++out.digits[static_cast<std::size_t>(i - 1)];
-    }
+    const c_text::Written text = c_text::scientific(magnitude, kSignificantDigits - 1);
+    splitScientific(text.text, text.text + text.size, out);
     return out;
 }
 
@@ -235,7 +206,7 @@ bool endsWithMark(std::string_view s, std::string_view mark) {
 
 // The digits at the front of s.
 std::string_view leadingDigits(std::string_view s) {
-    const auto end = std::ranges::find_if(s, [](char c) { return c < '0' || c > '9'; });
+    const auto end = std::find_if(s.begin(), s.end(), [](char c) { return c < '0' || c > '9'; });
     return s.substr(0, static_cast<std::size_t>(end - s.begin()));
 }
 
@@ -393,12 +364,11 @@ std::optional<double> parsePlainDigits(std::string_view s, const LocaleConventio
     if (decimalPoint != '.') {
         return std::nullopt;
     }
-    double value = 0;
-    const auto res = std::from_chars(whole.data(), whole.data() + whole.size(), value);
-    if (res.ec != std::errc() || res.ptr != whole.data() + whole.size() || !std::isfinite(value)) {
+    const c_text::Reading read = c_text::read(whole);
+    if (read.status != c_text::Reading::Status::Value) {
         return std::nullopt;
     }
-    return value;
+    return read.value;
 }
 
 // The text is a plain number written with this decimal separator: an optional minus,
@@ -524,13 +494,12 @@ std::optional<double> parseNumber(std::string_view text, const LocaleConventions
     if (!scanUnsigned(s, locale, ascii)) {
         return std::nullopt;
     }
-    double value = 0;
-    const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    beyond = res.ec == std::errc::result_out_of_range && res.ptr == ascii.data() + ascii.size();
-    if (res.ec != std::errc() || res.ptr != ascii.data() + ascii.size() || !std::isfinite(value)) {
+    const c_text::Reading read = c_text::read(ascii);
+    beyond = read.status == c_text::Reading::Status::OutOfRange;
+    if (read.status != c_text::Reading::Status::Value) {
         return std::nullopt;
     }
-    return value;
+    return read.value;
 }
 
 } // namespace
@@ -549,18 +518,16 @@ std::string plain(double value, const LocaleConventions& locale) {
     if (value == 0) {
         return "0"; // never "-0"
     }
-    char buf[40];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, kSignificantDigits);
+    const c_text::Written text = c_text::general(value, kSignificantDigits);
     std::string out;
-    out.reserve(static_cast<size_t>(res.ptr - buf) + 2);
-    for (const char* p = buf; p < res.ptr; ++p) {
-        if (*p == '.') {
+    out.reserve(text.size + 2);
+    for (const char c : text.view()) {
+        if (c == '.') {
             out += locale.decimalPoint;
-        } else if (*p == 'e') {
+        } else if (c == 'e') {
             out.push_back('E');
         } else {
-            out.push_back(*p);
+            out.push_back(c);
         }
     }
     return out;
@@ -603,9 +570,7 @@ double roundHalfAway(double value, int decimals) {
             ascii[n++] = c;
         }
     }
-    double out = 0;
-    std::from_chars(ascii.data(), ascii.data() + n, out);
-    return out;
+    return c_text::read(std::string_view(ascii.data(), n)).value;
 }
 
 } // namespace payvanta::numbers

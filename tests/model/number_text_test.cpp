@@ -89,18 +89,10 @@ TEST(ParseFrench, accepts_a_typed_space_for_the_no_break_space_grouping) {
     EXPECT_DOUBLE_EQ(*parse("1\u00A0234,50\u00A0\u20AC", fr), 1234.5);
 }
 
-TEST(Plain, writes_at_most_fifteen_significant_digits_like_printf_G) {
-    EXPECT_EQ(plain(26, us), "26");
-    EXPECT_EQ(plain(0.25, us), "0.25");
-    EXPECT_EQ(plain(30.0 / 7.0, us), "4.28571428571429");
-    EXPECT_EQ(plain(0.1 + 0.2, us), "0.3");
-    EXPECT_EQ(plain(-3.2, us), "-3.2");
-    EXPECT_EQ(plain(1e15, us), "1E+15");
-    EXPECT_EQ(plain(123456789012345.0, us), "123456789012345");
-    EXPECT_EQ(plain(0.0001, us), "0.0001");
-    EXPECT_EQ(plain(0.00001, us), "1E-05");
+// The digits themselves are checked against the standard library in number_conversions_test.
+TEST(Plain, never_shows_a_minus_zero_and_writes_the_locales_decimal_point) {
     EXPECT_EQ(plain(-0.0, us), "0");
-    EXPECT_EQ(plain(0.25, de), "0,25");
+    EXPECT_EQ(plain(-1.5E-05, de), "-1,5E-05");
 }
 
 struct FormatCase {

@@ -1,0 +1,113 @@
+// The browser edition's entry: the main form's behaviour, bound for the page's script.
+#include "cli/json_report.h"
+#include "form_layout.h"
+#include "ui/main_form.h"
+#include "web_view.h"
+
+#include <cstdlib>
+#include <emscripten/bind.h>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace payvanta::web {
+
+namespace {
+
+// The report page a name stands for ("Hoist", ..., "BusinessCase").
+std::optional<reports::ReportForm> reportNamed(std::string_view name) {
+    for (int i = 0; i <= static_cast<int>(reports::ReportForm::BusinessCase); ++i) {
+        const auto form = static_cast<reports::ReportForm>(i);
+        if (reports::formName(form) == name) {
+            return form;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+// The form and its view, driven by the page: events name their control as the page's
+// element ids do ("txtHoistFPMHoist", "txtDutyCycleHoist(5)").
+class WebForm {
+public:
+    WebForm(emscripten::val page, const std::string& programFolder)
+        : view_(std::move(page)), form_(view_, LocaleConventions::unitedStates(), programFolder) {}
+
+    void load() { form_.load(); }
+    int keyPressed(const std::string& control, int key) {
+        return form_.keyPressed(ref(control), key);
+    }
+    void textChanged(const std::string& control, const std::string& text) {
+        form_.textChanged(ref(control), text);
+    }
+    bool controlLeft(const std::string& control) { return form_.controlLeft(ref(control)); }
+    void controlEntered(const std::string& control) { form_.controlEntered(ref(control)); }
+    void listItemPicked(const std::string& list, int index) {
+        form_.listItemPicked(ref(list), index);
+    }
+    void listOpened(const std::string& list) { form_.listOpened(ref(list)); }
+    void tabClicked(int tabIndex) { form_.tabClicked(tabIndex); }
+    void command(const std::string& control) { form_.command(ref(control)); }
+    bool openProjectFile(const std::string& path) { return form_.openProjectFile(path); }
+    bool projectOpen() const { return form_.projectOpen(); }
+
+    // The project's results and a report page's fields as payvanta-calc --json writes them.
+    std::string resultJson() const {
+        std::ostringstream out;
+        cli::writeJsonResult(out, form_.model(), "");
+        out << '\n';
+        return out.str();
+    }
+    std::string reportJson(const std::string& name) const {
+        const auto report = reportNamed(name);
+        if (!report) {
+            return "null\n";
+        }
+        std::ostringstream out;
+        cli::writeJsonPage(out, form_.reportPage(*report), "");
+        out << '\n';
+        return out.str();
+    }
+
+private:
+    // A control by its name, "name(index)" for an element of a control array. The form
+    // may keep a control it is told of, so each name is kept for the whole run.
+    ui::ControlRef ref(const std::string& control) {
+        const std::size_t open = control.find('(');
+        int index = 0;
+        std::string name = control;
+        if (open != std::string::npos && control.back() == ')') {
+            name = control.substr(0, open);
+            index = std::atoi(control.c_str() + open + 1);
+        }
+        return {*names_.insert(std::move(name)).first, index};
+    }
+
+    WebView view_;
+    ui::MainForm form_;
+    std::set<std::string> names_;
+};
+
+} // namespace payvanta::web
+
+EMSCRIPTEN_BINDINGS(payvanta) {
+    using payvanta::web::WebForm;
+    emscripten::class_<WebForm>("WebForm")
+        .constructor<emscripten::val, std::string>()
+        .function("load", &WebForm::load)
+        .function("keyPressed", &WebForm::keyPressed)
+        .function("textChanged", &WebForm::textChanged)
+        .function("controlLeft", &WebForm::controlLeft)
+        .function("controlEntered", &WebForm::controlEntered)
+        .function("listItemPicked", &WebForm::listItemPicked)
+        .function("listOpened", &WebForm::listOpened)
+        .function("tabClicked", &WebForm::tabClicked)
+        .function("command", &WebForm::command)
+        .function("openProjectFile", &WebForm::openProjectFile)
+        .function("projectOpen", &WebForm::projectOpen)
+        .function("resultJson", &WebForm::resultJson)
+        .function("reportJson", &WebForm::reportJson);
+    emscripten::function("formLayout", &payvanta::web::formLayoutJson);
+}

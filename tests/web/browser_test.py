@@ -1,0 +1,150 @@
+#!/usr/bin/python3
+"""The page in headless chromium: each bundled example opened through the file input shows
+payvanta-calc's summary; a letter typed into a number field is refused; a leave check shows
+its message in the page's own dialog and gives the focus back.
+
+browser_test.py WEB_BIN_DIR CALC_PROGRAM PROJECT...
+"""
+import functools
+import http.server
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import threading
+import unittest
+
+try:
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.common.keys import Keys
+    from selenium.webdriver.support.ui import Select, WebDriverWait
+except ImportError as error:
+    sys.exit(f"the browser test needs Debian's python3-selenium: {error}")
+
+WEB_BIN, CALC, *PROJECTS = sys.argv[1:]
+SUMMARY = ["lblSummaryEnergy", "lblSumaryMaintenance", "lblSummaryInventory", "lblSummaryTotal"]
+TITLE = "Stravolux_QVR"
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".js": "text/javascript"}
+
+    def log_message(self, *args):
+        pass
+
+
+def start_browser(profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync", f"--user-data-dir={profile}"]:
+        options.add_argument(flag)
+    service = Service(executable_path="/usr/bin/chromedriver")
+    try:
+        return webdriver.Chrome(service=service, options=options)
+    except Exception as error:  # noqa: BLE001 - any failure to start is the reason to give
+        sys.exit(f"chromium could not be started for the browser test: {error}")
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        handler = functools.partial(QuietHandler, directory=WEB_BIN)
+        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        cls.url = f"http://127.0.0.1:{cls.server.server_address[1]}/"
+        cls.profile = tempfile.TemporaryDirectory()
+        cls.browser = start_browser(cls.profile.name)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+        cls.server.shutdown()
+        cls.profile.cleanup()
+
+    def wait(self, condition, what):
+        return WebDriverWait(self.browser, 20).until(lambda _: condition(), message=what)
+
+    def element(self, control):
+        return self.browser.find_element(By.ID, control)
+
+    def open_page(self):
+        self.browser.get(self.url)
+        self.wait(lambda: self.element("frmMain").get_attribute("aria-busy") == "false",
+                  "the form to load")
+        self.assertEqual(self.element("status").text, "")
+
+    def open_project(self, path):
+        self.open_page()
+        self.element("openProject").send_keys(os.path.abspath(path))
+        self.wait(lambda: self.element("lblSummaryTotal").text != "", "the summary")
+
+    def test_examples_show_the_summary_of_payvanta_calc(self):
+        self.assertTrue(PROJECTS)
+        for project in PROJECTS:
+            with self.subTest(project=os.path.basename(project)):
+                expected = json.loads(subprocess.run(
+                    [CALC, "--locale", "en_US", "--json", project], check=True,
+                    capture_output=True, text=True).stdout)
+                self.open_project(project)
+                for label in SUMMARY:
+                    self.assertEqual(self.element(label).text, expected[label], label)
+                self.assertEqual(self.element("lblFileName").text,
+                                 "/projects/" + os.path.basename(project))
+
+    def test_number_field_refuses_a_letter_and_leave_check_speaks(self):
+        self.open_project(PROJECTS[0])
+        self.element("TabStrip1(6)").click()
+        shoe_life = self.element("txtShoeLife")
+        self.wait(shoe_life.is_displayed, "the inventory frame")
+        shoe_life.click()
+        before = shoe_life.get_attribute("value")
+        shoe_life.send_keys(Keys.END, "x")
+        self.assertEqual(shoe_life.get_attribute("value"), before)
+        shoe_life.send_keys(Keys.CONTROL, "a")
+        shoe_life.send_keys("0", Keys.TAB)
+        box = self.element("messageBox")
+        self.wait(box.is_displayed, "the leave check's message")
+        self.assertEqual(self.element("messageTitle").text, TITLE)
+        self.assertEqual(self.element("messageText").text,
+                         "Shoe Life must have a value of at least 1.")
+        self.element("messageOk").click()
+        self.wait(lambda: not box.is_displayed(), "the message to close")
+        self.wait(lambda: self.browser.switch_to.active_element.get_attribute("id")
+                  == "txtShoeLife", "the focus back in Shoe Life")
+        self.assertEqual(shoe_life.get_attribute("value"), "1")
+        # Alt+Down reaches a list's items from the keyboard; an item picked ("3 450.00")
+        # gives the size and its cost; the list emptied asks for a size only once left, and
+        # opening its items is not leaving it.
+        size = self.element("cmbHoistNemaSize")
+        size.click()
+        size.send_keys(Keys.CONTROL, "a")
+        size.send_keys(Keys.BACKSPACE)
+        size.send_keys(Keys.ALT, Keys.ARROW_DOWN)
+        items = self.element("cmbHoistNemaSize-items")
+        self.wait(lambda: self.browser.switch_to.active_element == items, "the list's items")
+        options = [o.text.split() for o in Select(items).options]
+        other = len(options) - 1
+        Select(items).select_by_index(other)
+        self.wait(lambda: [size.get_attribute("value"),
+                           self.element("txtContactHoist").get_attribute("value")]
+                  == options[other], "the item picked")
+        self.assertFalse(box.is_displayed())
+        # The summary follows each key typed.
+        self.element("TabStrip1(2)").click()
+        labour = self.element("txtMaintPerHour")
+        self.wait(labour.is_displayed, "the project frame")
+        maintenance = self.element("lblSumaryMaintenance").text
+        labour.click()
+        labour.send_keys(Keys.CONTROL, "a")
+        labour.send_keys("9")
+        self.wait(lambda: self.element("lblSumaryMaintenance").text != maintenance,
+                  "a new maintenance saving")
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0], "-v"])

@@ -26,7 +26,7 @@ void Build_report_page(benchmark::State& state) {
         return;
     }
     // A cost, so that the business case computes every figure; no other page reads it.
-    main.model().record.businessCase().set(CaseInput::DriveCost, "250000");
+    main.caseInputChanged(CaseInput::DriveCost, "250000");
     const reports::ReportInputs inputs{main.model(), {2026, 12, 6, 20, 15, 3}};
     std::size_t items = 0;
     for (auto _ : state) {

@@ -28,25 +28,24 @@ void writeSummary(std::ostream& out, const std::string& path, const SummaryTexts
 }
 
 // The business case of the command line in place of the project's own, for this run.
-void overrideBusinessCase(const CalcOptions& o, SavingsModel& model) {
-    BusinessCaseInputs& in = model.record.businessCase();
-    const auto plain = [&](double v) { return numbers::plain(v, model.locale()); };
+void overrideBusinessCase(const CalcOptions& o, ui::MainForm& form) {
+    const auto plain = [&](double v) { return numbers::plain(v, form.model().locale()); };
     if (o.cost) {
-        in.set(CaseInput::DriveCost, plain(*o.cost));
+        form.caseInputChanged(CaseInput::DriveCost, plain(*o.cost));
         for (const CaseInput part :
              {CaseInput::InstallationCost, CaseInput::EngineeringCost, CaseInput::Rebate}) {
-            in.set(part, "");
+            form.caseInputChanged(part, "");
         }
     }
     if (o.life) {
-        in.set(CaseInput::ProjectLife, plain(*o.life));
+        form.caseInputChanged(CaseInput::ProjectLife, plain(*o.life));
     }
     if (o.discount) {
-        in.set(CaseInput::DiscountRate, plain(*o.discount));
+        form.caseInputChanged(CaseInput::DiscountRate, plain(*o.discount));
     }
     if (o.co2Factor) {
-        in.set(CaseInput::Co2Factor, plain(*o.co2Factor));
-        in.set(CaseInput::Co2Source, "given on the command line");
+        form.caseInputChanged(CaseInput::Co2Factor, plain(*o.co2Factor));
+        form.caseInputChanged(CaseInput::Co2Source, "given on the command line");
     }
 }
 
@@ -90,7 +89,7 @@ int runCalc(const CalcOptions& options, const std::filesystem::path& programFold
         if (!opened) {
             status = kFileFailed;
         } else {
-            overrideBusinessCase(options, form->model());
+            overrideBusinessCase(options, *form);
             if (options.csv || options.total) {
                 const CaseRow row = caseRow(path, form->model());
                 rollUp.add(row);

@@ -1,5 +1,6 @@
 #include "key_value_file.h"
 
+#include "model/text_trim.h"
 #include "text_file.h"
 
 namespace payvanta::files {

@@ -1,5 +1,6 @@
 #include "reference_tables.h"
 
+#include "model/text_trim.h"
 #include "text_encoding.h"
 #include "text_file.h"
 

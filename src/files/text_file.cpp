@@ -272,16 +272,6 @@ bool folderTakesNoNewFile(int err) {
 
 } // namespace
 
-std::string_view trimSpaces(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && s.back() == ' ') {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 Result<std::string> readSmallTextFile(const fs::path& path, std::size_t maxBytes) {
     const auto fail = [&path](Failure failure) {
         failure.path = path.string();

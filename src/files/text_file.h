@@ -59,7 +59,4 @@ template <typename Fn> void forEachLine(std::string_view text, Fn&& fn) {
     }
 }
 
-// Removes leading and trailing spaces (spaces only: a tab stays).
-std::string_view trimSpaces(std::string_view s);
-
 } // namespace payvanta::files

@@ -2,6 +2,8 @@
 
 #include "calc_steps.h"
 
+#include <initializer_list>
+
 namespace payvanta {
 
 using namespace calc;
@@ -13,6 +15,32 @@ constexpr double kSecondsPerHour = 3600.0;
 // Trolley and bridge: each speed point draws twice the tabled power, and a cycle moves
 // there and back.
 constexpr double kTravelFactor = 2;
+
+// One energy total of a motion: the tabled power factors of its speed points, and what
+// the power of each point is multiplied by besides.
+struct StepEnergy {
+    double& kwHr;
+    const SpeedPointFactors& factors;
+    double multiple = 1;
+};
+
+// Sums each total over the five duty-cycle steps: the step's seconds at the power its
+// speed point draws, in kW-hr. The totals start at 0 and grow step by step together, so
+// that a stop at an unreadable step leaves each with the steps before it.
+void sumStepEnergy(const Reader& num, Motion m, double ratedKw,
+                   std::initializer_list<StepEnergy> totals) {
+    for (const StepEnergy& t : totals) {
+        t.kwHr = 0;
+    }
+    for (int i = 1; i <= 5; ++i) {
+        const auto k = static_cast<std::size_t>(i - 1);
+        const Field step = dutyCycleField(m, i);
+        for (const StepEnergy& t : totals) {
+            t.kwHr = add(t.kwHr, div(mul(num(step), mul(mul(ratedKw, t.factors[k]), t.multiple)),
+                                     kSecondsPerHour));
+        }
+    }
+}
 
 } // namespace
 
@@ -56,18 +84,9 @@ bool EnergyModel::calcTravelEnergy(Motion m, const SpeedPointFactors& dccp,
     MotionEnergy& r = resultsOf(m);
     try {
         const double p = ratedKw(num(motorVoltsField(m)), num(motorFLCAmpsField(m)));
-        r.dccpKwHrPerMove = 0;
-        r.qvrKwHrPerMove = 0;
-        for (int i = 1; i <= 5; ++i) {
-            const auto k = static_cast<std::size_t>(i - 1);
-            const Field step = dutyCycleField(m, i);
-            r.dccpKwHrPerMove =
-                add(r.dccpKwHrPerMove,
-                    div(mul(num(step), mul(mul(p, dccp[k]), kTravelFactor)), kSecondsPerHour));
-            r.qvrKwHrPerMove =
-                add(r.qvrKwHrPerMove,
-                    div(mul(num(step), mul(mul(p, qvr[k]), kTravelFactor)), kSecondsPerHour));
-        }
+        sumStepEnergy(
+            num, m, p,
+            {{r.dccpKwHrPerMove, dccp, kTravelFactor}, {r.qvrKwHrPerMove, qvr, kTravelFactor}});
         const double motorsPerCycle = mul(num(numMotorField(m)), kTravelFactor);
         r.dccpKwHrPerCycle = mul(motorsPerCycle, r.dccpKwHrPerMove);
         r.dccpKwHrPerTurn = mul(num(Field::NumLifts), r.dccpKwHrPerCycle);
@@ -88,26 +107,11 @@ bool EnergyModel::calcHoistEnergy(const ProjectRecord& record, const LocaleConve
     const FactorTables& f = factors_;
     try {
         const double p = ratedKw(num(Field::MotorVoltsHoist), num(Field::MotorFLCAmpsHoist));
-        r.dccpKwHrHoisting = 0;
-        r.qvrKwHrHoisting = 0;
-        r.dccpKwHrLowering = 0;
-        r.qvrKwHrLowering = 0;
-        for (int i = 1; i <= 5; ++i) {
-            const auto k = static_cast<std::size_t>(i - 1);
-            const Field step = dutyCycleField(Motion::Hoist, i);
-            r.dccpKwHrHoisting =
-                add(r.dccpKwHrHoisting,
-                    div(mul(num(step), mul(p, f.dccpFactorHoist[k])), kSecondsPerHour));
-            r.qvrKwHrHoisting =
-                add(r.qvrKwHrHoisting,
-                    div(mul(num(step), mul(p, f.qvrFactorHoist[k])), kSecondsPerHour));
-            r.dccpKwHrLowering =
-                add(r.dccpKwHrLowering,
-                    div(mul(num(step), mul(p, f.dccpFactorLower[k])), kSecondsPerHour));
-            r.qvrKwHrLowering =
-                add(r.qvrKwHrLowering,
-                    div(mul(num(step), mul(p, f.qvrFactorLower[k])), kSecondsPerHour));
-        }
+        sumStepEnergy(num, Motion::Hoist, p,
+                      {{r.dccpKwHrHoisting, f.dccpFactorHoist},
+                       {r.qvrKwHrHoisting, f.qvrFactorHoist},
+                       {r.dccpKwHrLowering, f.dccpFactorLower},
+                       {r.qvrKwHrLowering, f.qvrFactorLower}});
         r.dccpKwHrPerCycle =
             mul(num(Field::NumMotorHoist), add(r.dccpKwHrLowering, r.dccpKwHrHoisting));
         r.dccpKwHrPerTurn = mul(num(Field::NumLifts), r.dccpKwHrPerCycle);

@@ -45,7 +45,8 @@ struct MotionEnergy {
 class EnergyModel {
 public:
     static constexpr double kTurnsPerDay = 3.0;
-    // 356, not 365: the year of the savings figures has always had 356 days; kept on purpose.
+    // 356, not 365: every yearly figure of the program, printed or saved, counts a year
+    // of 356 days, so that figures stay comparable with quotes made before.
     static constexpr double kDaysPerYear = 356.0;
 
     void loadBridgeFactors();

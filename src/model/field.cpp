@@ -1,5 +1,7 @@
 #include "field.h"
 
+#include "find_by.h"
+
 namespace payvanta {
 
 namespace {
@@ -100,12 +102,8 @@ std::string_view fieldKey(Field field) {
 }
 
 std::optional<Field> fieldByKey(std::string_view key) {
-    for (std::size_t i = 0; i < kFieldCount; ++i) {
-        if (kKeys[i] == key) {
-            return static_cast<Field>(i);
-        }
-    }
-    return std::nullopt;
+    const Field* field = findBy(kAllFields, key, fieldKey);
+    return field ? std::optional(*field) : std::nullopt;
 }
 
 Field motorField(Motion m) {

@@ -53,7 +53,8 @@ enum class Field : std::uint8_t {
     NumMotorTrolley,
     MotorVoltsTrolley,
     MotorFLCAmpsTrolley,
-    // The trolley's speed: every motion's speed key starts "HoistFPM"; kept on purpose.
+    // The trolley's speed: every motion's speed key starts "HoistFPM", as the project
+    // files and the control names spell it.
     HoistFPMTrolley,
     LiftDistanceTrolley,
     DutyCycleTrolley1,

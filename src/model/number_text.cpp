@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "text_trim.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -213,49 +215,47 @@ std::string applyCurrencyPattern(const std::string& pattern, const std::string& 
     return out;
 }
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimSpaces(std::string_view s) {
-    while (!s.empty() && isSpace(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isSpace(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
+// A number may stand between spaces and tabs.
+std::string_view trimBlanks(std::string_view s) {
+    return trimSpaces(s, " \t");
 }
 
 constexpr std::string_view kNoBreakSpace = "\u00A0";
 constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
 
-bool startsWith(std::string_view s, std::string_view prefix) {
-    return !prefix.empty() && s.substr(0, prefix.size()) == prefix;
+// Whether s starts (ends) with a mark of the locale; a locale may leave a mark empty
+// (no group separator, no currency symbol), which is never found.
+bool startsWithMark(std::string_view s, std::string_view mark) {
+    return !mark.empty() && s.starts_with(mark);
 }
 
-bool endsWith(std::string_view s, std::string_view suffix) {
-    return !suffix.empty() && s.size() >= suffix.size() &&
-           s.substr(s.size() - suffix.size()) == suffix;
+bool endsWithMark(std::string_view s, std::string_view mark) {
+    return !mark.empty() && s.ends_with(mark);
+}
+
+// The digits at the front of s.
+std::string_view leadingDigits(std::string_view s) {
+    const auto end = std::ranges::find_if(s, [](char c) { return c < '0' || c > '9'; });
+    return s.substr(0, static_cast<std::size_t>(end - s.begin()));
 }
 
 // Length of a group separator at the start of s, or 0. Where a locale groups with a
 // no-break space, a typed plain space counts as one.
 size_t groupSeparatorAt(std::string_view s, const LocaleConventions& locale) {
-    if (startsWith(s, locale.groupSeparator)) {
+    if (startsWithMark(s, locale.groupSeparator)) {
         return locale.groupSeparator.size();
     }
     const bool spaceGrouping = locale.groupSeparator == kNoBreakSpace ||
                                locale.groupSeparator == kNarrowNoBreakSpace ||
                                locale.groupSeparator == " ";
     if (spaceGrouping) {
-        if (startsWith(s, " ")) {
+        if (s.starts_with(' ')) {
             return 1;
         }
-        if (startsWith(s, kNoBreakSpace)) {
+        if (s.starts_with(kNoBreakSpace)) {
             return kNoBreakSpace.size();
         }
-        if (startsWith(s, kNarrowNoBreakSpace)) {
+        if (s.starts_with(kNarrowNoBreakSpace)) {
             return kNarrowNoBreakSpace.size();
         }
     }
@@ -281,7 +281,7 @@ bool scanUnsigned(std::string_view s, const LocaleConventions& locale, std::stri
             s.remove_prefix(1);
             continue;
         }
-        if (startsWith(s, locale.decimalPoint)) {
+        if (startsWithMark(s, locale.decimalPoint)) {
             break;
         }
         const size_t sep = groupSeparatorAt(s, locale);
@@ -301,14 +301,13 @@ bool scanUnsigned(std::string_view s, const LocaleConventions& locale, std::stri
     if (grouped && groupDigits != groupSize) {
         return false;
     }
-    if (startsWith(s, locale.decimalPoint)) {
+    if (startsWithMark(s, locale.decimalPoint)) {
         s.remove_prefix(locale.decimalPoint.size());
         out.push_back('.');
-        while (!s.empty() && s.front() >= '0' && s.front() <= '9') {
-            out.push_back(s.front());
-            anyDigit = true;
-            s.remove_prefix(1);
-        }
+        const std::string_view fraction = leadingDigits(s);
+        out += fraction;
+        anyDigit = anyDigit || !fraction.empty();
+        s.remove_prefix(fraction.size());
     }
     if (!anyDigit) {
         return false;
@@ -320,15 +319,12 @@ bool scanUnsigned(std::string_view s, const LocaleConventions& locale, std::stri
             out.push_back(s.front());
             s.remove_prefix(1);
         }
-        bool exponentDigit = false;
-        while (!s.empty() && s.front() >= '0' && s.front() <= '9') {
-            out.push_back(s.front());
-            exponentDigit = true;
-            s.remove_prefix(1);
-        }
-        if (!exponentDigit) {
+        const std::string_view exponent = leadingDigits(s);
+        if (exponent.empty()) {
             return false;
         }
+        out += exponent;
+        s.remove_prefix(exponent.size());
     }
     return s.empty();
 }
@@ -343,8 +339,8 @@ bool takeSign(std::string_view& s, const LocaleConventions& locale, bool& sawSig
         sawSign = true;
         return false;
     }
-    if (startsWith(s, locale.negativeSign) || (!s.empty() && s.front() == '-')) {
-        s.remove_prefix(startsWith(s, locale.negativeSign) ? locale.negativeSign.size() : 1);
+    if (startsWithMark(s, locale.negativeSign) || (!s.empty() && s.front() == '-')) {
+        s.remove_prefix(startsWithMark(s, locale.negativeSign) ? locale.negativeSign.size() : 1);
         sawSign = true;
         return true;
     }
@@ -408,19 +404,16 @@ std::optional<double> parsePlainDigits(std::string_view s, const LocaleConventio
 // The text is a plain number written with this decimal separator: an optional minus,
 // digits with at most one separator among or after them, an optional exponent.
 bool isPlainNumber(std::string_view s, std::string_view decimalPoint) {
-    if (startsWith(s, "-")) {
+    if (s.starts_with('-')) {
         s.remove_prefix(1);
     }
     const auto skipDigits = [&s] {
-        size_t n = 0;
-        while (n < s.size() && s[n] >= '0' && s[n] <= '9') {
-            ++n;
-        }
+        const size_t n = leadingDigits(s).size();
         s.remove_prefix(n);
         return n;
     };
     size_t digits = skipDigits();
-    if (startsWith(s, decimalPoint)) {
+    if (startsWithMark(s, decimalPoint)) {
         s.remove_prefix(decimalPoint.size());
         digits += skipDigits();
     }
@@ -493,7 +486,7 @@ namespace {
 std::optional<double> parseNumber(std::string_view text, const LocaleConventions& locale,
                                   bool& beyond) {
     beyond = false;
-    std::string_view s = trimSpaces(text);
+    std::string_view s = trimBlanks(text);
     if (s.empty()) {
         return std::nullopt;
     }
@@ -503,23 +496,23 @@ std::optional<double> parseNumber(std::string_view text, const LocaleConventions
     bool negative = false;
     bool sawSign = false;
     if (s.front() == '(' && s.back() == ')') {
-        s = trimSpaces(s.substr(1, s.size() - 2));
+        s = trimBlanks(s.substr(1, s.size() - 2));
         negative = true;
         sawSign = true; // no further sign inside parentheses
     }
     // [sign] [symbol] [sign] number [symbol], spaces allowed beside the symbol.
     negative = takeSign(s, locale, sawSign) || negative;
     bool sawSymbol = false;
-    if (startsWith(s, locale.currencySymbol)) {
-        s = trimSpaces(s.substr(locale.currencySymbol.size()));
+    if (startsWithMark(s, locale.currencySymbol)) {
+        s = trimBlanks(s.substr(locale.currencySymbol.size()));
         sawSymbol = true;
         negative = takeSign(s, locale, sawSign) || negative;
     }
-    if (!sawSymbol && endsWith(s, locale.currencySymbol)) {
-        s = trimSpaces(s.substr(0, s.size() - locale.currencySymbol.size()));
+    if (!sawSymbol && endsWithMark(s, locale.currencySymbol)) {
+        s = trimBlanks(s.substr(0, s.size() - locale.currencySymbol.size()));
     }
     // A no-break space between the digits and the symbol is as good as a space.
-    while (endsWith(s, kNoBreakSpace)) {
+    while (s.ends_with(kNoBreakSpace)) {
         s.remove_suffix(kNoBreakSpace.size());
     }
 

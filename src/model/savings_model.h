@@ -16,7 +16,7 @@ namespace payvanta {
 // form, empty until first computed.
 struct SummaryTexts {
     std::string lblSummaryEnergy;
-    // Spelled with one "m" on purpose: the name is fixed.
+    // Named, with one "m", like the label that shows it and the JSON key that holds it.
     std::string lblSumaryMaintenance;
     std::string lblSummaryInventory;
     std::string lblSummaryTotal;

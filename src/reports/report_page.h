@@ -59,6 +59,10 @@ struct ReportItem {
     std::shared_ptr<const Chart> chart;
 };
 
+// The print commands of a report window: Print, the savings summary's Print Old and the
+// motion pages' Print Form.
+enum class ReportPrint { Print, PrintOld, PrintForm };
+
 // A report as data: what a window shows and a printer prints, before any pixel.
 struct ReportPage {
     ReportForm form = ReportForm::Savings;

@@ -1,25 +1,22 @@
 #include "captions.h"
 
+#include "model/find_by.h"
+
 #include <array>
+#include <iterator>
 
 namespace payvanta::ui {
 
 namespace {
 
-using namespace std::string_view_literals;
+// A caption row keyed by what the control shows.
+template <class Key> struct Caption {
+    Key key;
+    std::string_view caption;
+    std::string_view toolTip;
+};
 
-// The labels of a motion's frame below its motor list.
-#define MOTION_FIELDS(M, Speed, Distance)                                                          \
-    {{"txtNumMotor" #M}, "No. of Motors", ""}, {{"txtMotorVolts" #M}, "Motor Volts", ""},          \
-        {{"txtMotorFLCAmps" #M}, "Motor FLC Amps", ""}, {{"txtHoistFPM" #M}, Speed, ""},           \
-        {{"txtLiftDistance" #M}, Distance, ""},                                                    \
-        {{"txtDutyCycle" #M, 1}, "Duty Cycle Time, 1st", ""},                                      \
-        {{"txtDutyCycle" #M, 2}, "Duty Cycle Time, 2nd", ""},                                      \
-        {{"txtDutyCycle" #M, 3}, "Duty Cycle Time, 3rd", ""},                                      \
-        {{"txtDutyCycle" #M, 4}, "Duty Cycle Time, 4th", ""}, {                                    \
-        {"txtDutyCycle" #M, 5}, "Duty Cycle Time, 5th", ""                                         \
-    }
-
+// The controls that show no field: the window, menus, tabs, frames, summary and buttons.
 constexpr ControlCaption kCaptions[] = {
     {{ctl::frmMain}, "Payvanta", ""},
     // Menus
@@ -63,37 +60,11 @@ constexpr ControlCaption kCaptions[] = {
     {{ctl::Frame1, 1}, "Help Info", ""},
     {{ctl::Frame1, 2}, "Project Information", ""},
     {{ctl::Frame1, 3}, "Hoist", ""},
-    // The trolley's frame has always been captioned "Trolly"; kept on purpose.
+    // The trolley's frame reads "Trolly", the caption its users know it by.
     {{ctl::Frame1, 4}, "Trolly", ""},
     {{ctl::Frame1, 5}, "Bridge", ""},
     {{ctl::Frame1, 6}, "Inventory Costs", ""},
-    // Project information
-    {{"txtCustName"}, "Customer Name", ""},
-    {{"txtProjName"}, "Project Name", ""},
-    {{"cmbStateKw"}, "State (Loads the kW-Hr Rate)", ""},
-    {{"txtKwHrRate"}, "kW-Hr Rate", ""},
-    {{"txtNumLifts"}, "Number of Lifts per Turn", ""},
-    {{"txtMaintPerHour"}, "Maintenance Labor Rate per Hour", ""},
     {{ctl::txtElectricalLife}, "Electrical Life", ""},
-    // The motions
-    {{"cmbHoistMotor"}, "Hoist Motor", "This will overwrite the Nema Size."},
-    MOTION_FIELDS(Hoist, "Hoist FPM", "Lift Distance in Feet"),
-    {{"cmbTrolleyMotor"}, "Trolley Motor", ""},
-    MOTION_FIELDS(Trolley, "Travel FPM", "Travel Distance in Feet"),
-    {{"cmbBridgeMotor"}, "Bridge Motor", ""},
-    MOTION_FIELDS(Bridge, "Travel FPM", "Travel Distance in Feet"),
-    // Inventory costs
-    {{"txtContactElec"}, "Contactor Electrical Tip Life, No. of Operations", ""},
-    {{"txtContactMech"}, "Contactor Mechanical Life, No. of Operations", ""},
-    {{"cmbHoistNemaSize"}, "NEMA Size", ""},
-    {{"txtContactHoist"}, "Contact Tips Cost, Hoist", ""},
-    {{"cmbTrolleyNemaSize"}, "NEMA Size", ""},
-    {{"txtContactTrolley"}, "Contact Tips Cost, Trolley", ""},
-    {{"cmbBridgeNemaSize"}, "NEMA Size", ""},
-    {{"txtContactBridge"}, "Contact Tips Cost, Bridge", ""},
-    {{"cmbBrakeSize"}, "Brake Size", ""},
-    {{"txtBrakeShoe"}, "Brake Shoe Cost, Hoist", ""},
-    {{"txtShoeLife"}, "Shoe Life in Days", ""},
     // Summary panel and file name
     {{ctl::fraRealTimeSummary}, "Real Time Summary", ""},
     {{ctl::lblSummaryEnergy}, "Energy", ""},
@@ -114,42 +85,119 @@ constexpr ControlCaption kCaptions[] = {
     {{ctl::cmdClose}, "Close", "Closes the Program"},
 };
 
-#undef MOTION_FIELDS
+// The label beside each field's control, and its tool tip. A motion's frame shows the
+// same labels below its motor list but for the speed and the distance (see
+// sameInEveryMotion).
+constexpr Caption<Field> kFieldCaptions[] = {
+    // Project information
+    {Field::CustName, "Customer Name", ""},
+    {Field::ProjName, "Project Name", ""},
+    {Field::cmbStateKw, "State (Loads the kW-Hr Rate)", ""},
+    {Field::KwHrRate, "kW-Hr Rate", ""},
+    {Field::NumLifts, "Number of Lifts per Turn", ""},
+    {Field::MaintPerHour, "Maintenance Labor Rate per Hour", ""},
+    // The motions
+    {Field::HoistMotor, "Hoist Motor", "This will overwrite the Nema Size."},
+    {Field::HoistFPMHoist, "Hoist FPM", ""},
+    {Field::LiftDistanceHoist, "Lift Distance in Feet", ""},
+    {Field::TrolleyMotor, "Trolley Motor", ""},
+    {Field::HoistFPMTrolley, "Travel FPM", ""},
+    {Field::LiftDistanceTrolley, "Travel Distance in Feet", ""},
+    {Field::BridgeMotor, "Bridge Motor", ""},
+    {Field::HoistFPMBridge, "Travel FPM", ""},
+    {Field::LiftDistanceBridge, "Travel Distance in Feet", ""},
+    // Inventory costs
+    {Field::ContactElec, "Contactor Electrical Tip Life, No. of Operations", ""},
+    {Field::ContactMech, "Contactor Mechanical Life, No. of Operations", ""},
+    {Field::HoistNemaSize, "NEMA Size", ""},
+    {Field::ContactHoist, "Contact Tips Cost, Hoist", ""},
+    {Field::TrolleyNemaSize, "NEMA Size", ""},
+    {Field::ContactTrolley, "Contact Tips Cost, Trolley", ""},
+    {Field::BridgeNemaSize, "NEMA Size", ""},
+    {Field::ContactBridge, "Contact Tips Cost, Bridge", ""},
+    {Field::BrakeSize, "Brake Size", ""},
+    {Field::BrakeShoe, "Brake Shoe Cost, Hoist", ""},
+    {Field::ShoeLife, "Shoe Life in Days", ""},
+};
 
-constexpr ControlCaption kBusinessCaseCaptions[] = {
-    {{ctl::fraBusinessCase}, "Business Case Inputs", ""},
-    {{"txtCaseDriveCost"}, "Drive Hardware", "The cost of the drives and their panels."},
-    {{"txtCaseInstallationCost"}, "Installation", ""},
-    {{"txtCaseEngineeringCost"}, "Engineering", ""},
-    {{"txtCaseRebate"}, "Rebate", "A utility rebate or incentive; taken off the cost."},
-    {{"txtCaseProjectLife"}, "Project Life, Years", "Whole years from 1 to 100. Empty: 15."},
-    {{"txtCaseDiscountRate"}, "Discount Rate, %", "For the net present value. Empty: 8 %."},
-    {{"txtCaseCo2Factor"},
-     "CO2 Factor, lb per kWh",
+constexpr std::array<std::string_view, 5> kDutyCycleCaptions{
+    "Duty Cycle Time, 1st", "Duty Cycle Time, 2nd", "Duty Cycle Time, 3rd", "Duty Cycle Time, 4th",
+    "Duty Cycle Time, 5th"};
+
+// The labels that every motion's frame shows alike: the motor count, volts and amperes
+// and the five duty-cycle steps.
+std::optional<std::string_view> sameInEveryMotion(Field field) {
+    const auto m = motionOf(field);
+    if (!m) {
+        return std::nullopt;
+    }
+    if (const auto step = dutyCycleStepOf(field)) {
+        return kDutyCycleCaptions[static_cast<std::size_t>(*step - 1)];
+    }
+    if (field == numMotorField(*m)) {
+        return "No. of Motors";
+    }
+    if (field == motorVoltsField(*m)) {
+        return "Motor Volts";
+    }
+    if (field == motorFLCAmpsField(*m)) {
+        return "Motor FLC Amps";
+    }
+    return std::nullopt;
+}
+
+std::optional<ControlCaption> fieldCaption(Field field) {
+    if (const auto caption = sameInEveryMotion(field)) {
+        return ControlCaption{controlOf(field), *caption, ""};
+    }
+    if (const auto row = findBy(kFieldCaptions, field, &Caption<Field>::key)) {
+        return ControlCaption{controlOf(field), row->caption, row->toolTip};
+    }
+    return std::nullopt;
+}
+
+constexpr ControlCaption kBusinessCaseFrame{{ctl::fraBusinessCase}, "Business Case Inputs", ""};
+
+constexpr Caption<CaseInput> kCaseInputCaptions[] = {
+    {CaseInput::DriveCost, "Drive Hardware", "The cost of the drives and their panels."},
+    {CaseInput::InstallationCost, "Installation", ""},
+    {CaseInput::EngineeringCost, "Engineering", ""},
+    {CaseInput::Rebate, "Rebate", "A utility rebate or incentive; taken off the cost."},
+    {CaseInput::ProjectLife, "Project Life, Years", "Whole years from 1 to 100. Empty: 15."},
+    {CaseInput::DiscountRate, "Discount Rate, %", "For the net present value. Empty: 8 %."},
+    {CaseInput::Co2Factor, "CO2 Factor, lb per kWh",
      "Empty: 0.81, the U.S. average of 2023 (EIA). A state or eGRID subregion rate fits a "
      "plant better."},
-    {{"txtCaseCo2Source"}, "Source of the Factor", "Printed beneath the CO2 figures."},
+    {CaseInput::Co2Source, "Source of the Factor", "Printed beneath the CO2 figures."},
 };
 
 } // namespace
 
-std::span<const ControlCaption> mainFormCaptions() {
-    return kCaptions;
-}
-
-std::span<const ControlCaption> businessCaseCaptions() {
-    return kBusinessCaseCaptions;
+std::vector<ControlCaption> mainFormCaptions() {
+    std::vector<ControlCaption> rows(std::begin(kCaptions), std::end(kCaptions));
+    for (const Field field : allFields()) {
+        if (const auto row = fieldCaption(field)) {
+            rows.push_back(*row);
+        }
+    }
+    return rows;
 }
 
 std::optional<ControlCaption> captionOf(ControlRef control) {
-    for (const auto table : {mainFormCaptions(), businessCaseCaptions()}) {
-        for (const ControlCaption& c : table) {
-            if (c.control == control) {
-                return c;
-            }
-        }
+    if (const auto field = fieldOf(control)) {
+        return fieldCaption(*field);
     }
-    return std::nullopt;
+    if (const auto input = caseInputOf(control)) {
+        const Caption<CaseInput>* row =
+            findBy(kCaseInputCaptions, *input, &Caption<CaseInput>::key);
+        return row ? std::optional(ControlCaption{control, row->caption, row->toolTip})
+                   : std::nullopt;
+    }
+    if (control == kBusinessCaseFrame.control) {
+        return kBusinessCaseFrame;
+    }
+    const ControlCaption* row = findBy(kCaptions, control, &ControlCaption::control);
+    return row ? std::optional(*row) : std::nullopt;
 }
 
 } // namespace payvanta::ui

@@ -3,8 +3,8 @@
 #include "controls.h"
 
 #include <optional>
-#include <span>
 #include <string_view>
+#include <vector>
 
 namespace payvanta::ui {
 
@@ -17,12 +17,10 @@ struct ControlCaption {
 };
 
 // The captions and tool tips of the main form, one row per control.
-std::span<const ControlCaption> mainFormCaptions();
+std::vector<ControlCaption> mainFormCaptions();
 
-// The captions and tool tips of the business-case inputs, at the top of their window.
-std::span<const ControlCaption> businessCaseCaptions();
-
-// The row of a control, of either table, or nothing for a control that shows no caption.
+// The row of a control, of the main form or of the business-case inputs at the top of
+// their window, or nothing for a control that shows no caption.
 std::optional<ControlCaption> captionOf(ControlRef control);
 
 } // namespace payvanta::ui

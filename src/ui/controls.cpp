@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "model/find_by.h"
+
 #include <array>
 
 namespace payvanta::ui {
@@ -46,12 +48,8 @@ std::optional<Field> fieldOf(ControlRef control) {
     if (control.name.empty()) {
         return std::nullopt;
     }
-    for (const Field f : allFields()) {
-        if (controlOf(f) == control) {
-            return f;
-        }
-    }
-    return std::nullopt;
+    const Field* field = findBy(allFields(), control, [](Field f) { return controlOf(f); });
+    return field ? std::optional(*field) : std::nullopt;
 }
 
 ControlRef controlOf(CaseInput input) {
@@ -63,12 +61,8 @@ ControlRef controlOf(CaseInput input) {
 }
 
 std::optional<CaseInput> caseInputOf(ControlRef control) {
-    for (const CaseInput input : kCaseInputs) {
-        if (controlOf(input) == control) {
-            return input;
-        }
-    }
-    return std::nullopt;
+    const CaseInput* input = findBy(kCaseInputs, control, [](CaseInput i) { return controlOf(i); });
+    return input ? std::optional(*input) : std::nullopt;
 }
 
 int tabOf(Motion m) {

@@ -29,7 +29,8 @@ namespace ctl {
 inline constexpr std::string_view frmMain = "frmMain";
 inline constexpr std::string_view cmdNewFile = "cmdNewFile";
 inline constexpr std::string_view cmdExistingFile = "cmdExistingFile";
-// The name says Excel, but the button saves the project file; kept on purpose.
+// The Save Data button: it saves the project file. Tests and the window find it by
+// this object name.
 inline constexpr std::string_view cmdSaveExcel = "cmdSaveExcel";
 inline constexpr std::string_view cmdPrintSummary = "cmdPrintSummary";
 inline constexpr std::string_view cmdPrintAll = "cmdPrintAll";
@@ -41,7 +42,7 @@ inline constexpr std::string_view Frame1 = "Frame1";
 inline constexpr std::string_view ProgressBar1 = "ProgressBar1";
 inline constexpr std::string_view lblFileName = "lblFileName";
 inline constexpr std::string_view lblSummaryEnergy = "lblSummaryEnergy";
-// Spelled with one "m" on purpose: the name is fixed.
+// Spelled with one "m": the label's object name, which the JSON output uses as its key.
 inline constexpr std::string_view lblSumaryMaintenance = "lblSumaryMaintenance";
 inline constexpr std::string_view lblSummaryInventory = "lblSummaryInventory";
 inline constexpr std::string_view lblSummaryTotal = "lblSummaryTotal";

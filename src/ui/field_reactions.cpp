@@ -1,8 +1,8 @@
 #include "field_reactions.h"
 
-#include "files/text_file.h"
 #include "key_filter.h"
 #include "model/number_text.h"
+#include "model/text_trim.h"
 #include "ui_texts.h"
 
 #include <cmath>
@@ -34,7 +34,7 @@ std::string firstCharacters(const std::string& text, std::size_t n) {
 int FieldReactions::keyPressed(Field field, int key) {
     const FieldRule rule = ruleOf(field);
     if (rule.tracked) {
-        form_.lastKeyedField = controlOf(field).name;
+        form_.setLastKeyedField(controlOf(field).name);
     }
     switch (rule.keys) {
     case KeyClass::Any:
@@ -46,7 +46,7 @@ int FieldReactions::keyPressed(Field field, int key) {
         break;
     }
     return checkCharacter(key, form_.text(field), rule.keys == KeyClass::Decimal,
-                          form_.model.locale());
+                          form_.model().locale());
 }
 
 void FieldReactions::changed(Field field) {
@@ -61,11 +61,11 @@ void FieldReactions::changed(Field field) {
         integerForm(*m);
         return;
     case ChangeReaction::Current:
-        form_.model.updateDutyCycle(*m);
+        form_.model().updateDutyCycle(*m);
         form_.recalculate();
         return;
     case ChangeReaction::Speed: {
-        if (!form_.model.state.recalcEnabled) {
+        if (!form_.model().state.recalcEnabled) {
             return;
         }
         const std::string& text = form_.text(field);
@@ -73,7 +73,7 @@ void FieldReactions::changed(Field field) {
         if (form_.isEmptyOrLoneSeparator(text) || !value || *value == 0) {
             return;
         }
-        form_.model.updateDutyCycle(*m);
+        form_.model().updateDutyCycle(*m);
         form_.recalculate();
         return;
     }
@@ -81,8 +81,8 @@ void FieldReactions::changed(Field field) {
         distanceReaction(*m);
         return;
     case ChangeReaction::Step:
-        if (form_.model.state.recalcEnabled) {
-            form_.model.updateDutyCycle(*m);
+        if (form_.model().state.recalcEnabled) {
+            form_.model().updateDutyCycle(*m);
             form_.recalculate();
         }
         return;
@@ -96,7 +96,7 @@ void FieldReactions::integerForm(Motion m) {
     if (const std::string* before = form_.textBeforeTyping(field);
         before != nullptr && value && *value > kMaxMotorCount) {
         // A count longer than the whole-number form can hold takes no further digit.
-        const auto previous = numbers::parse(*before, form_.model.locale());
+        const auto previous = numbers::parse(*before, form_.model().locale());
         if (!previous || *previous <= kMaxMotorCount) {
             form_.write(field, std::string(*before));
             return;
@@ -106,7 +106,8 @@ void FieldReactions::integerForm(Motion m) {
         // 007 becomes 7. A text that is not a whole number the form can hold (from a
         // file) stays as it is.
         if (value && *value >= -kMaxMotorCount - 1 && *value <= kMaxMotorCount) {
-            const std::string whole = numbers::plain(std::nearbyint(*value), form_.model.locale());
+            const std::string whole =
+                numbers::plain(std::nearbyint(*value), form_.model().locale());
             if (whole != text) {
                 form_.write(field, whole); // runs this reaction again, which recalculates
                 return;
@@ -127,7 +128,7 @@ void FieldReactions::distanceReaction(Motion m) {
         form_.message(texts::kDistanceLimit);
         form_.write(field, kDistanceLimit);
     }
-    form_.model.updateDutyCycle(m);
+    form_.model().updateDutyCycle(m);
     form_.recalculate();
 }
 
@@ -175,7 +176,7 @@ void FieldReactions::left(Field field) {
 }
 
 bool FieldReactions::lastKeyedIs(Field field) const {
-    return form_.lastKeyedField == controlOf(field).name;
+    return form_.lastKeyedField() == controlOf(field).name;
 }
 
 bool FieldReactions::fifthStepSpent(Motion m) const {
@@ -193,7 +194,7 @@ void FieldReactions::minimumCheck(Field field, double minimum) {
     if (form_.isEmptyOrLoneSeparator(text) || !value || *value < minimum) {
         goBack(field);
         form_.message(texts::minimumMessage(field));
-        form_.write(field, numbers::plain(minimum, form_.model.locale()));
+        form_.write(field, numbers::plain(minimum, form_.model().locale()));
     }
 }
 
@@ -214,7 +215,7 @@ void FieldReactions::labourRateCheck(Field field) {
 
 void FieldReactions::stepCheck(Motion m, int step) {
     const Field field = dutyCycleField(m, step);
-    const std::string putBack = numbers::plain(0.25, form_.model.locale());
+    const std::string putBack = numbers::plain(0.25, form_.model().locale());
     if (!lastKeyedIs(field)) {
         if (form_.text(field).empty()) {
             form_.write(field, putBack);
@@ -222,7 +223,7 @@ void FieldReactions::stepCheck(Motion m, int step) {
         }
         return;
     }
-    if (!form_.model.completeDutyCycle(m)) {
+    if (!form_.model().completeDutyCycle(m)) {
         // Also when another step made the cycle invalid: this step is the one left.
         goBack(field);
         form_.write(field, putBack);
@@ -260,7 +261,7 @@ void FieldReactions::speedCheck(Motion m) {
 
 void FieldReactions::distanceCheck(Motion m) {
     const Field field = distanceField(m);
-    RunState& state = form_.model.state;
+    RunState& state = form_.model().state;
     // Putting "10" back brings the duty cycle up to date without a recalculation.
     state.recalcEnabled = false;
     if (!lastKeyedIs(field)) {
@@ -332,7 +333,7 @@ void FieldReactions::motorCountCheck(Motion m) {
     if (count >= 1) {
         return;
     }
-    form_.message(texts::noMotorCount(form_.model.state.lineBreak));
+    form_.message(texts::noMotorCount(form_.model().state.lineBreak));
     form_.write(field, "1");
     goBack(field);
 }
@@ -343,7 +344,7 @@ void FieldReactions::sizeListCheck(Field field) {
     if (!wrong && text.size() > 2) {
         // A longer text is cut to its first two characters, without a message.
         const std::string cut = firstCharacters(text, 2);
-        form_.write(field, files::trimSpaces(cut));
+        form_.write(field, trimSpaces(cut));
         return;
     }
     if (!wrong) {

@@ -4,9 +4,11 @@
 
 namespace payvanta::ui {
 
-FormContext::FormContext(MainFormView& v, LocaleConventions locale, std::filesystem::path folder)
-    : model(std::move(locale)), view(v), programFolder(std::move(folder)) {
-    model.record.setChangeObserver([this](Field f) { fieldWritten(f); });
+FormContext::FormContext(MainFormView& v, LocaleConventions locale, std::filesystem::path folder,
+                         std::function<void(Field)> changeReaction)
+    : model_(std::move(locale)), view_(v), programFolder_(std::move(folder)),
+      changeReaction_(std::move(changeReaction)) {
+    model_.record.setChangeObserver([this](Field f) { fieldWritten(f); });
 }
 
 void FormContext::fieldWritten(Field field) {
@@ -14,41 +16,41 @@ void FormContext::fieldWritten(Field field) {
     if (alreadyShown_ == field) {
         alreadyShown_.reset();
     } else if (!control.name.empty()) {
-        view.setText(control, model.record.get(field));
+        view_.setText(control, model_.record.get(field));
     }
     if (quiet_) {
         return;
     }
-    if (changeReaction) {
-        changeReaction(field);
+    if (changeReaction_) {
+        changeReaction_(field);
     }
 }
 
 void FormContext::write(Field field, std::string_view text) {
     ++interventions_;
-    model.record.set(field, text);
+    model_.record.set(field, text);
 }
 
 void FormContext::typed(Field field, std::string_view text) {
     alreadyShown_ = field;
     typing_ = field;
-    textBeforeTyping_ = model.record.get(field);
-    model.record.set(field, text);
+    textBeforeTyping_ = model_.record.get(field);
+    model_.record.set(field, text);
     typing_.reset();
 }
 
 void FormContext::writeQuietly(Field field, std::string_view text) {
     quiet_ = true;
-    model.record.set(field, text);
+    model_.record.set(field, text);
     quiet_ = false;
 }
 
 std::optional<double> FormContext::number(Field field) const {
-    return model.record.number(field, model.locale());
+    return model_.record.number(field, model_.locale());
 }
 
 bool FormContext::isEmptyOrLoneSeparator(std::string_view text) const {
-    return text.empty() || text == model.locale().decimalPoint;
+    return text.empty() || text == model_.locale().decimalPoint;
 }
 
 bool FormContext::hasNoValue(Field field) const {
@@ -64,27 +66,27 @@ bool FormContext::motorIsNone(Motion m) const {
 }
 
 void FormContext::showTab(int tabIndex) {
-    view.showFrame(tabIndex);
+    view_.showFrame(tabIndex);
 }
 
 void FormContext::goBack(ControlRef control, int tabIndex) {
     ++interventions_;
-    view.selectTab(tabIndex);
+    view_.selectTab(tabIndex);
     showTab(tabIndex);
-    view.setFocus(control);
+    view_.setFocus(control);
 }
 
 void FormContext::recalculate() {
-    model.RecalculateAll();
+    model_.RecalculateAll();
     showSummary();
 }
 
 void FormContext::showSummary() {
-    const SummaryTexts& s = model.summary;
+    const SummaryTexts& s = model_.summary;
     const auto show = [this](std::string_view name, const std::string& now, std::string& shown) {
         if (now != shown) {
             shown = now;
-            view.setText({name}, now);
+            view_.setText({name}, now);
         }
     };
     show(ctl::lblSummaryEnergy, s.lblSummaryEnergy, shownSummary_.lblSummaryEnergy);
@@ -105,7 +107,7 @@ void FormContext::enterState(FormState state) {
 
 void FormContext::setEnabled(ControlRef control, bool enabled) {
     enabled_[controlName(control)] = enabled;
-    view.setEnabled(control, enabled);
+    view_.setEnabled(control, enabled);
 }
 
 bool FormContext::isEnabled(ControlRef control) const {
@@ -115,15 +117,15 @@ bool FormContext::isEnabled(ControlRef control) const {
 
 void FormContext::progress(int value) {
     if (!progressShown_) {
-        view.setProgressVisible(true);
+        view_.setProgressVisible(true);
         progressShown_ = true;
     }
-    view.setProgress(value);
+    view_.setProgress(value);
 }
 
 void FormContext::hideProgress() {
     if (progressShown_) {
-        view.setProgressVisible(false);
+        view_.setProgressVisible(false);
         progressShown_ = false;
     }
 }

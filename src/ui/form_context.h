@@ -22,20 +22,23 @@ namespace payvanta::ui {
 // runs the field's change reaction, as a change of the control would.
 class FormContext {
 public:
-    FormContext(MainFormView& view, LocaleConventions locale, std::filesystem::path programFolder);
+    // changeReaction: the change reaction of every field, run after each write.
+    FormContext(MainFormView& view, LocaleConventions locale, std::filesystem::path programFolder,
+                std::function<void(Field)> changeReaction);
     FormContext(const FormContext&) = delete;
     FormContext& operator=(const FormContext&) = delete;
 
-    SavingsModel model;
-    MainFormView& view;
-    std::filesystem::path programFolder;
-    files::SelectionLists lists;
+    // The open project; the parts of the form write its fields through write() below.
+    SavingsModel& model() { return model_; }
+    const SavingsModel& model() const { return model_; }
+    MainFormView& view() { return view_; }
+    const std::filesystem::path& programFolder() const { return programFolder_; }
+    const files::SelectionLists& lists() const { return lists_; }
+    void setLists(files::SelectionLists lists) { lists_ = std::move(lists); }
     // The tracked field in which a key was pressed last (a duty-cycle array by its name
     // without index); empty at start, never cleared.
-    std::string lastKeyedField;
-
-    // The change reaction of every field, installed by the main form.
-    std::function<void(Field)> changeReaction;
+    const std::string& lastKeyedField() const { return lastKeyedField_; }
+    void setLastKeyedField(std::string_view name) { lastKeyedField_ = name; }
 
     // Writes a field from code: shown in its control, then its change reaction runs.
     void write(Field field, std::string_view text);
@@ -49,7 +52,7 @@ public:
         return typing_ == field ? &textBeforeTyping_ : nullptr;
     }
 
-    const std::string& text(Field field) const { return model.record.get(field); }
+    const std::string& text(Field field) const { return model_.record.get(field); }
     std::optional<double> number(Field field) const;
     // Empty, or the locale's decimal separator alone ("." here, "," in Germany): what a
     // user leaves who typed no digit.
@@ -61,7 +64,7 @@ public:
 
     void message(std::string_view text) {
         ++interventions_;
-        view.showMessage(text);
+        view_.showMessage(text);
     }
     // Selects the tab (which shows its frame), then gives the control the focus.
     void goBack(ControlRef control, int tabIndex);
@@ -89,6 +92,13 @@ public:
 
 private:
     void fieldWritten(Field field);
+
+    SavingsModel model_;
+    MainFormView& view_;
+    std::filesystem::path programFolder_;
+    files::SelectionLists lists_;
+    std::string lastKeyedField_;
+    std::function<void(Field)> changeReaction_;
 
     std::optional<Field> alreadyShown_;
     std::optional<Field> typing_;

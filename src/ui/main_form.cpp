@@ -1,18 +1,17 @@
 #include "main_form.h"
 
 #include "help_pages.h"
+#include "model/find_by.h"
 #include "reports/report_builders.h"
 
 namespace payvanta::ui {
 
 MainForm::MainForm(MainFormView& view, LocaleConventions locale,
                    std::filesystem::path programFolder, TableLoader tables, reports::Clock clock)
-    : form_(view, std::move(locale), std::move(programFolder)), fields_(form_), picks_(form_),
-      flows_(form_, std::move(tables)),
+    : form_(view, std::move(locale), std::move(programFolder), [this](Field f) { changed(f); }),
+      fields_(form_), picks_(form_), flows_(form_, std::move(tables)),
       clock_(clock ? std::move(clock) : reports::Clock(reports::systemClock)),
-      prints_(form_, clock_) {
-    form_.changeReaction = [this](Field f) { changed(f); };
-}
+      prints_(form_, clock_) {}
 
 void MainForm::load() {
     flows_.formLoad();
@@ -65,7 +64,7 @@ void MainForm::listItemPicked(ControlRef list, int itemIndex) {
     if (list.name == ctl::cmbHelp) {
         const int topic =
             itemIndex >= 0 && itemIndex < static_cast<int>(kHelpTopics.size()) ? itemIndex : 0;
-        form_.view.setText({ctl::txtHelp}, helpPage(topic, form_.model.state.lineBreak));
+        form_.view().setText({ctl::txtHelp}, helpPage(topic, form_.model().state.lineBreak));
         return;
     }
     if (const auto field = fieldOf(list)) {
@@ -86,59 +85,55 @@ void MainForm::tabClicked(int tabIndex) {
 void MainForm::viewMenuOpened() {
     // Moving the focus lets the field being edited run its leave check first.
     if (form_.isEnabled({ctl::cmdSaveExcel})) {
-        form_.view.setFocus({ctl::cmdSaveExcel});
+        form_.view().setFocus({ctl::cmdSaveExcel});
     }
 }
 
 void MainForm::viewReport(ReportForm report) {
     form_.recalculate();
-    form_.view.showReport(reportPage(report));
+    form_.view().showReport(reportPage(report));
 }
 
 reports::ReportPage MainForm::reportPage(ReportForm report) const {
-    return reports::buildReport(report, {form_.model, clock_()});
+    return reports::buildReport(report, {form_.model(), clock_()});
 }
 
 void MainForm::command(ControlRef c) {
-    const std::string_view n = c.name;
-    if (n == ctl::cmdNewFile || n == ctl::mnuOpenNewFile) {
-        newFile();
-    } else if (n == ctl::cmdExistingFile || n == ctl::mnuOpenExistingFile) {
-        existingFile();
-    } else if (n == ctl::cmdSaveExcel || n == ctl::mnuSaveData) {
-        saveData();
-    } else if (n == ctl::cmdRealTimeSummary) {
-        realTimeSummary();
-    } else if (n == ctl::cmdClose || n == ctl::mnuExit) {
-        close();
-    } else if (n == ctl::cmdPrintSummary) {
-        prints_.printSummary();
-    } else if (n == ctl::mnuPrintSummary) {
-        prints_.printSummaryPage();
-    } else if (n == ctl::cmdPrintAll || n == ctl::mnuPrintAll) {
-        prints_.printAllReports();
-    } else if (n == ctl::cmdPrintHelp || n == ctl::mnuPrintHelpFile) {
-        prints_.printHelp();
-    } else if (n == ctl::mnuSaveAsPdf) {
-        prints_.saveAsPdf();
-    } else if (n == ctl::mnuFont) {
-        choosePrintFont(static_cast<std::size_t>(c.index));
-    } else if (n == ctl::mnuHoist) {
-        viewReport(ReportForm::Hoist);
-    } else if (n == ctl::mnuTrolley) {
-        viewReport(ReportForm::Trolley);
-    } else if (n == ctl::mnuBridge) {
-        viewReport(ReportForm::Bridge);
-    } else if (n == ctl::mnuInventory) {
-        viewReport(ReportForm::Inventory);
-    } else if (n == ctl::mnuMaintenance) {
-        viewReport(ReportForm::Maintenance);
-    } else if (n == ctl::mnuEnergy) {
-        viewReport(ReportForm::EnergySavings);
-    } else if (n == ctl::mnuSavings) {
-        viewReport(ReportForm::Savings);
-    } else if (n == ctl::mnuBusinessCase) {
-        viewReport(ReportForm::BusinessCase);
+    // Each command by the controls that give it: a button and its menu item run the same.
+    struct Command {
+        std::string_view control;
+        void (*run)(MainForm& form, int index);
+    };
+    static constexpr Command kCommands[] = {
+        {ctl::cmdNewFile, [](MainForm& f, int) { f.newFile(); }},
+        {ctl::mnuOpenNewFile, [](MainForm& f, int) { f.newFile(); }},
+        {ctl::cmdExistingFile, [](MainForm& f, int) { f.existingFile(); }},
+        {ctl::mnuOpenExistingFile, [](MainForm& f, int) { f.existingFile(); }},
+        {ctl::cmdSaveExcel, [](MainForm& f, int) { f.saveData(); }},
+        {ctl::mnuSaveData, [](MainForm& f, int) { f.saveData(); }},
+        {ctl::cmdRealTimeSummary, [](MainForm& f, int) { f.realTimeSummary(); }},
+        {ctl::cmdClose, [](MainForm& f, int) { f.close(); }},
+        {ctl::mnuExit, [](MainForm& f, int) { f.close(); }},
+        {ctl::cmdPrintSummary, [](MainForm& f, int) { f.prints_.printSummary(); }},
+        {ctl::mnuPrintSummary, [](MainForm& f, int) { f.prints_.printSummaryPage(); }},
+        {ctl::cmdPrintAll, [](MainForm& f, int) { f.prints_.printAllReports(); }},
+        {ctl::mnuPrintAll, [](MainForm& f, int) { f.prints_.printAllReports(); }},
+        {ctl::cmdPrintHelp, [](MainForm& f, int) { f.prints_.printHelp(); }},
+        {ctl::mnuPrintHelpFile, [](MainForm& f, int) { f.prints_.printHelp(); }},
+        {ctl::mnuSaveAsPdf, [](MainForm& f, int) { f.prints_.saveAsPdf(); }},
+        {ctl::mnuFont,
+         [](MainForm& f, int index) { f.choosePrintFont(static_cast<std::size_t>(index)); }},
+        {ctl::mnuHoist, [](MainForm& f, int) { f.viewReport(ReportForm::Hoist); }},
+        {ctl::mnuTrolley, [](MainForm& f, int) { f.viewReport(ReportForm::Trolley); }},
+        {ctl::mnuBridge, [](MainForm& f, int) { f.viewReport(ReportForm::Bridge); }},
+        {ctl::mnuInventory, [](MainForm& f, int) { f.viewReport(ReportForm::Inventory); }},
+        {ctl::mnuMaintenance, [](MainForm& f, int) { f.viewReport(ReportForm::Maintenance); }},
+        {ctl::mnuEnergy, [](MainForm& f, int) { f.viewReport(ReportForm::EnergySavings); }},
+        {ctl::mnuSavings, [](MainForm& f, int) { f.viewReport(ReportForm::Savings); }},
+        {ctl::mnuBusinessCase, [](MainForm& f, int) { f.viewReport(ReportForm::BusinessCase); }},
+    };
+    if (const Command* command = findBy(kCommands, c.name, &Command::control)) {
+        command->run(*this, c.index);
     }
 }
 

@@ -73,7 +73,7 @@ public:
     // The user typed in a business-case input: kept with the project, saved with it, and
     // read by the next business-case page; no saving changes.
     void caseInputChanged(CaseInput input, std::string_view text) {
-        form_.model.record.businessCase().set(input, text);
+        form_.model().record.businessCase().set(input, text);
     }
     // The page as it would show now, from the results of the last recalculation.
     reports::ReportPage reportPage(ReportForm report) const;
@@ -83,10 +83,14 @@ public:
     bool unload() { return flows_.unload(); }
 
     bool projectOpen() const { return flows_.projectOpen(); }
-    const SavingsModel& model() const { return form_.model; }
-    SavingsModel& model() { return form_.model; }
-    const std::string& lastKeyedField() const { return form_.lastKeyedField; }
-    const files::SelectionLists& lists() const { return form_.lists; }
+    // The open project, to read: its fields change through the form (writeField, the
+    // events above), so that each change shows and runs its reaction.
+    const SavingsModel& model() const { return form_.model(); }
+    // Writes a field as the form's own code does: shown in its control, then its change
+    // reaction runs.
+    void writeField(Field field, std::string_view text) { form_.write(field, text); }
+    const std::string& lastKeyedField() const { return form_.lastKeyedField(); }
+    const files::SelectionLists& lists() const { return form_.lists(); }
     bool isEnabled(ControlRef control) const { return form_.isEnabled(control); }
 
 private:

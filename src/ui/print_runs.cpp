@@ -20,12 +20,12 @@ constexpr ReportForm kAllPages[] = {
 } // namespace
 
 reports::PrintFont PrintRuns::printFont() const {
-    const ProjectRecord& r = form_.model.record;
+    const ProjectRecord& r = form_.model().record;
     return {r.printFontName(), r.printFontSize(), false};
 }
 
 reports::ReportPage PrintRuns::page(ReportForm form, std::string_view pageLabel) const {
-    reports::ReportPage p = reports::buildReport(form, {form_.model, clock_()});
+    reports::ReportPage p = reports::buildReport(form, {form_.model(), clock_()});
     if (reports::ReportItem* label = p.item("lblPage")) {
         label->text = pageLabel;
     }
@@ -80,7 +80,7 @@ void PrintRuns::printHelp() {
         font = reports::screenFont();
     }
     std::vector<reports::PrintPage> pages;
-    for (const std::string& text : printedHelpPages(form_.model.state.lineBreak)) {
+    for (const std::string& text : printedHelpPages(form_.model().state.lineBreak)) {
         pages.push_back(reports::printedText(text, font));
     }
     run(*setup_.target, "Print Help", pages, false);
@@ -90,7 +90,7 @@ void PrintRuns::saveAsPdf() {
     if (!setup_.pdfFile) {
         return;
     }
-    const auto path = form_.view.choosePdfFile(jobName("Print All") + ".pdf");
+    const auto path = form_.view().choosePdfFile(jobName("Print All") + ".pdf");
     if (!path) {
         return;
     }
@@ -147,7 +147,7 @@ void PrintRuns::run(reports::PrintTarget& target, std::string_view command,
         if (const auto failure = target.endJob()) {
             report(*failure);
         } else if (!failed) {
-            form_.view.showStatus(texts::printedTo(target.destination(), target.writesFiles()));
+            form_.view().showStatus(texts::printedTo(target.destination(), target.writesFiles()));
         }
     }
     if (lockCommands) {
@@ -157,7 +157,7 @@ void PrintRuns::run(reports::PrintTarget& target, std::string_view command,
 
 std::string PrintRuns::jobName(std::string_view command) const {
     // Named after the project file, the command and the time it ran.
-    const std::string& path = form_.model.state.currentFilePath;
+    const std::string& path = form_.model().state.currentFilePath;
     const std::string project =
         path.empty() ? std::string("Payvanta") : std::filesystem::path(path).stem().string();
     return project + " - " + std::string(command) + " - " +

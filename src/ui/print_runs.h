@@ -19,8 +19,7 @@ struct PrintSetup {
     std::function<std::unique_ptr<reports::PrintTarget>(const std::string& path)> pdfFile;
 };
 
-// The print commands of a report window.
-enum class ReportPrint { Print, PrintOld, PrintForm };
+using reports::ReportPrint;
 
 // The print runs of the main form and its reports: which pages each command prints, in
 // which font, and what the user is told. A failing page is reported with the program's

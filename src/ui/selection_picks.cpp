@@ -1,6 +1,7 @@
 #include "selection_picks.h"
 
 #include "controls.h"
+#include "model/find_by.h"
 
 namespace payvanta::ui {
 
@@ -67,7 +68,7 @@ Field costFieldOf(Field sizeListField) {
 }
 
 const std::vector<std::string>* SelectionPicks::itemsOf(Field listField) const {
-    const files::SelectionLists& l = form_.lists;
+    const files::SelectionLists& l = form_.lists();
     switch (listField) {
     case Field::cmbStateKw:
         return &l.cmbStateKw;
@@ -93,7 +94,7 @@ const std::vector<std::string>* SelectionPicks::itemsOf(Field listField) const {
 void SelectionPicks::picked(Field listField, int itemIndex) {
     if (listField == Field::cmbStateKw) {
         // Picking closes the list: it shows in its usual font again.
-        form_.view.setFont(controlOf(listField), kClosedListFont);
+        form_.view().setFont(controlOf(listField), kClosedListFont);
     }
     const auto* items = itemsOf(listField);
     if (items == nullptr || itemIndex < 0 || static_cast<std::size_t>(itemIndex) >= items->size()) {
@@ -169,15 +170,13 @@ void SelectionPicks::pickState(const std::string& item) {
 }
 
 void SelectionPicks::selectSize(Field listField, const std::string& size) {
-    for (const std::string& entry : *itemsOf(listField)) {
-        std::string entrySize = entry;
+    const auto sizeOf = [](std::string entry) {
         std::string cost;
-        splitAtFirstSpace(entrySize, cost);
-        if (entrySize == size) {
-            form_.write(listField, size);
-            form_.write(costFieldOf(listField), cost);
-            return;
-        }
+        splitAtFirstSpace(entry, cost);
+        return entry;
+    };
+    if (const std::string* entry = findBy(*itemsOf(listField), size, sizeOf)) {
+        pickSize(listField, *entry);
     }
 }
 
@@ -195,11 +194,11 @@ void SelectionPicks::selectBridgeNemaSize(const std::string& size) {
 }
 
 void SelectionPicks::stateListOpened() {
-    form_.view.setFont(controlOf(Field::cmbStateKw), kOpenListFont);
+    form_.view().setFont(controlOf(Field::cmbStateKw), kOpenListFont);
 }
 
 void SelectionPicks::stateListLeft() {
-    form_.view.setFont(controlOf(Field::cmbStateKw), kClosedListFont);
+    form_.view().setFont(controlOf(Field::cmbStateKw), kClosedListFont);
 }
 
 } // namespace payvanta::ui

@@ -46,9 +46,9 @@ class LeaveCheck : public FieldCheckTest, public ::testing::WithParamInterface<L
 
 TEST_P(LeaveCheck, shows_its_message_moves_back_and_puts_a_value_back_in_order) {
     const LeaveCase& p = GetParam();
-    form.model().record.set(p.first.first, p.first.second);
+    form.writeField(p.first.first, p.first.second);
     if (p.keys.starts_with('=')) {
-        form.model().record.set(p.field, p.keys.substr(1));
+        form.writeField(p.field, p.keys.substr(1));
     } else {
         typeOver(c(p.field), p.keys);
     }
@@ -189,7 +189,7 @@ TEST_F(GermanFieldCheckTest, a_lone_comma_is_what_a_lone_point_is_in_the_united_
 
 TEST_F(FieldCheckTest, an_empty_distance_passed_through_gets_ten_and_no_recalculation) {
     form.textChanged(c(Field::HoistFPMHoist), "60");
-    form.model().record.set(Field::LiftDistanceBridge, "");
+    form.writeField(Field::LiftDistanceBridge, "");
     const std::string energyBefore = form.model().summary.lblSummaryEnergy;
     EXPECT_EQ(
         leaveLog(Field::LiftDistanceBridge),
@@ -258,7 +258,7 @@ TEST_F(FieldCheckTest, the_rate_counts_once_left_a_speed_at_every_key_the_custom
     EXPECT_EQ(text(Field::DutyCycleHoist5), "-1");
     EXPECT_NE(view.texts["lblSummaryTotal"], before);
 
-    form.model().record.set(Field::KwHrRate, "0.3"); // no change reaction of its own
+    form.writeField(Field::KwHrRate, "0.3"); // no change reaction of its own
     before = form.model().summary.lblSummaryTotal;
     form.controlEntered(c(Field::CustName));
     EXPECT_NE(form.model().summary.lblSummaryTotal, before);

@@ -13,7 +13,7 @@ namespace payvanta::test {
 // A temporary program folder with a form on a fake window and the file steps on it.
 struct FileSession {
     explicit FileSession(LocaleConventions locale = LocaleConventions::unitedStates())
-        : form{view, std::move(locale), folder.path()} {}
+        : form{view, std::move(locale), folder.path(), {}} {}
 
     std::string path(std::string_view name) const { return (folder / name).string(); }
 
@@ -32,7 +32,7 @@ struct FileSession {
     FakeView view;
     ui::FormContext form;
     ui::ProjectFileSteps steps{form, {}};
-    SavingsModel& model = form.model;
+    SavingsModel& model = form.model();
 };
 
 } // namespace payvanta::test

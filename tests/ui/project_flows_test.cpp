@@ -222,7 +222,7 @@ TEST_F(ProjectFlowTest, the_view_menu_leaves_the_field_for_save_and_recalculates
     EXPECT_EQ(view.linesStartingWith({"focus"}), V{});
     openProject();
     form.viewMenuOpened();
-    form.model().record.set(Field::KwHrRate, "0.3");
+    form.writeField(Field::KwHrRate, "0.3");
     form.command({"mnuEnergy"});
     EXPECT_EQ(
         view.linesStartingWith({"focus", "text lblSummaryEnergy", "report"}),

@@ -87,7 +87,7 @@ TEST_F(SelectionListTest, a_motor_fills_only_what_its_item_names_and_moves_the_s
     EXPECT_EQ(text(Field::BridgeNemaSize), "2");
     EXPECT_EQ(text(Field::ContactBridge), "300.00");
     EXPECT_EQ(text(Field::BrakeShoe), "150.00");
-    form.model().record.set(Field::NumMotorTrolley, "3");
+    form.writeField(Field::NumMotorTrolley, "3");
     pick(Field::TrolleyMotor, "Frame NONE Motor 0HP 1 Hour Rating ~ 0 ~ 1 ~ 1");
     EXPECT_EQ(text(Field::MotorVoltsTrolley), "0");
     EXPECT_EQ(text(Field::NumMotorTrolley), "1");
@@ -156,13 +156,13 @@ TEST_F(SelectionListTest, a_size_below_one_gets_its_message_on_the_inventory_tab
         EXPECT_EQ(view.linesStartingWith({"tab", "focus", "message", "text " + name}),
                   (V{"tab 6", "focus " + name, "message " + message, "text " + name + "=1"}));
     }
-    form.model().record.set(Field::BrakeSize, "");
+    form.writeField(Field::BrakeSize, "");
     leave(c(Field::BrakeSize));
     EXPECT_EQ(text(Field::BrakeSize), "1");
 }
 
 TEST_F(SelectionListTest, only_the_trolley_motor_list_recalculates_when_left) {
-    form.model().record.set(Field::KwHrRate, "0.5"); // no reaction of its own
+    form.writeField(Field::KwHrRate, "0.5"); // no reaction of its own
     const std::string before = form.model().summary.lblSummaryEnergy;
     leave(c(Field::HoistMotor));
     leave(c(Field::BridgeMotor));

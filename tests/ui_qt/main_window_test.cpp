@@ -260,7 +260,7 @@ void MainWindowTest::a_check_that_sends_the_focus_back_sets_off_no_other_check()
     // The next field in the tab order is empty and was never typed in: leaving it would
     // give a message of its own.
     edit(QStringLiteral("txtLiftDistanceTrolley"))->setText(QString());
-    window->form().model().record.set(Field::LiftDistanceTrolley, "");
+    window->form().writeField(Field::LiftDistanceTrolley, "");
     QLineEdit* speed = edit(QStringLiteral("txtHoistFPMTrolley"));
     typeInto(speed, QStringLiteral("0"));
     QTest::keyClick(speed, Qt::Key_Tab);

@@ -1,5 +1,7 @@
 #include "chart_painter.h"
 
+#include "qt_text.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -15,10 +17,6 @@ const QColor kGrid(0xd8, 0xdc, 0xe2);
 const QColor kAxis(0x40, 0x40, 0x40);
 const QColor kLine(0x2f, 0x4f, 0x7f);
 const QColor kMarker(0xa2, 0x3b, 0x2a);
-
-QString toQt(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont smaller(const QFont& font) {
     QFont f = font;

@@ -2,6 +2,7 @@
 
 #include "chart_painter.h"
 #include "logo.h"
+#include "qt_text.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -13,10 +14,6 @@
 namespace payvanta::reports::qt {
 
 namespace {
-
-QString toQt(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment alignmentOf(Align align) {
     switch (align) {

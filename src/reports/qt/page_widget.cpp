@@ -2,6 +2,7 @@
 
 #include "reports/qt/chart_painter.h"
 #include "reports/qt/logo.h"
+#include "reports/qt/qt_text.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -11,12 +12,6 @@
 namespace payvanta::reports::qt {
 
 namespace {
-
-QString toQt(const std::string& text) {
-    QString out = QString::fromStdString(text);
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return out;
-}
 
 QRect pixels(const ReportItem& item) {
     return {item.left / kTwipsPerPixel, item.top / kTwipsPerPixel, item.width / kTwipsPerPixel,
@@ -36,14 +31,14 @@ Qt::Alignment alignmentOf(Align align) {
 }
 
 void showButton(QPushButton& button, const ReportItem& item) {
-    button.setText(toQt(item.text));
+    button.setText(withLineFeeds(item.text));
     button.setGeometry(pixels(item));
 }
 
 // The item's text, font and place on its label. The text is set only when it changed, so
 // that a selection in it stays.
 void showLabel(QLabel& label, const ReportItem& item) {
-    const QString text = toQt(item.text);
+    const QString text = withLineFeeds(item.text);
     if (label.text() != text) {
         label.setText(text);
     }

@@ -32,16 +32,16 @@ ReportWindow::ReportWindow(const ReportPage& page, QWidget* parent) : QDialog(pa
         QAction* printOld = menuItem(QStringLiteral("mnuPrint"), QStringLiteral("Print Old"));
         menus->addAction(printOld);
         connect(printOld, &QAction::triggered, this,
-                [this] { emit printRequested(PrintCommand::PrintOld); });
+                [this] { emit printRequested(ReportPrint::PrintOld); });
         QAction* print = menuItem(QStringLiteral("mnuPrintSummary"), QStringLiteral("Print"));
         menus->addAction(print);
         connect(print, &QAction::triggered, this,
-                [this] { emit printRequested(PrintCommand::Print); });
+                [this] { emit printRequested(ReportPrint::Print); });
     } else {
         QAction* print = menuItem(QStringLiteral("mnuPrint"), QStringLiteral("Print"));
         menus->addAction(print);
         connect(print, &QAction::triggered, this,
-                [this] { emit printRequested(PrintCommand::Print); });
+                [this] { emit printRequested(ReportPrint::Print); });
     }
 
     auto* scroll = new QScrollArea(this);
@@ -113,7 +113,7 @@ QWidget* ReportWindow::buildPage() {
     auto* sheet = new PageWidget(page_);
     if (auto* printForm = sheet->findChild<QPushButton*>(QStringLiteral("cmdPrintForm"))) {
         connect(printForm, &QPushButton::clicked, this,
-                [this] { emit printRequested(PrintCommand::PrintForm); });
+                [this] { emit printRequested(ReportPrint::PrintForm); });
     }
     return sheet;
 }

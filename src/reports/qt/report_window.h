@@ -19,9 +19,6 @@ class ReportWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // The print commands of a page.
-    enum class PrintCommand { Print, PrintOld, PrintForm };
-
     explicit ReportWindow(const ReportPage& page, QWidget* parent = nullptr);
 
     const ReportPage& page() const { return page_; }
@@ -33,7 +30,7 @@ public:
     void showPage(const ReportPage& page);
 
 signals:
-    void printRequested(ReportWindow::PrintCommand command);
+    void printRequested(payvanta::reports::ReportPrint command);
 
 private:
     QWidget* buildPage();

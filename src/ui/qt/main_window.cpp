@@ -4,6 +4,7 @@
 #include "field_events.h"
 #include "file_select_dialog.h"
 #include "list_combo.h"
+#include "reports/qt/qt_text.h"
 #include "reports/qt/report_window.h"
 #include "ui/captions.h"
 #include "ui/ui_texts.h"
@@ -33,20 +34,8 @@
 
 namespace payvanta::ui::qt {
 
-namespace {
-
-QString toQt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Texts are built with CR LF line breaks; Qt's widgets break lines at LF.
-QString withLineFeeds(std::string_view text) {
-    QString out = toQt(text);
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return out;
-}
-
-} // namespace
+using reports::qt::toQt;
+using reports::qt::withLineFeeds;
 
 MainWindow::MainWindow(Options options, MessageBoxes& boxes, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), boxes_(boxes) {
@@ -421,14 +410,8 @@ void MainWindow::beep() {
 
 void MainWindow::showReport(const reports::ReportPage& page) {
     reports::qt::ReportWindow window(page, this);
-    using Command = reports::qt::ReportWindow::PrintCommand;
     connect(&window, &reports::qt::ReportWindow::printRequested, this,
-            [this, &window](Command command) {
-                form_->printReport(window.page(),
-                                   command == Command::PrintOld    ? ReportPrint::PrintOld
-                                   : command == Command::PrintForm ? ReportPrint::PrintForm
-                                                                   : ReportPrint::Print);
-            });
+            [this, &window](ReportPrint command) { form_->printReport(window.page(), command); });
     if (page.form == ReportForm::BusinessCase) {
         // Its inputs above it; a change builds the page again from them.
         auto* inputs = new BusinessCasePanel(*form_, boxes_, &window);

@@ -16,6 +16,7 @@
 
 using namespace payvanta;
 using payvanta::test::asUnprivileged;
+using payvanta::test::filesIn;
 using payvanta::test::kNobody;
 using payvanta::test::readBytes;
 using payvanta::test::TempFolder;
@@ -25,14 +26,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kLimit = 1024 * 1024;
-
-std::set<std::string> filesIn(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& e : fs::recursive_directory_iterator(folder)) {
-        names.insert(e.path().lexically_relative(folder).string());
-    }
-    return names;
-}
 
 std::string reasonOf(const std::optional<files::Failure>& failure) {
     return failure ? failure->reason : std::string();

@@ -8,8 +8,10 @@
 #include "support/locales.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,17 @@ protected:
     static constexpr DateTime kNow{2026, 12, 6, 20, 15, 3};
     SavingsModel model;
 };
+
+constexpr ReportForm kAllForms[] = {ReportForm::Savings,     ReportForm::EnergySavings,
+                                    ReportForm::Maintenance, ReportForm::Inventory,
+                                    ReportForm::Hoist,       ReportForm::Trolley,
+                                    ReportForm::Bridge,      ReportForm::BusinessCase};
+
+// The words of a text, split at spaces.
+std::set<std::string> words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
 
 TEST_F(ReportPagesTest, the_bridge_page_computes_its_rows_from_what_it_shows) {
     model.record.set(Field::NumMotorBridge, "2");
@@ -160,10 +173,7 @@ TEST_F(ReportPagesTest, an_incomplete_project_leaves_the_affected_cells_empty_an
         broken.state.recalcEnabled = true;
         broken.RecalculateAll();
         broken.record.set(field, value);
-        for (const ReportForm form :
-             {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge, ReportForm::Inventory,
-              ReportForm::Maintenance, ReportForm::EnergySavings, ReportForm::Savings,
-              ReportForm::BusinessCase}) {
+        for (const ReportForm form : kAllForms) {
             const ReportPage p = buildReport(form, {broken, kNow});
             for (const ReportItem& item : p.items) {
                 // A computed figure is a number or nothing, never a failure spelled out.
@@ -212,10 +222,7 @@ TEST_F(ReportPagesTest, the_savings_page_copies_the_summary_and_holds_the_opport
 }
 
 TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
-    for (const ReportForm form :
-         {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge, ReportForm::Inventory,
-          ReportForm::Maintenance, ReportForm::EnergySavings, ReportForm::Savings,
-          ReportForm::BusinessCase}) {
+    for (const ReportForm form : kAllForms) {
         const ReportPage p = page(form);
         SCOPED_TRACE(p.caption);
         if (form == ReportForm::Hoist || form == ReportForm::Trolley ||
@@ -242,10 +249,7 @@ TEST_F(ReportPagesTest, every_page_fits_its_size_and_no_two_fields_overlap) {
 }
 
 TEST_F(ReportPagesTest, printed_the_page_label_keeps_its_design_font_on_every_page) {
-    for (const ReportForm form :
-         {ReportForm::Savings, ReportForm::EnergySavings, ReportForm::Maintenance,
-          ReportForm::Inventory, ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge,
-          ReportForm::BusinessCase}) {
+    for (const ReportForm form : kAllForms) {
         ReportPage p = page(form);
         p.item("lblPage")->text = "Page 2 of 7";
         EXPECT_EQ(fontOf(*printedForm(p, {"Times New Roman", 12, false}).item("lblPage")),
@@ -255,28 +259,13 @@ TEST_F(ReportPagesTest, printed_the_page_label_keeps_its_design_font_on_every_pa
 }
 
 TEST_F(ReportPagesTest, printed_a_motion_page_leaves_its_own_controls_in_the_design_font) {
-    const std::set<std::string> travel{"lblPage",
-                                       "lblDutyCycle2",
-                                       "lblKWSec1",
-                                       "lblKWSec2",
-                                       "lblMinCycleTimeMinutes",
-                                       "txtDutyCycleB",
-                                       "txtDccpKWSec",
-                                       "txtQvrKWSec",
-                                       "txtMinCycleTimeMinutes"};
-    const std::set<std::string> hoist{"lblPage",
-                                      "lblDutyCycle2L",
-                                      "lblKWSec1H",
-                                      "lblKWSec1L",
-                                      "lblKWSec2H",
-                                      "lblKWSec2L",
-                                      "lblMinCycleTimeMinutes",
-                                      "txtDutyCycleBL",
-                                      "txtDccpKWSecH",
-                                      "txtDccpKWSecL",
-                                      "txtQvrKWSecH",
-                                      "txtQvrKWSecL",
-                                      "txtMinCycleTimeMinutes"};
+    const std::set<std::string> travel =
+        words("lblPage lblDutyCycle2 lblKWSec1 lblKWSec2 lblMinCycleTimeMinutes txtDutyCycleB "
+              "txtDccpKWSec txtQvrKWSec txtMinCycleTimeMinutes");
+    const std::set<std::string> hoist =
+        words("lblPage lblDutyCycle2L lblKWSec1H lblKWSec1L lblKWSec2H lblKWSec2L "
+              "lblMinCycleTimeMinutes txtDutyCycleBL txtDccpKWSecH txtDccpKWSecL txtQvrKWSecH "
+              "txtQvrKWSecL txtMinCycleTimeMinutes");
     for (const ReportForm form : {ReportForm::Hoist, ReportForm::Trolley, ReportForm::Bridge}) {
         ReportPage p = page(form);
         p.item("lblPage")->text = "Page 5 of 7";

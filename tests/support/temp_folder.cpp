@@ -21,6 +21,14 @@ TempFolder::TempFolder() {
     throw std::runtime_error("cannot create a temporary folder");
 }
 
+std::set<std::string> filesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+        names.insert(e.path().lexically_relative(folder).string());
+    }
+    return names;
+}
+
 TempFolder::~TempFolder() {
     std::error_code ec;
     // Folders a test made read-only must become writable again to be removed.

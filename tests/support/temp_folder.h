@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,8 @@ private:
 
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 std::string readBytes(const std::filesystem::path& path);
+// The files and folders under a folder, by their path relative to it.
+std::set<std::string> filesIn(const std::filesystem::path& folder);
 
 // Copies the data files (default file and tables) of a data folder into the folder.
 void copyShippedDataFrom(const std::filesystem::path& dataFolder,

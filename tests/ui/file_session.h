@@ -10,15 +10,6 @@
 
 namespace payvanta::test {
 
-// The files and folders under a folder, by their path relative to it.
-inline std::set<std::string> filesIn(const std::filesystem::path& folder) {
-    std::set<std::string> names;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
-        names.insert(e.path().lexically_relative(folder).string());
-    }
-    return names;
-}
-
 // A temporary program folder with a form on a fake window and the file steps on it.
 struct FileSession {
     explicit FileSession(LocaleConventions locale = LocaleConventions::unitedStates())

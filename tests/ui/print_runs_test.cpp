@@ -77,7 +77,6 @@ TEST_F(PrintRunsTest, print_all_prints_the_seven_pages_in_order_with_their_page_
     // The summary is drawn directly and carries no label; the others print theirs.
     EXPECT_EQ(printer.pages[0].item("lblPage"), nullptr);
     EXPECT_EQ(printer.pages[0].item("txtTotal")->text, form.model().summary.lblSummaryTotal);
-    const V forms{"", "EnergySavings", "Maintenance", "Inventory", "Hoist", "Trolley", "Bridge"};
     for (std::size_t i = 1; i < 7; ++i) {
         EXPECT_EQ(printer.pages[i].item("lblPage")->text,
                   "Page " + std::to_string(i + 1) + " of 7");

@@ -88,9 +88,6 @@ private slots:
     }
 
 private:
-    void trigger(const char* name) {
-        qobject_cast<QAction*>(window->control(QLatin1String(name)))->trigger();
-    }
     QSet<QString> pdfsWritten() const {
         const QStringList names = QDir(output).entryList({QStringLiteral("*.pdf")}, QDir::Files);
         return {names.begin(), names.end()};

@@ -79,7 +79,7 @@ QStringList LocaleAgreementTest::windowSummary() {
     QStringList amounts;
     for (const char* name :
          {"lblSummaryEnergy", "lblSumaryMaintenance", "lblSummaryInventory", "lblSummaryTotal"}) {
-        amounts << qobject_cast<QLabel*>(window->control(QString::fromLatin1(name)))->text();
+        amounts << find<QLabel>(QString::fromLatin1(name))->text();
     }
     return amounts;
 }

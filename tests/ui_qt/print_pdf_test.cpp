@@ -276,9 +276,6 @@ private:
         const QStringList found = QDir(folder).entryList({QStringLiteral("*.pdf")});
         return found.size() == 1 ? QDir(folder).filePath(found.first()) : QString();
     }
-    void trigger(const char* name) {
-        qobject_cast<QAction*>(window->control(QLatin1String(name)))->trigger();
-    }
 
     std::unique_ptr<reports::PrintTarget> printer;
     QString printouts;

@@ -80,29 +80,6 @@ private slots:
     void after_a_command_by_space_the_focus_is_back_on_its_button();
 
 private:
-    template <typename T> T* find(const QString& name) const {
-        return qobject_cast<T*>(window->control(name));
-    }
-    QString example(const char* name = "Ladle.QVR") const {
-        const QString path = QString::fromStdString((folder->path() / name).string());
-        QFile::copy(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"), path);
-        return path;
-    }
-    void openExample() { QVERIFY(openLadle()); }
-    // Types over the field's text, leaving the focus in it.
-    void typeInto(const QString& field, const QString& keys) {
-        auto* edit = find<QLineEdit>(field);
-        for (int i = 1; i <= 6; ++i) {
-            if (find<QGroupBox>(QStringLiteral("Frame1(%1)").arg(i))->isAncestorOf(edit)) {
-                find<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(i - 1);
-            }
-        }
-        edit->setFocus(Qt::MouseFocusReason);
-        QTRY_VERIFY(edit->hasFocus());
-        edit->selectAll();
-        QTest::keyClicks(edit, keys);
-    }
-
     CountingPrinter printer;
 };
 
@@ -128,13 +105,13 @@ void WindowFaultsTest::a_command_waits_for_the_check_of_the_field_being_edited_d
 
 void WindowFaultsTest::a_command_waits_for_the_check_of_the_field_being_edited() {
     QFETCH(QString, command);
-    openExample();
+    QVERIFY(openLadle());
     const QString path = window->form().model().state.currentFilePath.c_str();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
-    typeInto(QStringLiteral("txtNumLifts"), QStringLiteral("0"));
+    typeInto(find<QLineEdit>(QStringLiteral("txtNumLifts")), QStringLiteral("0"));
     // A click is a press and a release in one burst; a menu item takes no focus at all.
     if (auto* button = find<QPushButton>(command)) {
         QTest::mouseClick(button, Qt::LeftButton);
@@ -152,7 +129,7 @@ void WindowFaultsTest::a_command_waits_for_the_check_of_the_field_being_edited()
 }
 
 void WindowFaultsTest::numeric_fields_refuse_paste_by_every_route() {
-    openExample();
+    QVERIFY(openLadle());
     auto* rate = find<QLineEdit>(QStringLiteral("txtKwHrRate"));
     auto* customer = find<QLineEdit>(QStringLiteral("txtCustName"));
     // The context menu: its Paste is off in a numeric field, on in a text field.
@@ -194,7 +171,7 @@ void WindowFaultsTest::a_failed_open_leaves_the_commands_as_they_were() {
 }
 
 void WindowFaultsTest::every_print_font_of_the_menu_comes_back_as_saved() {
-    openExample();
+    QVERIFY(openLadle());
     find<QAction>(QStringLiteral("mnuFont(8)"))->trigger(); // Times New Roman 10
     QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdSaveExcel")), Qt::LeftButton);
     const QString path = window->form().model().state.currentFilePath.c_str();
@@ -204,20 +181,18 @@ void WindowFaultsTest::every_print_font_of_the_menu_comes_back_as_saved() {
     QVERIFY(window->openProjectFile(path));
     QVERIFY(find<QAction>(QStringLiteral("mnuFont(8)"))->isChecked());
     QVERIFY(!find<QAction>(QStringLiteral("mnuFont(0)"))->isChecked());
-    QCOMPARE(window->form().model().record.printFontName(), std::string("Times New Roman"));
-    QCOMPARE(window->form().model().record.printFontSize(), 10);
 }
 
 void WindowFaultsTest::a_text_written_by_the_program_shows_from_its_start() {
-    openExample();
-    typeInto(QStringLiteral("txtHoistFPMHoist"), QStringLiteral("605"));
+    QVERIFY(openLadle());
+    typeInto(find<QLineEdit>(QStringLiteral("txtHoistFPMHoist")), QStringLiteral("605"));
     auto* fifth = find<QLineEdit>(QStringLiteral("txtDutyCycleHoist(5)"));
     QVERIFY(fifth->text().startsWith(QLatin1Char('-')));
     QCOMPARE(fifth->cursorPosition(), 0);
 }
 
 void WindowFaultsTest::the_state_list_stays_fixed_pitch_while_its_popup_has_the_focus() {
-    openExample();
+    QVERIFY(openLadle());
     auto* states = find<QComboBox>(QStringLiteral("cmbStateKw"));
     find<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(1);
     states->setFocus(Qt::MouseFocusReason);
@@ -233,7 +208,7 @@ void WindowFaultsTest::the_state_list_stays_fixed_pitch_while_its_popup_has_the_
 }
 
 void WindowFaultsTest::the_window_fits_a_small_screen_and_its_frames_scroll() {
-    openExample();
+    QVERIFY(openLadle());
     const QSize smallest = window->minimumSizeHint();
     QVERIFY2(smallest.width() <= 800 && smallest.height() <= 500,
              qPrintable(QStringLiteral("%1 x %2").arg(smallest.width()).arg(smallest.height())));
@@ -243,7 +218,9 @@ void WindowFaultsTest::the_window_fits_a_small_screen_and_its_frames_scroll() {
 }
 
 void WindowFaultsTest::a_project_handed_over_during_a_dialog_waits_for_it_to_close() {
-    const QString handed = example("Handed.QVR");
+    const QString handed = path("Handed.QVR");
+    QVERIFY(QFile::copy(QStringLiteral(PAYVANTA_DATA_DIR "/examples/steel-mill-ladle-crane.QVR"),
+                        handed));
     QDialog dialog(window.get());
     QTimer::singleShot(0, [&] {
         window->comeForward(handed);
@@ -257,7 +234,7 @@ void WindowFaultsTest::a_project_handed_over_during_a_dialog_waits_for_it_to_clo
 }
 
 void WindowFaultsTest::the_status_bar_says_what_was_saved_and_why_a_project_did_not_open() {
-    openExample();
+    QVERIFY(openLadle());
     QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdSaveExcel")), Qt::LeftButton);
     const QString path = window->form().model().state.currentFilePath.c_str();
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Saved ") + path);
@@ -268,9 +245,9 @@ void WindowFaultsTest::the_status_bar_says_what_was_saved_and_why_a_project_did_
 }
 
 void WindowFaultsTest::ctrl_tab_moves_between_tabs_and_labels_keep_a_gap() {
-    openExample();
+    QVERIFY(openLadle());
     auto* tabs = find<QTabBar>(QStringLiteral("TabStrip1"));
-    typeInto(QStringLiteral("txtCustName"), QString());
+    typeInto(find<QLineEdit>(QStringLiteral("txtCustName")), QString());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
     QTRY_COMPARE(tabs->currentIndex(), 2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
@@ -303,7 +280,7 @@ void WindowFaultsTest::the_business_case_page_is_built_again_under_the_focus() {
     QFETCH(bool, byClick);
     QFETCH(QString, cost);
     QFETCH(QString, shown);
-    openExample();
+    QVERIFY(openLadle());
     ExpectedModal report([&](QDialog& d, QString& failures) {
         d.activateWindow();
         expectThat(
@@ -392,7 +369,7 @@ void WindowFaultsTest::after_a_command_by_space_the_focus_is_back_on_its_button_
 void WindowFaultsTest::after_a_command_by_space_the_focus_is_back_on_its_button() {
     QFETCH(QString, command);
     QFETCH(bool, prints);
-    openExample();
+    QVERIFY(openLadle());
     const QString saved = window->form().model().state.currentFilePath.c_str();
     auto* button = find<QPushButton>(command);
     button->setFocus(Qt::TabFocusReason);

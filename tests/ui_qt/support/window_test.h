@@ -5,9 +5,13 @@
 #include "support/temp_folder.h"
 #include "ui/qt/main_window.h"
 
+#include <QAction>
 #include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QObject>
 #include <QStringList>
+#include <QTabBar>
 #include <QTest>
 #include <memory>
 
@@ -41,6 +45,29 @@ protected:
 
     QString path(const char* name) const {
         return QString::fromStdString((folder->path() / name).string());
+    }
+
+    // The control of that name, else the window's child of that name.
+    template <typename T> T* find(const QString& name) const {
+        auto* object = qobject_cast<T*>(window->control(name));
+        return object != nullptr ? object : window->findChild<T*>(name);
+    }
+    void trigger(const char* menuItem) { find<QAction>(QLatin1String(menuItem))->trigger(); }
+
+    // Shows the widget's frame by its tab, as a user would, gives it the focus, selects its
+    // text and types the keys.
+    void typeInto(QWidget* widget, const QString& keys) {
+        for (int i = 1; i <= 6; ++i) {
+            if (find<QGroupBox>(QStringLiteral("Frame1(%1)").arg(i))->isAncestorOf(widget)) {
+                find<QTabBar>(QStringLiteral("TabStrip1"))->setCurrentIndex(i - 1);
+            }
+        }
+        widget->setFocus(Qt::MouseFocusReason);
+        QTRY_VERIFY(widget->hasFocus());
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            line->selectAll();
+        }
+        QTest::keyClicks(widget, keys);
     }
 
     // Ends the window and its folder; what was left over: dialogs nobody closed and boxes

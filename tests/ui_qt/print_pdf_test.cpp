@@ -119,18 +119,6 @@ private slots:
         QCOMPARE(sizes, (std::vector<int>{12, 8, 10, 9, 8, 10, 10}));
     }
 
-    void a_folder_that_cannot_be_written_is_named_once_a_run_and_gets_no_file() {
-        const std::string blocked = (folder->path() / "Ladle.QVR" / "Printouts").string();
-        printer = reports::qt::PdfTarget::inFolder(blocked);
-        window->form().setPrinting({printer.get(), {}});
-        trigger("mnuPrintAll");
-        QCOMPARE(boxes->messages,
-                 QStringList{QString::fromStdString("The PDF could not be written to " + blocked +
-                                                    ": Not a directory.")});
-        QVERIFY(QDir(printouts).entryList({QStringLiteral("*.pdf")}).isEmpty());
-        QCOMPARE(window->statusBar()->currentMessage(), QString());
-    }
-
     void a_project_name_too_long_for_a_pdf_name_is_told_by_the_folder() {
         // 230 bytes and ".QVR" make a file name; with " - Print All - " and the time, no PDF's.
         const QString project =

@@ -1,7 +1,8 @@
 # Writes the proposal of an example with a cost and who prepared it, and reads it back:
-# the same bytes each run, its sheets, outline, metadata and embedded fonts, the footer
-# on every sheet but the cover, the headline figures as on the business case page, and
-# every input of the project file in the appendix, in the locale's number format.
+# the same bytes each run, Print All's pages among them; its sheets, outline, metadata and
+# embedded fonts, the footer on every sheet but the cover, the headline figures as on the
+# business case page, and every input of the project file in the appendix, in the locale's
+# number format.
 #   -DCALC=<program> -DPROJECT=<file.QVR> -DOUT=<folder>
 file(REMOVE_RECURSE "${OUT}")
 file(MAKE_DIRECTORY "${OUT}")

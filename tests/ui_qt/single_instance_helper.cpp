@@ -3,15 +3,11 @@
 //   single_instance_helper FOLDER LOCK SERVER hand-over TIMEOUT_MS [ARGUMENTS...]
 //       a later copy: hands the arguments over; exit 0 when they were confirmed,
 //       1 when it found itself the first copy, 2 when nobody took them
-//   single_instance_helper FOLDER LOCK SERVER serve
-//       the first copy: prints "ready", then each argument of the first hand-over on its
-//       own line, and ends
 //   single_instance_helper FOLDER LOCK SERVER vanish
 //       the first copy, crashing: takes the lock and ends without releasing anything
 #include "ui/qt/single_instance.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -34,24 +30,6 @@ int handOver(SingleInstance& instance, const QStringList& rest) {
     return instance.handOver(rest.mid(1), timeout) ? kDelivered : kNotDelivered;
 }
 
-int serve(QCoreApplication& app, SingleInstance& instance) {
-    if (!instance.claim()) {
-        return kUsage;
-    }
-    QTextStream out(stdout);
-    QObject::connect(&instance, &SingleInstance::commandLineReceived, &app,
-                     [&](const QStringList& arguments) {
-                         for (const QString& argument : arguments) {
-                             out << argument << '\n';
-                         }
-                         out.flush();
-                         app.quit();
-                     });
-    out << "ready\n";
-    out.flush();
-    return app.exec();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -64,9 +42,6 @@ int main(int argc, char** argv) {
     const QString mode = args[4];
     if (mode == QLatin1String("hand-over")) {
         return handOver(instance, args.mid(5));
-    }
-    if (mode == QLatin1String("serve")) {
-        return serve(app, instance);
     }
     if (mode == QLatin1String("vanish") && instance.claim()) {
         std::fflush(stdout);

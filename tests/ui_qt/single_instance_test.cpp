@@ -99,20 +99,6 @@ private slots:
         QCOMPARE(canonical(received.first().at(1).toString()), canonical(workingFolder.path()));
     }
 
-    void a_copy_running_in_another_process_is_found_and_handed_the_command_line() {
-        QProcess first;
-        startHelper(first, QStringLiteral("serve"));
-        QCOMPARE(readLine(first), QByteArray("ready\n"));
-
-        SingleInstance later(names_);
-        QVERIFY(!later.claim());
-        QVERIFY(later.handOver({QStringLiteral("--no-splash"), QStringLiteral("Mill 7.QVR")}));
-
-        QVERIFY(first.waitForFinished(kProcessWaitMs));
-        QCOMPARE(first.exitCode(), 0);
-        QCOMPARE(first.readAllStandardOutput(), QByteArray("--no-splash\nMill 7.QVR\n"));
-    }
-
     void a_later_copy_waits_while_the_first_has_its_lock_but_does_not_listen_yet() {
         SingleInstance first(names_);
         QVERIFY(first.claimLock()); // as at start-up, before the window shows
@@ -270,7 +256,6 @@ private slots:
 private:
     QStringList helperArguments(const QString& mode, const QString& serverName = {}) const;
     void startHelper(QProcess& helper, const QString& mode, const QStringList& rest = {});
-    static QByteArray readLine(QProcess& helper);
     int handOverFromHelper(const QStringList& arguments);
 
     std::unique_ptr<QTemporaryDir> folder_;
@@ -289,15 +274,6 @@ void SingleInstanceTest::startHelper(QProcess& helper, const QString& mode,
     helper.setArguments(helperArguments(mode) + rest);
     helper.start();
     QVERIFY2(helper.waitForStarted(kProcessWaitMs), qPrintable(helper.errorString()));
-}
-
-QByteArray SingleInstanceTest::readLine(QProcess& helper) {
-    while (!helper.canReadLine()) {
-        if (!helper.waitForReadyRead(kProcessWaitMs)) {
-            return {};
-        }
-    }
-    return helper.readLine();
 }
 
 // A later copy's exit status, -1 when it did not end; the running copy answers meanwhile.

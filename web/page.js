@@ -47,6 +47,18 @@
         return event.key.codePointAt(0);
     }
 
+    // The total last announced: a new one is announced once the user has left a field or
+    // picked an item, not on every key.
+    let totalAnnounced = '';
+    function announceTotal() {
+        const total = byId('lblSummaryTotal');
+        if (total.textContent === totalAnnounced) {
+            return;
+        }
+        totalAnnounced = total.textContent;
+        byId('summaryNotice').textContent = total.getAttribute('aria-label');
+    }
+
     function runPendingChecks() {
         let passed = true;
         while (pendingChecks.length > 0) {
@@ -55,6 +67,7 @@
                 passed = false;
             }
         }
+        announceTotal();
         return passed && messages.length === 0;
     }
 
@@ -101,6 +114,10 @@
         });
     }
 
+    // A control's name for a screen reader: where the caption does not say what it holds, the
+    // name the form gives; otherwise its caption.
+    const spokenName = (item) => item.spoken || item.caption;
+
     function fieldRow(grid, item) {
         const label = element('label', { for: item.control }, item.caption);
         let box;
@@ -110,10 +127,11 @@
             input = element('input', { id: item.control, type: 'text', role: 'combobox',
                 autocomplete: 'off' });
             const picker = element('select', { id: `${item.control}-items`, tabindex: '-1',
-                'aria-label': item.caption });
+                'aria-label': `${spokenName(item)} items` });
             picker.addEventListener('focus', () => form.listOpened(item.control));
             picker.addEventListener('change', () => {
                 form.listItemPicked(item.control, picker.selectedIndex);
+                announceTotal();
                 input.focus();
             });
             box.append(input, picker);
@@ -123,6 +141,9 @@
         }
         if (item.toolTip) {
             input.title = item.toolTip;
+        }
+        if (item.spoken) {
+            input.setAttribute('aria-label', item.spoken);
         }
         input.readOnly = item.readOnly;
         bindField(input);
@@ -139,10 +160,12 @@
     }
 
     function buildHelpFrame(fieldset, items) {
-        const topics = element('select', { id: items[0].control, 'aria-label': items[0].caption });
+        const topics = element('select', { id: items[0].control,
+            'aria-label': spokenName(items[0]) });
         topics.addEventListener('change', () => form.listItemPicked(topics.id,
             topics.selectedIndex));
-        const page = element('pre', { id: items[1].control, tabindex: '0' });
+        const page = element('pre', { id: items[1].control, tabindex: '0', role: 'document',
+            'aria-labelledby': `${fieldset.id}-legend` });
         fieldset.append(topics, page);
     }
 
@@ -150,6 +173,8 @@
         document.title = layout.title;
         byId('messageTitle').textContent = layout.messageTitle;
         byId('fileTitle').textContent = layout.messageTitle;
+        byId('messageBox').setAttribute('aria-label', layout.spokenMessageTitle);
+        byId('fileBox').setAttribute('aria-label', layout.spokenMessageTitle);
         const strip = byId('TabStrip1');
         const frames = byId('frames');
         layout.tabs.forEach((tab, i) => {
@@ -164,7 +189,7 @@
             const frame = layout.frames[i];
             const fieldset = element('fieldset', { id: frame.control, class: 'frame',
                 role: 'tabpanel', hidden: '' });
-            fieldset.append(element('legend', {}, frame.caption));
+            fieldset.append(element('legend', { id: `${frame.control}-legend` }, frame.caption));
             const items = layout[`frame${i + 1}`];
             if (i === 0) {
                 buildHelpFrame(fieldset, items);
@@ -187,7 +212,10 @@
             const total = amount.control === 'lblSummaryTotal';
             const attributes = total ? { class: 'total' } : {};
             const caption = element('span', attributes, amount.caption);
-            const value = element('output', { id: amount.control, ...attributes });
+            // Reachable from the keyboard and heard with their caption ("Total: $1,234.00");
+            // the total is announced through the notice once a change is made, not per key.
+            const value = element('output', { id: amount.control, tabindex: '0', 'aria-live': 'off',
+                'data-caption': amount.caption, ...attributes });
             rows.append(caption, value);
         }
         const commands = byId('commands');
@@ -196,6 +224,9 @@
                 command.caption);
             if (command.toolTip) {
                 button.title = command.toolTip;
+            }
+            if (command.description) {
+                button.setAttribute('aria-description', command.description);
             }
             button.addEventListener('click', () => runCommand(command.control));
             commands.append(button);
@@ -300,6 +331,9 @@
             } else {
                 target.textContent = text;
             }
+            if (target.dataset.caption) {
+                target.setAttribute('aria-label', `${target.dataset.caption}: ${text}`);
+            }
         },
         setListItems(list, items) {
             const target = byId(`${list}-items`) || byId(list);
@@ -390,6 +424,7 @@
         });
         form = new engine.WebForm(view, programFolder);
         form.load();
+        totalAnnounced = byId('lblSummaryTotal').textContent;
         byId('frmMain').setAttribute('aria-busy', 'false');
         performance.mark('payvanta-usable');
     }

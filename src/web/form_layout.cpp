@@ -7,6 +7,7 @@
 #include "ui/selection_picks.h"
 #include "ui/ui_texts.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string_view>
 
@@ -33,6 +34,12 @@ public:
         cli::writeJsonString(out_, caption ? caption->caption : std::string_view{});
         out_ << ",\"toolTip\":";
         cli::writeJsonString(out_, caption ? caption->toolTip : std::string_view{});
+        // What a screen reader says where the caption alone does not say it.
+        const auto spoken = ui::spokenOf(ref);
+        out_ << ",\"spoken\":";
+        cli::writeJsonString(out_, spoken ? spoken->name : std::string_view{});
+        out_ << ",\"description\":";
+        cli::writeJsonString(out_, spoken ? spoken->description : std::string_view{});
         out_ << ",\"hidden\":" << (shown == Shown::Hidden ? "true" : "false")
              << ",\"readOnly\":" << (shown == Shown::ReadOnly ? "true" : "false")
              << ",\"column\":" << column << '}';
@@ -87,6 +94,11 @@ std::string formLayoutJson() {
     cli::writeJsonString(out, title ? title->caption : std::string_view{});
     out << ",\"messageTitle\":";
     cli::writeJsonString(out, ui::texts::kApplicationTitle);
+    // The same title as a screen reader should say it: the underscore would be read aloud.
+    std::string spokenTitle(ui::texts::kApplicationTitle);
+    std::replace(spokenTitle.begin(), spokenTitle.end(), '_', ' ');
+    out << ",\"spokenMessageTitle\":";
+    cli::writeJsonString(out, spokenTitle);
     out << ',';
     LayoutWriter w(out);
     w.begin("tabs");

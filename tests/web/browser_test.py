@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The page in headless chromium: each bundled example opened through the file input shows
 payvanta-calc's summary; a letter typed into a number field is refused; a leave check shows
-its message in the page's own dialog and gives the focus back.
+its message in the page's own dialog and gives the focus back; Chromium's accessibility tree
+names every control for a screen reader.
 
 browser_test.py WEB_BIN_DIR CALC_PROGRAM PROJECT...
 """
@@ -110,6 +111,7 @@ class PageTest(unittest.TestCase):
         shoe_life.send_keys("0", Keys.TAB)
         box = self.element("messageBox")
         self.wait(box.is_displayed, "the leave check's message")
+        self.assertEqual([box.aria_role, box.accessible_name], ["alertdialog", "Stravolux QVR"])
         self.assertEqual(self.element("messageTitle").text, TITLE)
         self.assertEqual(self.element("messageText").text,
                          "Shoe Life must have a value of at least 1.")
@@ -145,6 +147,29 @@ class PageTest(unittest.TestCase):
         labour.send_keys("9")
         self.wait(lambda: self.element("lblSumaryMaintenance").text != maintenance,
                   "a new maintenance saving")
+        # The new total is announced with its caption once the field is left, not per key.
+        notice = self.element("summaryNotice")
+        total = lambda: "Total: " + self.element("lblSummaryTotal").text  # noqa: E731
+        self.assertNotEqual(notice.get_attribute("textContent"), total())
+        labour.send_keys(Keys.TAB)
+        self.wait(lambda: notice.get_attribute("textContent") == total(), "the total announced")
+
+    def test_every_control_has_a_name_of_its_own(self):
+        self.open_project(PROJECTS[0])
+        shared = "#fraRealTimeSummary [tabindex='0'], #commands button"
+        heard = {}
+        for tab in range(1, 7):
+            self.element(f"TabStrip1({tab})").click()
+            frame = self.element(f"Frame1({tab})")
+            self.wait(frame.is_displayed, f"frame {tab}")
+            controls = [c for c in frame.find_elements(By.CSS_SELECTOR, "input, select, [tabindex]")
+                        + self.browser.find_elements(By.CSS_SELECTOR, shared) if c.is_displayed()]
+            heard |= (names := {c.get_attribute("id"): c.accessible_name for c in controls})
+            with self.subTest(tab=tab):
+                self.assertNotIn("", names.values(), names)
+                self.assertEqual(len(set(names.values())), len(names), names)
+        self.assertEqual(heard["txtHoistFPMHoist"], "Hoist speed, feet per minute")
+        self.assertEqual(heard["lblSummaryTotal"], "Total: " + self.element("lblSummaryTotal").text)
 
 if __name__ == "__main__":
     unittest.main(argv=[sys.argv[0], "-v"])

@@ -1,0 +1,87 @@
+"""Headless chromium for the browser edition's tests: a folder served on a free local port,
+a browser with a profile (and a language) of its own, and the waits the tests share."""
+import functools
+import http.server
+import os
+import sys
+import tempfile
+import threading
+import unittest
+
+try:
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.support.ui import WebDriverWait
+except ImportError as error:
+    sys.exit(f"the browser test needs Debian's python3-selenium: {error}")
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".js": "text/javascript"}
+
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    """A server of folder, running until its shutdown(), and its address."""
+    handler = functools.partial(QuietHandler, directory=folder)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
+def start_browser(profile, language=None):
+    """Chromium in a profile folder, in the language given (such as "de-DE")."""
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync", f"--user-data-dir={profile}"]:
+        options.add_argument(flag)
+    if language:
+        options.add_argument(f"--lang={language}")
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    service = Service(executable_path="/usr/bin/chromedriver")
+    try:
+        return webdriver.Chrome(service=service, options=options)
+    except Exception as error:  # noqa: BLE001 - any failure to start is the reason to give
+        sys.exit(f"chromium could not be started for the browser test: {error}")
+
+
+class BrowserCase(unittest.TestCase):
+    """A test of the page served from the folder site at self.url, in self.browser, whose
+    language is language (None: chromium's own)."""
+    site = None
+    language = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server, cls.url = serve(cls.site)
+        cls.profile = tempfile.TemporaryDirectory()
+        cls.browser = start_browser(cls.profile.name, cls.language)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+        cls.server.shutdown()
+        cls.profile.cleanup()
+
+    def wait(self, condition, what):
+        return WebDriverWait(self.browser, 20).until(lambda _: condition(), message=what)
+
+    def element(self, control):
+        return self.browser.find_element(By.ID, control)
+
+    def open_page(self):
+        self.browser.get(self.url)
+        self.wait(lambda: self.element("frmMain").get_attribute("aria-busy") == "false",
+                  "the form to load")
+        self.assertEqual(self.element("status").text, "")
+
+    def open_project(self, path):
+        self.open_page()
+        self.element("openProject").send_keys(os.path.abspath(path))
+        self.wait(lambda: self.element("lblSummaryTotal").text != "", "the summary")

@@ -422,7 +422,7 @@
             }
             event.target.value = '';
         });
-        form = new engine.WebForm(view, programFolder);
+        form = new engine.WebForm(view, programFolder, payvantaLocale(navigator.language));
         form.load();
         totalAnnounced = byId('lblSummaryTotal').textContent;
         byId('frmMain').setAttribute('aria-busy', 'false');

@@ -2,6 +2,7 @@
 #include "cli/json_report.h"
 #include "form_layout.h"
 #include "ui/main_form.h"
+#include "web_locale.h"
 #include "web_view.h"
 
 #include <cstdlib>
@@ -32,8 +33,12 @@ std::optional<reports::ReportForm> reportNamed(std::string_view name) {
 // element ids do ("txtHoistFPMHoist", "txtDutyCycleHoist(5)").
 class WebForm {
 public:
+    // The form in the conventions the page read from the browser's language, or in United
+    // States English.
+    WebForm(emscripten::val page, const std::string& programFolder, emscripten::val locale)
+        : view_(std::move(page)), form_(view_, localeConventionsOf(locale), programFolder) {}
     WebForm(emscripten::val page, const std::string& programFolder)
-        : view_(std::move(page)), form_(view_, LocaleConventions::unitedStates(), programFolder) {}
+        : WebForm(std::move(page), programFolder, emscripten::val::null()) {}
 
     void load() { form_.load(); }
     int keyPressed(const std::string& control, int key) {
@@ -96,6 +101,7 @@ EMSCRIPTEN_BINDINGS(payvanta) {
     using payvanta::web::WebForm;
     emscripten::class_<WebForm>("WebForm")
         .constructor<emscripten::val, std::string>()
+        .constructor<emscripten::val, std::string, emscripten::val>()
         .function("load", &WebForm::load)
         .function("keyPressed", &WebForm::keyPressed)
         .function("textChanged", &WebForm::textChanged)

@@ -412,6 +412,7 @@
             engine.FS.writeFile(`${programFolder}/${name}`, bytes);
         }
         buildForm(JSON.parse(engine.formLayout()));
+        byId('version').textContent = engine.versionText();
         byId('messageOk').addEventListener('click', () => byId('messageBox').close());
         byId('messageBox').addEventListener('close', messageClosed);
         byId('fileCancel').addEventListener('click', () => byId('fileBox').close());

@@ -29,6 +29,11 @@ std::optional<reports::ReportForm> reportNamed(std::string_view name) {
 
 } // namespace
 
+// The version the page shows; the name of its offline cache has it too.
+std::string versionText() {
+    return "Payvanta " PAYVANTA_VERSION;
+}
+
 // The form and its view, driven by the page: events name their control as the page's
 // element ids do ("txtHoistFPMHoist", "txtDutyCycleHoist(5)").
 class WebForm {
@@ -116,4 +121,5 @@ EMSCRIPTEN_BINDINGS(payvanta) {
         .function("resultJson", &WebForm::resultJson)
         .function("reportJson", &WebForm::reportJson);
     emscripten::function("formLayout", &payvanta::web::formLayoutJson);
+    emscripten::function("versionText", &payvanta::web::versionText);
 }

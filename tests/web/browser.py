@@ -1,4 +1,4 @@
-"""Headless chromium for the browser edition's tests: a folder served on a free local port,
+"""Headless chromium for the browser edition's tests: the page served on a free local port,
 a browser with a profile (and a language) of its own, and the waits the tests share."""
 import functools
 import http.server
@@ -18,19 +18,8 @@ except ImportError as error:
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".js": "text/javascript"}
-
     def log_message(self, *args):
         pass
-
-
-def serve(folder):
-    """A server of folder, running until its shutdown(), and its address."""
-    handler = functools.partial(QuietHandler, directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, f"http://127.0.0.1:{server.server_address[1]}/"
 
 
 def start_browser(profile, language=None):
@@ -59,15 +48,27 @@ class BrowserCase(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.server, cls.url = serve(cls.site)
+        cls.start_server()
         cls.profile = tempfile.TemporaryDirectory()
         cls.browser = start_browser(cls.profile.name, cls.language)
 
     @classmethod
     def tearDownClass(cls):
         cls.browser.quit()
-        cls.server.shutdown()
+        cls.stop_server()
         cls.profile.cleanup()
+
+    @classmethod
+    def start_server(cls):
+        """A server of the site on a free local port, in a thread of the test."""
+        handler = functools.partial(QuietHandler, directory=cls.site)
+        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        cls.url = f"http://127.0.0.1:{cls.server.server_address[1]}/"
+
+    @classmethod
+    def stop_server(cls):
+        cls.server.shutdown()
 
     def wait(self, condition, what):
         return WebDriverWait(self.browser, 20).until(lambda _: condition(), message=what)

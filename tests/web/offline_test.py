@@ -5,6 +5,7 @@ before.
 
 offline_test.py SITE_DIR VERSION
 """
+import pathlib
 import re
 import shutil
 import subprocess
@@ -12,39 +13,40 @@ import sys
 import tempfile
 import unittest
 
-from browser import BrowserCase, start_browser
+from browser import BrowserCase
 from selenium.webdriver.common.by import By
 
 SITE, VERSION = sys.argv[1:]
 
 
-class InstalledSiteTest(BrowserCase):
+class SiteTest(BrowserCase):
     @classmethod
     def setUpClass(cls):
         # A copy, for the test deploys a new service worker.
-        cls.site = tempfile.TemporaryDirectory()
-        shutil.copytree(SITE, cls.site.name, dirs_exist_ok=True)
-        cls.start_server(0)
-        cls.profile = tempfile.TemporaryDirectory()
-        cls.browser = start_browser(cls.profile.name)
+        cls.folder = tempfile.TemporaryDirectory()
+        shutil.copytree(SITE, cls.folder.name, dirs_exist_ok=True)
+        cls.site = cls.folder.name
+        super().setUpClass()
 
     @classmethod
     def tearDownClass(cls):
-        cls.browser.quit()
-        cls.server.kill()
-        cls.server.wait()
-        cls.profile.cleanup()
-        cls.site.cleanup()
+        super().tearDownClass()
+        cls.folder.cleanup()
 
     @classmethod
-    def start_server(cls, port):
+    def start_server(cls, port=0):
         """The plain server on port (0: a free one); it has its port once it says it serves."""
         cls.server = subprocess.Popen(
             [sys.executable, "-u", "-m", "http.server", str(port), "--bind", "127.0.0.1",
-             "--directory", cls.site.name], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+             "--directory", cls.site], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
             text=True)
-        port = re.search(r" port (\d+) ", cls.server.stdout.readline()).group(1)
-        cls.url = f"http://127.0.0.1:{port}/"
+        cls.port = re.search(r" port (\d+) ", cls.server.stdout.readline()).group(1)
+        cls.url = f"http://127.0.0.1:{cls.port}/"
+
+    @classmethod
+    def stop_server(cls):
+        cls.server.kill()
+        cls.server.wait()
 
     def caches(self):
         return self.browser.execute_async_script("caches.keys().then(arguments[0])")
@@ -56,24 +58,19 @@ class InstalledSiteTest(BrowserCase):
             "return navigator.serviceWorker.controller !== null"), "the service worker")
         [cache] = self.caches()
         self.assertTrue(cache.startswith(f"payvanta-{VERSION}-"), cache)
-        self.server.kill()
-        self.server.wait()
+        self.stop_server()
         # Without the server, nor the browser's own cache: the page, the engine, the tables
         # and a bundled example.
         self.browser.execute_cdp_cmd("Network.clearBrowserCache", {})
         self.open_page()
         self.element("cmdExistingFile").click()
         self.wait(lambda: self.browser.find_elements(By.CSS_SELECTOR, "[data-example]"),
-                  "the examples")
-        self.browser.find_elements(By.CSS_SELECTOR, "[data-example]")[0].click()
+                  "the examples")[0].click()
         self.wait(lambda: self.element("lblSummaryTotal").text != "", "the summary offline")
         # A new deploy: its service worker, with a cache name of its own, takes over.
-        worker = f"{self.site.name}/service-worker.js"
-        with open(worker, encoding="utf-8") as file:
-            text = file.read().replace(f"payvanta-{VERSION}-", f"payvanta-{VERSION}-new-")
-        with open(worker, "w", encoding="utf-8") as file:
-            file.write(text)
-        self.start_server(self.url.split(":")[-1].strip("/"))
+        worker = pathlib.Path(self.site, "service-worker.js")
+        worker.write_text(worker.read_text().replace(VERSION, f"{VERSION}-new", 1))
+        self.start_server(self.port)
         self.open_page()
         self.wait(lambda: self.caches() == [cache.replace(VERSION, f"{VERSION}-new", 1)],
                   "the new deploy's cache alone")

@@ -1,13 +1,12 @@
 #!/usr/bin/python3
-"""The site served by a plain `python3 -m http.server`: the page says its version; once
-loaded it opens and works with the server gone; a new deploy's cache replaces the one
-before.
+"""The web build installed (`cmake --install --component web`) is a folder that a plain
+`python3 -m http.server` serves as it is. The page says its version; once loaded it opens
+and works with the server gone; a new deploy's cache replaces the one before.
 
-offline_test.py SITE_DIR VERSION
+offline_test.py WEB_BUILD_DIR VERSION
 """
 import pathlib
 import re
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -16,15 +15,15 @@ import unittest
 from browser import BrowserCase
 from selenium.webdriver.common.by import By
 
-SITE, VERSION = sys.argv[1:]
+BUILD, VERSION = sys.argv[1:]
 
 
 class SiteTest(BrowserCase):
     @classmethod
     def setUpClass(cls):
-        # A copy, for the test deploys a new service worker.
         cls.folder = tempfile.TemporaryDirectory()
-        shutil.copytree(SITE, cls.folder.name, dirs_exist_ok=True)
+        subprocess.run(["cmake", "--install", BUILD, "--component", "web", "--prefix",
+                        cls.folder.name], check=True, capture_output=True)
         cls.site = cls.folder.name
         super().setUpClass()
 

@@ -1,11 +1,11 @@
-"""Headless chromium for the browser edition's tests: the page served on a free local port,
-a browser with a profile (and a language) of its own, and the waits the tests share."""
-import functools
-import http.server
+"""Headless chromium for the browser edition's tests: the page served by a plain
+`python3 -m http.server`, a browser with a profile (and a language) of its own, and the
+waits the tests share."""
 import os
+import re
+import subprocess
 import sys
 import tempfile
-import threading
 import unittest
 
 try:
@@ -15,11 +15,6 @@ try:
     from selenium.webdriver.support.ui import WebDriverWait
 except ImportError as error:
     sys.exit(f"the browser test needs Debian's python3-selenium: {error}")
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
 
 
 def start_browser(profile, language=None):
@@ -59,16 +54,20 @@ class BrowserCase(unittest.TestCase):
         cls.profile.cleanup()
 
     @classmethod
-    def start_server(cls):
-        """A server of the site on a free local port, in a thread of the test."""
-        handler = functools.partial(QuietHandler, directory=cls.site)
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
-        cls.url = f"http://127.0.0.1:{cls.server.server_address[1]}/"
+    def start_server(cls, port=0):
+        """A plain python3 -m http.server of the site on port (0: a free one), serving once
+        it says so."""
+        cls.server = subprocess.Popen(
+            [sys.executable, "-u", "-m", "http.server", str(port), "--bind", "127.0.0.1",
+             "--directory", cls.site], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+            text=True)
+        cls.port = re.search(r" port (\d+) ", cls.server.stdout.readline()).group(1)
+        cls.url = f"http://127.0.0.1:{cls.port}/"
 
     @classmethod
     def stop_server(cls):
-        cls.server.shutdown()
+        cls.server.kill()
+        cls.server.wait()
 
     def wait(self, condition, what):
         return WebDriverWait(self.browser, 20).until(lambda _: condition(), message=what)

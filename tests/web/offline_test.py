@@ -6,7 +6,6 @@ and works with the server gone; a new deploy's cache replaces the one before.
 offline_test.py WEB_BUILD_DIR VERSION
 """
 import pathlib
-import re
 import subprocess
 import sys
 import tempfile
@@ -31,21 +30,6 @@ class SiteTest(BrowserCase):
     def tearDownClass(cls):
         super().tearDownClass()
         cls.folder.cleanup()
-
-    @classmethod
-    def start_server(cls, port=0):
-        """The plain server on port (0: a free one); it has its port once it says it serves."""
-        cls.server = subprocess.Popen(
-            [sys.executable, "-u", "-m", "http.server", str(port), "--bind", "127.0.0.1",
-             "--directory", cls.site], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-            text=True)
-        cls.port = re.search(r" port (\d+) ", cls.server.stdout.readline()).group(1)
-        cls.url = f"http://127.0.0.1:{cls.port}/"
-
-    @classmethod
-    def stop_server(cls):
-        cls.server.kill()
-        cls.server.wait()
 
     def caches(self):
         return self.browser.execute_async_script("caches.keys().then(arguments[0])")

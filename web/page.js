@@ -412,6 +412,7 @@
             engine.FS.writeFile(`${programFolder}/${name}`, bytes);
         }
         buildForm(JSON.parse(engine.formLayout()));
+        byId('version').textContent = engine.versionText();
         byId('messageOk').addEventListener('click', () => byId('messageBox').close());
         byId('messageBox').addEventListener('close', messageClosed);
         byId('fileCancel').addEventListener('click', () => byId('fileBox').close());
@@ -422,7 +423,7 @@
             }
             event.target.value = '';
         });
-        form = new engine.WebForm(view, programFolder);
+        form = new engine.WebForm(view, programFolder, payvantaLocale(navigator.language));
         form.load();
         totalAnnounced = byId('lblSummaryTotal').textContent;
         byId('frmMain').setAttribute('aria-busy', 'false');

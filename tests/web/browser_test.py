@@ -1,102 +1,25 @@
 #!/usr/bin/python3
-"""The page in headless chromium: each bundled example opened through the file input shows
-payvanta-calc's summary; a letter typed into a number field is refused; a leave check shows
-its message in the page's own dialog and gives the focus back; Chromium's accessibility tree
-names every control for a screen reader.
+"""The page in headless chromium: a letter typed into a number field is refused; a leave
+check shows its message in the page's own dialog and gives the focus back; Chromium's
+accessibility tree names every control for a screen reader. (The summary of each bundled
+example is that of payvanta-calc: locale_test.py.)
 
-browser_test.py WEB_BIN_DIR CALC_PROGRAM PROJECT...
+browser_test.py WEB_BIN_DIR PROJECT...
 """
-import functools
-import http.server
-import json
-import os
-import subprocess
 import sys
-import tempfile
-import threading
 import unittest
 
-try:
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
-    from selenium.webdriver.common.by import By
-    from selenium.webdriver.common.keys import Keys
-    from selenium.webdriver.support.ui import Select, WebDriverWait
-except ImportError as error:
-    sys.exit(f"the browser test needs Debian's python3-selenium: {error}")
+from browser import BrowserCase
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select
 
-WEB_BIN, CALC, *PROJECTS = sys.argv[1:]
-SUMMARY = ["lblSummaryEnergy", "lblSumaryMaintenance", "lblSummaryInventory", "lblSummaryTotal"]
+WEB_BIN, *PROJECTS = sys.argv[1:]
 TITLE = "Stravolux_QVR"
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".js": "text/javascript"}
-
-    def log_message(self, *args):
-        pass
-
-
-def start_browser(profile):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                 "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync", f"--user-data-dir={profile}"]:
-        options.add_argument(flag)
-    service = Service(executable_path="/usr/bin/chromedriver")
-    try:
-        return webdriver.Chrome(service=service, options=options)
-    except Exception as error:  # noqa: BLE001 - any failure to start is the reason to give
-        sys.exit(f"chromium could not be started for the browser test: {error}")
-
-
-class PageTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        handler = functools.partial(QuietHandler, directory=WEB_BIN)
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
-        cls.url = f"http://127.0.0.1:{cls.server.server_address[1]}/"
-        cls.profile = tempfile.TemporaryDirectory()
-        cls.browser = start_browser(cls.profile.name)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
-        cls.server.shutdown()
-        cls.profile.cleanup()
-
-    def wait(self, condition, what):
-        return WebDriverWait(self.browser, 20).until(lambda _: condition(), message=what)
-
-    def element(self, control):
-        return self.browser.find_element(By.ID, control)
-
-    def open_page(self):
-        self.browser.get(self.url)
-        self.wait(lambda: self.element("frmMain").get_attribute("aria-busy") == "false",
-                  "the form to load")
-        self.assertEqual(self.element("status").text, "")
-
-    def open_project(self, path):
-        self.open_page()
-        self.element("openProject").send_keys(os.path.abspath(path))
-        self.wait(lambda: self.element("lblSummaryTotal").text != "", "the summary")
-
-    def test_examples_show_the_summary_of_payvanta_calc(self):
-        self.assertTrue(PROJECTS)
-        for project in PROJECTS:
-            with self.subTest(project=os.path.basename(project)):
-                expected = json.loads(subprocess.run(
-                    [CALC, "--locale", "en_US", "--json", project], check=True,
-                    capture_output=True, text=True).stdout)
-                self.open_project(project)
-                for label in SUMMARY:
-                    self.assertEqual(self.element(label).text, expected[label], label)
-                self.assertEqual(self.element("lblFileName").text,
-                                 "/projects/" + os.path.basename(project))
+class PageTest(BrowserCase):
+    site = WEB_BIN
 
     def test_number_field_refuses_a_letter_and_leave_check_speaks(self):
         self.open_project(PROJECTS[0])

@@ -1,0 +1,87 @@
+"""Headless chromium for the browser edition's tests: the page served by a plain
+`python3 -m http.server`, a browser with a profile (and a language) of its own, and the
+waits the tests share."""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+
+try:
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.support.ui import WebDriverWait
+except ImportError as error:
+    sys.exit(f"the browser test needs Debian's python3-selenium: {error}")
+
+
+def start_browser(profile, language=None):
+    """Chromium in a profile folder, in the language given (such as "de-DE")."""
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync", f"--user-data-dir={profile}"]:
+        options.add_argument(flag)
+    if language:
+        options.add_argument(f"--lang={language}")
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    service = Service(executable_path="/usr/bin/chromedriver")
+    try:
+        return webdriver.Chrome(service=service, options=options)
+    except Exception as error:  # noqa: BLE001 - any failure to start is the reason to give
+        sys.exit(f"chromium could not be started for the browser test: {error}")
+
+
+class BrowserCase(unittest.TestCase):
+    """A test of the page served from the folder site at self.url, in self.browser, whose
+    language is language (None: chromium's own)."""
+    site = None
+    language = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.start_server()
+        cls.profile = tempfile.TemporaryDirectory()
+        cls.browser = start_browser(cls.profile.name, cls.language)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+        cls.stop_server()
+        cls.profile.cleanup()
+
+    @classmethod
+    def start_server(cls, port=0):
+        """A plain python3 -m http.server of the site on port (0: a free one), serving once
+        it says so."""
+        cls.server = subprocess.Popen(
+            [sys.executable, "-u", "-m", "http.server", str(port), "--bind", "127.0.0.1",
+             "--directory", cls.site], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+            text=True)
+        cls.port = re.search(r" port (\d+) ", cls.server.stdout.readline()).group(1)
+        cls.url = f"http://127.0.0.1:{cls.port}/"
+
+    @classmethod
+    def stop_server(cls):
+        cls.server.kill()
+        cls.server.wait()
+
+    def wait(self, condition, what):
+        return WebDriverWait(self.browser, 20).until(lambda _: condition(), message=what)
+
+    def element(self, control):
+        return self.browser.find_element(By.ID, control)
+
+    def open_page(self):
+        self.browser.get(self.url)
+        self.wait(lambda: self.element("frmMain").get_attribute("aria-busy") == "false",
+                  "the form to load")
+        self.assertEqual(self.element("status").text, "")
+
+    def open_project(self, path):
+        self.open_page()
+        self.element("openProject").send_keys(os.path.abspath(path))
+        self.wait(lambda: self.element("lblSummaryTotal").text != "", "the summary")

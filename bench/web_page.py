@@ -6,21 +6,19 @@ the key's arrival to the summary written (median over the keys).
 
 bench/web_page.py [WEB_BIN_DIR] [RUNS]
 """
-import functools
-import http.server
 import os
 import statistics
 import sys
 import tempfile
-import threading
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "tests", "web"))
+from chromium import serve, start_browser  # noqa: E402 - found through the path above
+
 WEB_BIN = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build-web", "bin")
 RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 5
 EXAMPLE = os.path.join(ROOT, "data", "examples", "paper-mill-roll-crane.QVR")
@@ -35,24 +33,6 @@ document.addEventListener('input', () => { keyTimes.push(performance.now() - dow
 """
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".js": "text/javascript"}
-
-    def log_message(self, *args):
-        pass
-
-
-def browser(profile):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                 "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync", f"--user-data-dir={profile}"]:
-        options.add_argument(flag)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
 def usable(driver):
     return driver.execute_script(
         "const m = performance.getEntriesByName('payvanta-usable');"
@@ -60,15 +40,12 @@ def usable(driver):
 
 
 def main():
-    server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(QuietHandler, directory=WEB_BIN))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    server, url = serve(WEB_BIN)
     loads = []
     keys = []
     for _ in range(RUNS):
         with tempfile.TemporaryDirectory() as profile:
-            driver = browser(profile)
+            driver = start_browser(profile)
             try:
                 driver.get(url)
                 loads.append(WebDriverWait(driver, 30).until(usable))

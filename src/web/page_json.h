@@ -6,8 +6,9 @@
 
 namespace payvanta::web {
 
-// A report page for the page to draw: its name, caption and size in twips, and every item
-// with its control name, kind, text, place, size, alignment and weight.
+// A report page for the page to draw: its name, caption and size in twips, its menu bar,
+// and every item with its control name, kind, text, place, size, alignment and font (the
+// screen's, bold or not), whether it takes the print font; the logo and the charts as SVG.
 std::string pageJson(const reports::ReportPage& page);
 
 } // namespace payvanta::web

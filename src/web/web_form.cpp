@@ -1,6 +1,8 @@
 // The browser edition's entry: the main form's behaviour, bound for the page's script.
 #include "cli/json_report.h"
 #include "form_layout.h"
+#include "reports/item_names.h"
+#include "reports/report_menu.h"
 #include "ui/main_form.h"
 #include "web_view.h"
 
@@ -32,8 +34,8 @@ std::optional<reports::ReportForm> reportNamed(std::string_view name) {
 // element ids do ("txtHoistFPMHoist", "txtDutyCycleHoist(5)").
 class WebForm {
 public:
-    WebForm(emscripten::val page, const std::string& programFolder)
-        : view_(std::move(page)), form_(view_, LocaleConventions::unitedStates(), programFolder) {}
+    WebForm(const emscripten::val& page, const std::string& programFolder)
+        : view_(page), form_(view_, LocaleConventions::unitedStates(), programFolder) {}
 
     void load() { form_.load(); }
     int keyPressed(const std::string& control, int key) {
@@ -52,6 +54,23 @@ public:
     void command(const std::string& control) { form_.command(ref(control)); }
     bool openProjectFile(const std::string& path) { return form_.openProjectFile(path); }
     bool projectOpen() const { return form_.projectOpen(); }
+    // A print command of the report page on show: an item of its menu bar, or its Print
+    // Form button. The page prints as it was loaded.
+    void reportCommand(const std::string& control) {
+        const auto& shown = view_.shownPage();
+        if (!shown) {
+            return;
+        }
+        if (control == reports::names::cmdPrintForm) {
+            form_.printReport(*shown, reports::ReportPrint::PrintForm);
+            return;
+        }
+        for (const reports::ReportMenuItem& item : reports::reportMenu(shown->form)) {
+            if (item.control == control && item.print) {
+                form_.printReport(*shown, *item.print);
+            }
+        }
+    }
 
     // The project's results and a report page's fields as payvanta-calc --json writes them.
     std::string resultJson() const {
@@ -107,6 +126,7 @@ EMSCRIPTEN_BINDINGS(payvanta) {
         .function("command", &WebForm::command)
         .function("openProjectFile", &WebForm::openProjectFile)
         .function("projectOpen", &WebForm::projectOpen)
+        .function("reportCommand", &WebForm::reportCommand)
         .function("resultJson", &WebForm::resultJson)
         .function("reportJson", &WebForm::reportJson);
     emscripten::function("formLayout", &payvanta::web::formLayoutJson);

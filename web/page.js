@@ -7,8 +7,7 @@
     const programFolder = '/payvanta';
     const tables = ['Customer.ini', 'MillMoto.ini', 'UtilRate.ini', 'ShoeCost.ini', 'TipCosts.ini'];
     // Commands the page does not offer yet; the form's enabling leaves them off.
-    const heldBack = new Set(['cmdNewFile', 'cmdSaveExcel', 'cmdPrintSummary', 'cmdPrintAll',
-        'cmdPrintHelp', 'cmdClose']);
+    const heldBack = new Set(['cmdNewFile', 'cmdSaveExcel', 'cmdClose']);
 
     let engine = null;
     let form = null;
@@ -390,6 +389,9 @@
         beep() {},
         showReport(page) {
             PayvantaReports.showReport(page, (command) => form.reportCommand(command));
+        },
+        printPages(name, pages) {
+            PayvantaReports.printPages(name, pages);
         },
         choosePdfFile() {
             return null;

@@ -1,6 +1,7 @@
-// The report pages in the browser: the View and Printer-Fonts menus, and a report page shown
-// over the form as the engine lays it out (places in twips, fonts, rules, frames, the logo
-// and charts as SVG). The engine decides every text, place and font; this only draws.
+// The report pages and printing in the browser: the View and Printer-Fonts menus, a report
+// page shown over the form as the engine lays it out (places in twips, fonts, rules, frames,
+// the logo and charts as SVG), and the printed pages of a print job laid out one to a sheet
+// for the browser's print. The engine decides every text, place and font; this only draws.
 'use strict';
 
 const PayvantaReports = (() => {
@@ -8,6 +9,8 @@ const PayvantaReports = (() => {
     // The form lays its pages out at 15 twips to a pixel; CSS pixels are 96 to the inch,
     // as 1440 twips are, so the printed sheet is drawn at the same scale.
     const px = (twips) => `${twips / 15}px`;
+    // The room kept between the cells of a table, so that two full cells never touch.
+    const cellGap = 40;
 
     const { byId, element } = PayvantaDom;
 
@@ -41,6 +44,10 @@ const PayvantaReports = (() => {
             fontStyles.set(key, style);
         }
         return style;
+    }
+
+    function setFont(e, font, scale = 1) {
+        e.style.cssText += fontStyle(font, scale);
     }
 
     function place(e, item) {
@@ -154,6 +161,96 @@ const PayvantaReports = (() => {
         performance.mark('payvanta-report-shown');
     }
 
+    // ---- Printing ----
+
+    function sheetsArea() {
+        let area = byId('printSheets');
+        if (!area) {
+            area = element('div', { id: 'printSheets', 'aria-hidden': 'true' });
+            document.body.append(area);
+        }
+        return area;
+    }
+
+    // A text wider than its box (or taller than its row) prints smaller, and the texts of
+    // one table all in the size its tightest needs, as the desktop's pages print.
+    function fitTexts(sheet, items) {
+        const scales = [];
+        const groups = new Map();
+        sheet.querySelectorAll('.item').forEach((e, i) => {
+            const item = items[i];
+            let scale = 1;
+            if (item.kind === 'text' && item.width > 0 && item.height <= 2 * 255) {
+                const words = e.firstChild;
+                const room = (item.width - (item.fitGroup ? cellGap : 0)) / 15;
+                const width = words.getBoundingClientRect().width;
+                const height = words.getBoundingClientRect().height;
+                if (width > room) {
+                    scale = Math.min(scale, room / width);
+                }
+                if (item.height > 0 && height > item.height / 15) {
+                    scale = Math.min(scale, item.height / 15 / height);
+                }
+            }
+            scales.push(scale);
+            if (item.fitGroup) {
+                groups.set(item.fitGroup, Math.min(groups.get(item.fitGroup) ?? 1, scale));
+            }
+        });
+        sheet.querySelectorAll('.item').forEach((e, i) => {
+            const item = items[i];
+            const scale = item.fitGroup ? groups.get(item.fitGroup) : scales[i];
+            if (scale < 1) {
+                setFont(e, item.font, scale);
+            }
+        });
+    }
+
+    function drawSheet(area, page) {
+        const sheet = element('div', { class: 'sheet' });
+        area.append(sheet);
+        // A line of text without a top of its own goes below the one printed before it.
+        let nextLine = 0;
+        for (const item of page.items) {
+            const e = drawItem(item, () => {});
+            if (item.kind === 'text') {
+                // The words in a span of their own, so that their width can be measured.
+                const words = element('span', {}, e.textContent);
+                e.replaceChildren(words);
+                e.style.top = px(item.top ?? nextLine);
+                if (item.width === 0) {
+                    e.style.width = 'auto';
+                    e.style.height = 'auto';
+                }
+            }
+            sheet.append(e);
+            if (item.kind === 'text') {
+                const top = item.top ?? nextLine;
+                nextLine = top + e.firstChild.getBoundingClientRect().height * 15;
+            }
+        }
+        fitTexts(sheet, page.items);
+    }
+
+    // A print job from the engine: its pages, one to a sheet, to the browser's print. The
+    // sheets stay until the next job, named after it; the document takes the job's name
+    // while it prints, which names the file of "Save as PDF".
+    function printPages(name, json) {
+        const area = sheetsArea();
+        area.replaceChildren();
+        area.dataset.job = name;
+        for (const page of JSON.parse(json)) {
+            drawSheet(area, page);
+        }
+        const title = document.title;
+        document.title = name;
+        try {
+            window.print();
+        } finally {
+            document.title = title;
+        }
+    }
+
     // ---- The menus ----
 
     function buildMenu(bar, entries, run) {
@@ -218,5 +315,5 @@ const PayvantaReports = (() => {
         }
     }
 
-    return { buildMenus, showReport, setChecked };
+    return { buildMenus, showReport, printPages, setChecked };
 })();

@@ -30,6 +30,22 @@ const char* kindName(reports::ItemKind kind) {
     return "label";
 }
 
+const char* kindName(reports::PrintItem::Kind kind) {
+    switch (kind) {
+    case reports::PrintItem::Kind::Text:
+        return "text";
+    case reports::PrintItem::Kind::Line:
+        return "rule";
+    case reports::PrintItem::Kind::Frame:
+        return "frame";
+    case reports::PrintItem::Kind::Picture:
+        return "picture";
+    case reports::PrintItem::Kind::Chart:
+        return "chart";
+    }
+    return "text";
+}
+
 const char* alignName(reports::Align align) {
     switch (align) {
     case reports::Align::Right:
@@ -93,6 +109,33 @@ std::string pageJson(const reports::ReportPage& page) {
         out << ",\"takesPrintFont\":" << (item.takesPrintFont ? "true" : "false");
         writeDrawing(out, item.kind == reports::ItemKind::Picture, item.chart.get(), item.width,
                      item.height, font);
+        out << '}';
+        separator = ",";
+    }
+    out << "]}";
+    return out.str();
+}
+
+std::string printPageJson(const reports::PrintPage& page) {
+    std::ostringstream out;
+    out << "{\"items\":[";
+    const char* separator = "";
+    for (const reports::PrintItem& item : page.items) {
+        out << separator << "{\"control\":";
+        cli::writeJsonString(out, item.name);
+        out << ",\"kind\":\"" << kindName(item.kind) << "\",\"text\":";
+        cli::writeJsonString(out, item.text);
+        out << ",\"left\":" << item.left << ",\"top\":";
+        if (item.top) {
+            out << *item.top;
+        } else {
+            out << "null";
+        }
+        out << ",\"width\":" << item.width << ",\"height\":" << item.height << ",\"align\":\""
+            << alignName(item.align) << "\",\"fitGroup\":" << item.fitGroup;
+        writeFont(out, item.font);
+        writeDrawing(out, item.kind == reports::PrintItem::Kind::Picture, item.chart.get(),
+                     item.width, item.height, item.font);
         out << '}';
         separator = ",";
     }

@@ -4,6 +4,7 @@
 #include "reports/item_names.h"
 #include "reports/report_menu.h"
 #include "ui/main_form.h"
+#include "web_print_target.h"
 #include "web_view.h"
 
 #include <cstdlib>
@@ -35,7 +36,10 @@ std::optional<reports::ReportForm> reportNamed(std::string_view name) {
 class WebForm {
 public:
     WebForm(const emscripten::val& page, const std::string& programFolder)
-        : view_(page), form_(view_, LocaleConventions::unitedStates(), programFolder) {}
+        : view_(page), printer_(page),
+          form_(view_, LocaleConventions::unitedStates(), programFolder) {
+        form_.setPrinting({&printer_, {}});
+    }
 
     void load() { form_.load(); }
     int keyPressed(const std::string& control, int key) {
@@ -105,6 +109,7 @@ private:
     }
 
     WebView view_;
+    WebPrintTarget printer_;
     ui::MainForm form_;
     std::set<std::string> names_;
 };

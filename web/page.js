@@ -7,8 +7,7 @@
     const programFolder = '/payvanta';
     const tables = ['Customer.ini', 'MillMoto.ini', 'UtilRate.ini', 'ShoeCost.ini', 'TipCosts.ini'];
     // Commands the page does not offer yet; the form's enabling leaves them off.
-    const heldBack = new Set(['cmdNewFile', 'cmdSaveExcel', 'cmdPrintSummary', 'cmdPrintAll',
-        'cmdPrintHelp', 'cmdClose']);
+    const heldBack = new Set(['cmdNewFile', 'cmdSaveExcel', 'cmdClose']);
 
     let engine = null;
     let form = null;
@@ -20,15 +19,7 @@
     const messages = [];
     let focusAfterMessages = null;
 
-    const byId = (id) => document.getElementById(id);
-    const element = (tag, attributes = {}, text = '') => {
-        const e = document.createElement(tag);
-        for (const [name, value] of Object.entries(attributes)) {
-            e.setAttribute(name, value);
-        }
-        e.textContent = text;
-        return e;
-    };
+    const { byId, element } = PayvantaDom;
 
     // The character code a key gives the form's key filter, -1 for a key that types none.
     function characterCode(event) {
@@ -101,7 +92,7 @@
         input.addEventListener('focusout', (event) => {
             // While its items are open, the user is still in the list.
             const toItems = event.relatedTarget && event.relatedTarget.id === `${name}-items`;
-            if (movingFocus || toItems || byId('messageBox').open) {
+            if (movingFocus || toItems || document.querySelector('dialog[open]')) {
                 return;
             }
             pendingChecks.push(name);
@@ -232,6 +223,7 @@
             commands.append(button);
         }
         byId('fileCaption').textContent = layout.status[0].caption;
+        PayvantaReports.buildMenus(layout, runCommand);
     }
 
     function runCommand(name) {
@@ -384,7 +376,9 @@
                 target.disabled = !enabled || heldBack.has(name);
             }
         },
-        setChecked() {},
+        setChecked(name, checked) {
+            PayvantaReports.setChecked(name, checked);
+        },
         setFont() {},
         setProgressVisible(visible) {
             byId('ProgressBar1').hidden = !visible;
@@ -393,7 +387,12 @@
             byId('ProgressBar1').value = value;
         },
         beep() {},
-        showReport() {},
+        showReport(page) {
+            PayvantaReports.showReport(page, (command) => form.reportCommand(command));
+        },
+        printPages(name, pages) {
+            PayvantaReports.printPages(name, pages);
+        },
         choosePdfFile() {
             return null;
         },

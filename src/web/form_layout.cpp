@@ -146,6 +146,20 @@ std::string formLayoutJson() {
         w.control({name}, "button");
     }
     w.end();
+    // The View menu and the Printer-Fonts menu, each first, then its items in order.
+    w.begin("viewMenu");
+    for (const auto name : {ui::ctl::mnuView, ui::ctl::mnuHoist, ui::ctl::mnuTrolley,
+                            ui::ctl::mnuBridge, ui::ctl::mnuInventory, ui::ctl::mnuMaintenance,
+                            ui::ctl::mnuEnergy, ui::ctl::mnuSavings, ui::ctl::mnuBusinessCase}) {
+        w.control({name}, "menu");
+    }
+    w.end();
+    w.begin("fontMenu");
+    w.control({ui::ctl::mnuPrinterFonts}, "menu");
+    for (int font = 0; ui::captionOf({ui::ctl::mnuFont, font}); ++font) {
+        w.control({ui::ctl::mnuFont, font}, "menu");
+    }
+    w.end();
     w.begin("status");
     w.control({ui::ctl::lblFileName}, "label");
     w.end();

@@ -1,8 +1,11 @@
 // The browser edition's entry: the main form's behaviour, bound for the page's script.
 #include "cli/json_report.h"
 #include "form_layout.h"
+#include "reports/item_names.h"
+#include "reports/report_menu.h"
 #include "ui/main_form.h"
 #include "web_locale.h"
+#include "web_print_target.h"
 #include "web_view.h"
 
 #include <cstdlib>
@@ -41,7 +44,10 @@ public:
     // The form in the conventions the page read from the browser's language, or in United
     // States English.
     WebForm(emscripten::val page, const std::string& programFolder, emscripten::val locale)
-        : view_(std::move(page)), form_(view_, localeConventionsOf(locale), programFolder) {}
+        : view_(page), printer_(page),
+          form_(view_, localeConventionsOf(locale), programFolder) {
+        form_.setPrinting({&printer_, {}});
+    }
     WebForm(emscripten::val page, const std::string& programFolder)
         : WebForm(std::move(page), programFolder, emscripten::val::null()) {}
 
@@ -62,6 +68,23 @@ public:
     void command(const std::string& control) { form_.command(ref(control)); }
     bool openProjectFile(const std::string& path) { return form_.openProjectFile(path); }
     bool projectOpen() const { return form_.projectOpen(); }
+    // A print command of the report page on show: an item of its menu bar, or its Print
+    // Form button. The page prints as it was loaded.
+    void reportCommand(const std::string& control) {
+        const auto& shown = view_.shownPage();
+        if (!shown) {
+            return;
+        }
+        if (control == reports::names::cmdPrintForm) {
+            form_.printReport(*shown, reports::ReportPrint::PrintForm);
+            return;
+        }
+        for (const reports::ReportMenuItem& item : reports::reportMenu(shown->form)) {
+            if (item.control == control && item.print) {
+                form_.printReport(*shown, *item.print);
+            }
+        }
+    }
 
     // The project's results and a report page's fields as payvanta-calc --json writes them.
     std::string resultJson() const {
@@ -96,6 +119,7 @@ private:
     }
 
     WebView view_;
+    WebPrintTarget printer_;
     ui::MainForm form_;
     std::set<std::string> names_;
 };
@@ -118,6 +142,7 @@ EMSCRIPTEN_BINDINGS(payvanta) {
         .function("command", &WebForm::command)
         .function("openProjectFile", &WebForm::openProjectFile)
         .function("projectOpen", &WebForm::projectOpen)
+        .function("reportCommand", &WebForm::reportCommand)
         .function("resultJson", &WebForm::resultJson)
         .function("reportJson", &WebForm::reportJson);
     emscripten::function("formLayout", &payvanta::web::formLayoutJson);

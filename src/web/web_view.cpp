@@ -89,6 +89,7 @@ void WebView::beep() {
 }
 
 void WebView::showReport(const reports::ReportPage& page) {
+    shown_ = page;
     page_.call<void>("showReport", pageJson(page));
 }
 

@@ -32,8 +32,12 @@ public:
     void showStatus(std::string_view text) override;
     void endProgram() override;
 
+    // The page last shown, which its window's print commands print as it was loaded.
+    const std::optional<reports::ReportPage>& shownPage() const { return shown_; }
+
 private:
     emscripten::val page_;
+    std::optional<reports::ReportPage> shown_;
 };
 
 } // namespace payvanta::web

@@ -1,11 +1,14 @@
 """Headless chromium for the browser edition's tests: the page served by a plain
 `python3 -m http.server`, a browser with a profile (and a language) of its own, and the
 waits the tests share."""
+import functools
+import http.server
 import os
 import re
 import subprocess
 import sys
 import tempfile
+import threading
 import unittest
 
 try:
@@ -33,6 +36,23 @@ def start_browser(profile, language=None):
         return webdriver.Chrome(service=service, options=options)
     except Exception as error:  # noqa: BLE001 - any failure to start is the reason to give
         sys.exit(f"chromium could not be started for the browser test: {error}")
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".js": "text/javascript"}
+
+    def log_message(self, *args):
+        pass
+
+
+def serve(site):
+    """The site served in this process on a free port, for the bench: the server and its
+    address."""
+    handler = functools.partial(QuietHandler, directory=site)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
 
 
 class BrowserCase(unittest.TestCase):

@@ -2,6 +2,8 @@
 
 #include "page_widget.h"
 #include "reports/item_names.h"
+#include "reports/qt/qt_text.h"
+#include "reports/report_menu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,24 +27,15 @@ ReportWindow::ReportWindow(const ReportPage& page, QWidget* parent) : QDialog(pa
     layout->setContentsMargins(0, 0, 0, 0);
     auto* menus = new QMenuBar(this);
     layout->setMenuBar(menus);
-    QAction* back = menuItem(QStringLiteral("mnuBack"), QStringLiteral("Back"));
-    menus->addAction(back);
-    connect(back, &QAction::triggered, this, &QDialog::reject);
-    if (page_.form == ReportForm::Savings) {
-        // The summary keeps the older print of the form's image beside the drawn one.
-        QAction* printOld = menuItem(QStringLiteral("mnuPrint"), QStringLiteral("Print Old"));
-        menus->addAction(printOld);
-        connect(printOld, &QAction::triggered, this,
-                [this] { emit printRequested(ReportPrint::PrintOld); });
-        QAction* print = menuItem(QStringLiteral("mnuPrintSummary"), QStringLiteral("Print"));
-        menus->addAction(print);
-        connect(print, &QAction::triggered, this,
-                [this] { emit printRequested(ReportPrint::Print); });
-    } else {
-        QAction* print = menuItem(QStringLiteral("mnuPrint"), QStringLiteral("Print"));
-        menus->addAction(print);
-        connect(print, &QAction::triggered, this,
-                [this] { emit printRequested(ReportPrint::Print); });
+    for (const ReportMenuItem& item : reportMenu(page_.form)) {
+        QAction* action = menuItem(toQt(item.control), toQt(item.caption));
+        menus->addAction(action);
+        if (const auto print = item.print) {
+            connect(action, &QAction::triggered, this,
+                    [this, print] { emit printRequested(*print); });
+        } else {
+            connect(action, &QAction::triggered, this, &QDialog::reject);
+        }
     }
 
     auto* scroll = new QScrollArea(this);

@@ -44,8 +44,7 @@ public:
     // The form in the conventions the page read from the browser's language, or in United
     // States English.
     WebForm(emscripten::val page, const std::string& programFolder, emscripten::val locale)
-        : view_(page), printer_(page),
-          form_(view_, localeConventionsOf(locale), programFolder) {
+        : view_(page), printer_(page), form_(view_, localeConventionsOf(locale), programFolder) {
         form_.setPrinting({&printer_, {}});
     }
     WebForm(emscripten::val page, const std::string& programFolder)

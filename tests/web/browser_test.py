@@ -6,84 +6,24 @@ names every control for a screen reader.
 
 browser_test.py WEB_BIN_DIR CALC_PROGRAM PROJECT...
 """
-import functools
-import http.server
 import json
 import os
 import subprocess
 import sys
-import tempfile
-import threading
 import unittest
 
-try:
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
-    from selenium.webdriver.common.by import By
-    from selenium.webdriver.common.keys import Keys
-    from selenium.webdriver.support.ui import Select, WebDriverWait
-except ImportError as error:
-    sys.exit(f"the browser test needs Debian's python3-selenium: {error}")
+from page_session import PageSession
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select
 
 WEB_BIN, CALC, *PROJECTS = sys.argv[1:]
 SUMMARY = ["lblSummaryEnergy", "lblSumaryMaintenance", "lblSummaryInventory", "lblSummaryTotal"]
 TITLE = "Stravolux_QVR"
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".js": "text/javascript"}
-
-    def log_message(self, *args):
-        pass
-
-
-def start_browser(profile):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                 "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync", f"--user-data-dir={profile}"]:
-        options.add_argument(flag)
-    service = Service(executable_path="/usr/bin/chromedriver")
-    try:
-        return webdriver.Chrome(service=service, options=options)
-    except Exception as error:  # noqa: BLE001 - any failure to start is the reason to give
-        sys.exit(f"chromium could not be started for the browser test: {error}")
-
-
-class PageTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        handler = functools.partial(QuietHandler, directory=WEB_BIN)
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
-        cls.url = f"http://127.0.0.1:{cls.server.server_address[1]}/"
-        cls.profile = tempfile.TemporaryDirectory()
-        cls.browser = start_browser(cls.profile.name)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
-        cls.server.shutdown()
-        cls.profile.cleanup()
-
-    def wait(self, condition, what):
-        return WebDriverWait(self.browser, 20).until(lambda _: condition(), message=what)
-
-    def element(self, control):
-        return self.browser.find_element(By.ID, control)
-
-    def open_page(self):
-        self.browser.get(self.url)
-        self.wait(lambda: self.element("frmMain").get_attribute("aria-busy") == "false",
-                  "the form to load")
-        self.assertEqual(self.element("status").text, "")
-
-    def open_project(self, path):
-        self.open_page()
-        self.element("openProject").send_keys(os.path.abspath(path))
-        self.wait(lambda: self.element("lblSummaryTotal").text != "", "the summary")
+class PageTest(PageSession):
+    WEB_BIN = WEB_BIN
 
     def test_examples_show_the_summary_of_payvanta_calc(self):
         self.assertTrue(PROJECTS)

@@ -7,11 +7,13 @@
     const programFolder = '/payvanta';
     const tables = ['Customer.ini', 'MillMoto.ini', 'UtilRate.ini', 'ShoeCost.ini', 'TipCosts.ini'];
     // Commands the page does not offer yet; the form's enabling leaves them off.
-    const heldBack = new Set(['cmdNewFile', 'cmdSaveExcel', 'cmdPrintSummary', 'cmdPrintAll',
-        'cmdPrintHelp', 'cmdClose']);
+    const heldBack = new Set(['cmdPrintSummary', 'cmdPrintAll', 'cmdPrintHelp']);
 
     let engine = null;
     let form = null;
+    // The questions and commands (questions.js), the project files (files.js).
+    let questions = null;
+    let files = null;
     // While the page itself moves the focus, the fields do not report leaving or entering.
     let movingFocus = false;
     // Leave checks run once the focus has moved, in the order the fields were left.
@@ -60,6 +62,10 @@
     }
 
     function runPendingChecks() {
+        if (questions.busy()) {
+            questions.whenIdle(runPendingChecks);
+            return false;
+        }
         let passed = true;
         while (pendingChecks.length > 0) {
             const name = pendingChecks.shift();
@@ -101,7 +107,7 @@
         input.addEventListener('focusout', (event) => {
             // While its items are open, the user is still in the list.
             const toItems = event.relatedTarget && event.relatedTarget.id === `${name}-items`;
-            if (movingFocus || toItems || byId('messageBox').open) {
+            if (movingFocus || toItems || byId('messageBox').open || questions.busy()) {
                 return;
             }
             pendingChecks.push(name);
@@ -173,6 +179,8 @@
         document.title = layout.title;
         byId('messageTitle').textContent = layout.messageTitle;
         byId('fileTitle').textContent = layout.messageTitle;
+        byId('questionTitle').textContent = layout.messageTitle;
+        byId('questionBox').setAttribute('aria-label', layout.spokenMessageTitle);
         byId('messageBox').setAttribute('aria-label', layout.spokenMessageTitle);
         byId('fileBox').setAttribute('aria-label', layout.spokenMessageTitle);
         const strip = byId('TabStrip1');
@@ -238,43 +246,7 @@
         if (!beforeCommand()) {
             return;
         }
-        if (name === 'cmdExistingFile') {
-            chooseExample();
-            return;
-        }
-        form.command(name);
-    }
-
-    // "Existing File": the bundled examples, or any file through the file input.
-    async function chooseExample() {
-        const list = byId('exampleList');
-        list.replaceChildren();
-        const names = await (await fetch('data/examples/index.json')).json();
-        const box = byId('fileBox');
-        for (const name of names) {
-            const button = element('button', { type: 'button', 'data-example': name }, name);
-            button.addEventListener('click', async () => {
-                box.close();
-                const bytes = await (await fetch(`data/examples/${encodeURIComponent(name)}`))
-                    .arrayBuffer();
-                openBytes(name, new Uint8Array(bytes));
-            });
-            const item = element('li');
-            item.append(button);
-            list.append(item);
-        }
-        box.showModal();
-    }
-
-    function openBytes(name, bytes) {
-        if (form.projectOpen()) {
-            view.showStatus(`${name} was not opened: a project is open.`);
-            return;
-        }
-        engine.FS.mkdirTree('/projects');
-        const path = `/projects/${name}`;
-        engine.FS.writeFile(path, bytes);
-        form.openProjectFile(path);
+        files.command(name);
     }
 
     function showNextMessage() {
@@ -347,16 +319,10 @@
             messages.push(text);
             showNextMessage();
         },
-        // Questions come only from the commands the page holds back: no project is lost.
-        askYesNo() {
-            return false;
-        },
-        askText() {
-            return null;
-        },
-        chooseProjectFile() {
-            return null;
-        },
+        // Questions: the engine waits for their answers (see questions.js).
+        askYesNo: (question) => questions.askYesNo(question),
+        askText: (prompt) => questions.askText(prompt),
+        chooseProjectFile: () => files.chooseProjectFile(),
         selectTab(index) {
             byId('TabStrip1').querySelectorAll('[role="tab"]').forEach((tab, i) => {
                 tab.setAttribute('aria-selected', String(i + 1 === index));
@@ -368,7 +334,7 @@
             });
         },
         setFocus(name) {
-            if (byId('messageBox').open) {
+            if (byId('messageBox').open || byId('questionBox').open) {
                 focusAfterMessages = name;
             } else {
                 moveFocus(name);
@@ -400,29 +366,26 @@
         showStatus(text) {
             byId('status').textContent = text;
         },
-        endProgram() {},
+        endProgram: () => files.endProgram(),
     };
 
     async function start() {
         const texts = Promise.all(tables.map(async (name) => [name,
             new Uint8Array(await (await fetch(`data/${name}`)).arrayBuffer())]));
-        engine = await Payvanta({ print: () => {}, printErr: () => {} });
+        engine = await Payvanta({ print: () => {}, printErr: () => {}, pageView: view });
         engine.FS.mkdirTree(programFolder);
-        for (const [name, bytes] of await texts) {
-            engine.FS.writeFile(`${programFolder}/${name}`, bytes);
-        }
+        questions = PayvantaQuestions({ engine, byId });
         buildForm(JSON.parse(engine.formLayout()));
         byId('messageOk').addEventListener('click', () => byId('messageBox').close());
         byId('messageBox').addEventListener('close', messageClosed);
         byId('fileCancel').addEventListener('click', () => byId('fileBox').close());
-        byId('openProject').addEventListener('change', async (event) => {
-            const file = event.target.files[0];
-            if (file) {
-                openBytes(file.name, new Uint8Array(await file.arrayBuffer()));
-            }
-            event.target.value = '';
-        });
-        form = new engine.WebForm(view, programFolder);
+        form = questions.guard(new engine.WebForm(view, programFolder));
+        files = PayvantaFiles({ engine, form, questions, byId, element,
+            showStatus: view.showStatus });
+        for (const [name, bytes] of await texts) {
+            engine.FS.writeFile(`${programFolder}/${name}`, bytes);
+            files.known(`${programFolder}/${name}`);
+        }
         form.load();
         totalAnnounced = byId('lblSummaryTotal').textContent;
         byId('frmMain').setAttribute('aria-busy', 'false');

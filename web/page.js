@@ -190,6 +190,7 @@
                 'aria-selected': 'false' }, tab.caption);
             button.addEventListener('click', () => {
                 if (beforeCommand()) {
+                    view.selectTab(i + 1);
                     form.tabClicked(i + 1);
                 }
             });
@@ -240,6 +241,35 @@
             commands.append(button);
         }
         byId('fileCaption').textContent = layout.status[0].caption;
+    }
+
+    // Ctrl+Tab and Ctrl+PageDown go to the next tab, Ctrl+Shift+Tab and Ctrl+PageUp back, as
+    // the field being edited is left; the focus lands on the new page's first field.
+    function stepTab(event) {
+        const steps = { Tab: event.shiftKey ? -1 : 1, PageDown: 1, PageUp: -1 };
+        if (!event.ctrlKey || event.altKey || event.metaKey || !(event.key in steps)) {
+            return;
+        }
+        event.preventDefault();
+        const tabs = [...byId('TabStrip1').querySelectorAll('[role="tab"]')];
+        const frames = [...byId('frames').querySelectorAll('fieldset.frame')];
+        if (tabs.some((tab) => tab.disabled) || document.querySelector('dialog[open]')
+            || !beforeCommand()) {
+            return;
+        }
+        const shown = frames.findIndex((frame) => !frame.hidden);
+        const next = (shown + steps[event.key] + tabs.length) % tabs.length;
+        view.selectTab(next + 1);
+        form.tabClicked(next + 1);
+        const field = [...frames[next].querySelectorAll('input, select, [tabindex="0"]')]
+            .find((e) => !e.disabled && e.offsetParent !== null);
+        if (field) {
+            // The field just left has had its check: moving on does not run it again.
+            moveFocus(field.id);
+            if (field.dataset.field) {
+                form.controlEntered(field.id);
+            }
+        }
     }
 
     function runCommand(name) {
@@ -387,6 +417,7 @@
             files.known(`${programFolder}/${name}`);
         }
         form.load();
+        document.addEventListener('keydown', stepTab);
         totalAnnounced = byId('lblSummaryTotal').textContent;
         byId('frmMain').setAttribute('aria-busy', 'false');
         performance.mark('payvanta-usable');

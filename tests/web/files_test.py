@@ -2,7 +2,8 @@
 """Questions and project files in headless chromium: Close asks in the page's own dialog and
 each answer does what the desktop's does; Save Data hands the desktop's bytes to the user's
 file; New File asks the name; Existing File offers the bundled examples; a file given while a
-project is open is refused in the status line.
+project is open is refused in the status line; the keyboard alone reaches every field and
+command, Ctrl+Tab and Ctrl+Shift+Tab changing tabs.
 
 files_test.py WEB_BIN_DIR PROJECT
 """
@@ -11,6 +12,7 @@ import sys
 import unittest
 
 from page_session import PageSession
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -161,6 +163,42 @@ class FilesTest(PageSession):
                          f"/projects/{name} was not opened: a project is already open. "
                          "Save Data, then Close, and open it again.")
         self.assertEqual(self.element("lblFileName").text, "/projects/dropped.QVR")
+
+    def test_the_keyboard_alone_reaches_every_field_and_command(self):
+        self.open_project(PROJECT)
+        keys = ActionChains(self.browser)
+        active = lambda: self.browser.switch_to.active_element.get_attribute("id")  # noqa: E731
+        self.element("TabStrip1(1)").click()
+        commands = {b.get_attribute("id") for b in self.browser.find_elements(
+            By.CSS_SELECTOR, "#commands button, #TabStrip1 button") if b.is_enabled()}
+        for tab in range(1, 7):
+            frame = self.element(f"Frame1({tab})")
+            self.wait(frame.is_displayed, f"frame {tab}")
+            wanted = {c.get_attribute("id") for c in frame.find_elements(
+                By.CSS_SELECTOR, "input, select:not([tabindex='-1']), [tabindex='0']")
+                if c.is_displayed() and c.is_enabled()} | commands
+            reached = set()
+            for _ in range(200):
+                keys.send_keys(Keys.TAB).perform()
+                reached.add(active())
+                if wanted <= reached:
+                    break
+            with self.subTest(tab=tab):
+                self.assertEqual(wanted - reached, set())
+            keys.key_down(Keys.CONTROL).send_keys(Keys.TAB).key_up(Keys.CONTROL).perform()
+        self.wait(self.element("Frame1(1)").is_displayed, "Ctrl+Tab round to the first tab")
+        keys.key_down(Keys.CONTROL).key_down(Keys.SHIFT).send_keys(Keys.TAB) \
+            .key_up(Keys.SHIFT).key_up(Keys.CONTROL).perform()
+        self.wait(self.element("Frame1(6)").is_displayed, "Ctrl+Shift+Tab back to the last tab")
+        self.assertEqual(self.element("TabStrip1(6)").get_attribute("aria-selected"), "true")
+        # A command and its question, from the keyboard.
+        self.element("cmdClose").send_keys(Keys.ENTER)
+        self.question(SAVE_QUESTION, ["Yes", "No"])
+        self.assertEqual(active(), "questionYes")
+        keys.send_keys(Keys.TAB).perform()
+        self.assertEqual(active(), "questionNo")
+        keys.send_keys(Keys.ENTER).perform()
+        self.wait(lambda: self.element("lblFileName").text == "", "the program to end")
 
 
 if __name__ == "__main__":

@@ -14,13 +14,14 @@ import sys
 import tempfile
 import threading
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+# The browser tests' chromium, started alike.
+sys.path.insert(0, os.path.join(ROOT, "tests", "web"))
+from browser import start_browser  # noqa: E402
 WEB_BIN = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build-web", "bin")
 RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 5
 EXAMPLE = os.path.join(ROOT, "data", "examples", "paper-mill-roll-crane.QVR")
@@ -43,16 +44,6 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def browser(profile):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                 "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync", f"--user-data-dir={profile}"]:
-        options.add_argument(flag)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
 def usable(driver):
     return driver.execute_script(
         "const m = performance.getEntriesByName('payvanta-usable');"
@@ -68,7 +59,7 @@ def main():
     keys = []
     for _ in range(RUNS):
         with tempfile.TemporaryDirectory() as profile:
-            driver = browser(profile)
+            driver = start_browser(profile)
             try:
                 driver.get(url)
                 loads.append(WebDriverWait(driver, 30).until(usable))

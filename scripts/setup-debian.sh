@@ -4,8 +4,8 @@
 # second build and the fuzz targets of .ci/run, clang-format for its format check, and
 # CUPS with the cups-pdf printer for the printing test, which starts a cupsd of its own;
 # D-Bus with the AT-SPI bus and its Python bindings for the screen-reader test; emscripten
-# (with node and its acorn module) for the browser edition, and chromium with its driver
-# and selenium for the browser edition's test.
+# (with node and its acorn module) for the browser edition, rsvg-convert for its icons, and
+# chromium with its driver and selenium for the browser edition's test.
 # Safe to run again: it does nothing when all are present.
 set -euo pipefail
 
@@ -18,7 +18,7 @@ packages=(
   clang libclang-rt-dev clang-format
   cups cups-client printer-driver-cups-pdf
   dbus-daemon at-spi2-core python3-pyatspi
-  emscripten nodejs node-acorn chromium chromium-driver python3-selenium
+  emscripten nodejs node-acorn librsvg2-bin chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds Payvanta and runs the whole test suite.
-# Leaves the programs in build/bin and the browser edition in build-web/bin, whose engine
-# must give the figures and report fields of payvanta-calc for the example projects, and
-# whose page, in headless chromium, its summary.
+# Leaves the programs in build/bin and the browser edition in build-web/bin, whose page, in
+# headless chromium, must give the summary, figures and report fields of payvanta-calc for
+# the example projects, in the browser's language as payvanta-calc in the same locale.
 # CMake options given here go to both builds (.ci/run passes -DPAYVANTA_WERROR=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -406,10 +406,12 @@
         engine.FS.mkdirTree(programFolder);
         questions = PayvantaQuestions({ engine, byId });
         buildForm(JSON.parse(engine.formLayout()));
+        byId('version').textContent = engine.versionText();
         byId('messageOk').addEventListener('click', () => byId('messageBox').close());
         byId('messageBox').addEventListener('close', messageClosed);
         byId('fileCancel').addEventListener('click', () => byId('fileBox').close());
-        form = questions.guard(new engine.WebForm(view, programFolder));
+        form = questions.guard(new engine.WebForm(view, programFolder,
+            payvantaLocale(navigator.language)));
         files = PayvantaFiles({ engine, form, questions, byId, element,
             showStatus: view.showStatus });
         for (const [name, bytes] of await texts) {

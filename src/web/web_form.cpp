@@ -3,6 +3,7 @@
 #include "form_layout.h"
 #include "ui/main_form.h"
 #include "ui/ui_texts.h"
+#include "web_locale.h"
 #include "web_view.h"
 
 #include <cstdlib>
@@ -30,14 +31,23 @@ std::optional<reports::ReportForm> reportNamed(std::string_view name) {
 
 } // namespace
 
+// The version the page shows; the name of its offline cache has it too.
+std::string versionText() {
+    return "Payvanta " PAYVANTA_VERSION;
+}
+
 // The form and its view, driven by the page: events name their control as the page's
 // element ids do ("txtHoistFPMHoist", "txtDutyCycleHoist(5)").
 class WebForm {
 public:
-    WebForm(emscripten::val page, const std::string& programFolder)
-        : view_(std::move(page)), form_(view_, LocaleConventions::unitedStates(), programFolder) {
+    // The form in the conventions the page read from the browser's language, or in United
+    // States English.
+    WebForm(emscripten::val page, const std::string& programFolder, emscripten::val locale)
+        : view_(std::move(page)), form_(view_, localeConventionsOf(locale), programFolder) {
         current = this;
     }
+    WebForm(emscripten::val page, const std::string& programFolder)
+        : WebForm(std::move(page), programFolder, emscripten::val::null()) {}
     WebForm(const WebForm&) = delete;
     WebForm& operator=(const WebForm&) = delete;
     ~WebForm() {
@@ -130,6 +140,7 @@ EMSCRIPTEN_BINDINGS(payvanta) {
     using payvanta::web::WebForm;
     emscripten::class_<WebForm>("WebForm")
         .constructor<emscripten::val, std::string>()
+        .constructor<emscripten::val, std::string, emscripten::val>()
         .function("load", &WebForm::load)
         .function("keyPressed", &WebForm::keyPressed)
         .function("textChanged", &WebForm::textChanged)
@@ -145,4 +156,5 @@ EMSCRIPTEN_BINDINGS(payvanta) {
         .function("resultJson", &WebForm::resultJson)
         .function("reportJson", &WebForm::reportJson);
     emscripten::function("formLayout", &payvanta::web::formLayoutJson);
+    emscripten::function("versionText", &payvanta::web::versionText);
 }

@@ -11,7 +11,7 @@ import os
 import sys
 import unittest
 
-from page_session import PageSession
+from browser import BrowserCase
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -50,8 +50,8 @@ document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles:
 """
 
 
-class FilesTest(PageSession):
-    WEB_BIN = WEB_BIN
+class FilesTest(BrowserCase):
+    site = WEB_BIN
 
     def question(self, text, buttons):
         box = self.element("questionBox")

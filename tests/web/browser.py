@@ -1,12 +1,11 @@
-"""The page served from the web build and driven in headless chromium, for the browser tests:
-PageSession starts a server and a browser once per test class, and opens the page or a project.
-"""
-import functools
-import http.server
+"""Headless chromium for the browser edition's tests: the page served by a plain
+`python3 -m http.server`, a browser with a profile (and a language) of its own, and the
+waits the tests share."""
 import os
+import re
+import subprocess
 import sys
 import tempfile
-import threading
 import unittest
 
 try:
@@ -19,21 +18,17 @@ except ImportError as error:
     sys.exit(f"the browser test needs Debian's python3-selenium: {error}")
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".js": "text/javascript"}
-
-    def log_message(self, *args):
-        pass
-
-
-def start_browser(profile):
+def start_browser(profile, language=None):
+    """Chromium in a profile folder, in the language given (such as "de-DE")."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                  "--no-first-run", "--disable-background-networking",
                  "--disable-component-update", "--disable-sync", f"--user-data-dir={profile}"]:
         options.add_argument(flag)
+    if language:
+        options.add_argument(f"--lang={language}")
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
     service = Service(executable_path="/usr/bin/chromedriver")
     try:
         return webdriver.Chrome(service=service, options=options)
@@ -41,24 +36,39 @@ def start_browser(profile):
         sys.exit(f"chromium could not be started for the browser test: {error}")
 
 
-class PageSession(unittest.TestCase):
-    """The page in WEB_BIN (set by the test script before its tests run)."""
-    WEB_BIN = None
+class BrowserCase(unittest.TestCase):
+    """A test of the page served from the folder site at self.url, in self.browser, whose
+    language is language (None: chromium's own)."""
+    site = None
+    language = None
 
     @classmethod
     def setUpClass(cls):
-        handler = functools.partial(QuietHandler, directory=cls.WEB_BIN)
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
-        cls.url = f"http://127.0.0.1:{cls.server.server_address[1]}/"
+        cls.start_server()
         cls.profile = tempfile.TemporaryDirectory()
-        cls.browser = start_browser(cls.profile.name)
+        cls.browser = start_browser(cls.profile.name, cls.language)
 
     @classmethod
     def tearDownClass(cls):
         cls.browser.quit()
-        cls.server.shutdown()
+        cls.stop_server()
         cls.profile.cleanup()
+
+    @classmethod
+    def start_server(cls, port=0):
+        """A plain python3 -m http.server of the site on port (0: a free one), serving once
+        it says so."""
+        cls.server = subprocess.Popen(
+            [sys.executable, "-u", "-m", "http.server", str(port), "--bind", "127.0.0.1",
+             "--directory", cls.site], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+            text=True)
+        cls.port = re.search(r" port (\d+) ", cls.server.stdout.readline()).group(1)
+        cls.url = f"http://127.0.0.1:{cls.port}/"
+
+    @classmethod
+    def stop_server(cls):
+        cls.server.kill()
+        cls.server.wait()
 
     def wait(self, condition, what):
         # An element found just before the page starts again is gone by the time it is read.

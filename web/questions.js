@@ -39,7 +39,7 @@ function PayvantaQuestions({ engine, byId }) {
     async function ask(text, withAnswer) {
         await messagesRead();
         byId('questionText').textContent = text;
-        answerField.hidden = !withAnswer;
+        answerField.parentElement.hidden = !withAnswer;
         answerField.value = '';
         for (const button of box.querySelectorAll('button[data-answer]')) {
             button.hidden = ['ok', 'cancel'].includes(button.dataset.answer) !== withAnswer;

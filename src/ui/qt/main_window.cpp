@@ -422,7 +422,11 @@ void MainWindow::setFont(ControlRef control, std::string_view fontName) {
 }
 
 void MainWindow::setProgressVisible(bool visible) {
-    progress_->setVisible(visible);
+    // A window not yet on the screen shows no progress: the project named on the command
+    // line opens before the window is first painted, and a bar shown and hidden again
+    // before then would only have the whole window laid out once more.
+    const QWindow* handle = windowHandle();
+    progress_->setVisible(visible && handle != nullptr && handle->isExposed());
 }
 
 void MainWindow::setProgress(int value) {

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -64,6 +65,27 @@ void drawGroupBoxFrame(QPainter* painter, const QRect& frame) {
     painter->restore();
 }
 
+// Qt's raster engine hands a paint of about a hundred spans or more (a fill's rows, an
+// outline's edges row by row) to Qt's global thread pool, in pieces, and waits for them:
+// the pool's threads are started for it, and each paint then costs a round of wake-ups
+// dearer than the paint itself. The main window's first paint would start them for its
+// group box frames and its tall scroll bar. Painted in bands of a few rows, each band
+// clipped to its rows, the same pixels come out on the painting thread.
+constexpr int kBandRows = 32;
+
+template <typename Paint> void paintInBands(QPainter* painter, const QRect& area, Paint paint) {
+    if (area.height() <= kBandRows) {
+        paint();
+        return;
+    }
+    for (int top = area.top(); top <= area.bottom(); top += kBandRows) {
+        painter->save();
+        painter->setClipRect(QRect(area.left(), top, area.width(), kBandRows), Qt::IntersectClip);
+        paint();
+        painter->restore();
+    }
+}
+
 bool isFusion(const QStyle* style) {
     return style != nullptr &&
            style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
@@ -94,7 +116,33 @@ void PaintedIconsStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
         top += std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
                         option->fontMetrics.height());
     }
-    drawGroupBoxFrame(painter, option->rect.adjusted(0, top, 0, 0));
+    const QRect frame = option->rect.adjusted(0, top, 0, 0);
+    paintInBands(painter, frame, [painter, &frame] { drawGroupBoxFrame(painter, frame); });
+}
+
+void PaintedIconsStyle::drawComplexControl(ComplexControl control,
+                                           const QStyleOptionComplex* option, QPainter* painter,
+                                           const QWidget* widget) const {
+    const QRect& area = option->rect;
+    if (control != CC_ScrollBar || !isFusion(baseStyle()) || area.height() <= kBandRows) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    // Fusion sets clips of its own over any of ours as it paints a scroll bar: a tall bar
+    // is painted in bands, each on an image of its rows. Fusion's groove covers the bar,
+    // so each band is opaque and comes out as if painted in place. (Cut across, a wide
+    // bar's lines would not: their ends come out a shade apart.)
+    for (int top = area.top(); top <= area.bottom(); top += kBandRows) {
+        QImage band(area.width(), std::min(kBandRows, area.bottom() + 1 - top),
+                    QImage::Format_ARGB32_Premultiplied);
+        band.fill(Qt::transparent);
+        QPainter bandPainter(&band);
+        bandPainter.setRenderHints(painter->renderHints());
+        bandPainter.translate(-area.left(), -top);
+        QProxyStyle::drawComplexControl(control, option, &bandPainter, widget);
+        bandPainter.end();
+        painter->drawImage(QPoint(area.left(), top), band);
+    }
 }
 
 } // namespace payvanta::ui::qt

@@ -9,6 +9,8 @@ namespace payvanta::ui::qt {
 // load every image-format plug-in it finds (gif, ico, jpeg ...), to ask each whether it
 // reads the file, before it takes its own PNG reader: a menu bar asks for its overflow
 // arrow as it is made, and Qt's Fusion style paints a group box's frame from an image.
+// Under Fusion it also paints group box frames and tall scroll bars in bands, so that
+// painting them starts no threads.
 class PaintedIconsStyle final : public QProxyStyle {
     Q_OBJECT
 
@@ -19,6 +21,8 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
 };
 
 } // namespace payvanta::ui::qt

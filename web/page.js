@@ -6,11 +6,12 @@
 (() => {
     const programFolder = '/payvanta';
     const tables = ['Customer.ini', 'MillMoto.ini', 'UtilRate.ini', 'ShoeCost.ini', 'TipCosts.ini'];
-    // Commands the page does not offer yet; the form's enabling leaves them off.
-    const heldBack = new Set(['cmdNewFile', 'cmdSaveExcel', 'cmdClose']);
 
     let engine = null;
     let form = null;
+    // The questions and commands (questions.js), the project files (files.js).
+    let questions = null;
+    let files = null;
     // While the page itself moves the focus, the fields do not report leaving or entering.
     let movingFocus = false;
     // Leave checks run once the focus has moved, in the order the fields were left.
@@ -51,6 +52,10 @@
     }
 
     function runPendingChecks() {
+        if (questions.busy()) {
+            questions.whenIdle(runPendingChecks);
+            return false;
+        }
         let passed = true;
         while (pendingChecks.length > 0) {
             const name = pendingChecks.shift();
@@ -92,7 +97,7 @@
         input.addEventListener('focusout', (event) => {
             // While its items are open, the user is still in the list.
             const toItems = event.relatedTarget && event.relatedTarget.id === `${name}-items`;
-            if (movingFocus || toItems || document.querySelector('dialog[open]')) {
+            if (movingFocus || toItems || document.querySelector('dialog[open]') || questions.busy()) {
                 return;
             }
             pendingChecks.push(name);
@@ -164,6 +169,8 @@
         document.title = layout.title;
         byId('messageTitle').textContent = layout.messageTitle;
         byId('fileTitle').textContent = layout.messageTitle;
+        byId('questionTitle').textContent = layout.messageTitle;
+        byId('questionBox').setAttribute('aria-label', layout.spokenMessageTitle);
         byId('messageBox').setAttribute('aria-label', layout.spokenMessageTitle);
         byId('fileBox').setAttribute('aria-label', layout.spokenMessageTitle);
         const strip = byId('TabStrip1');
@@ -173,6 +180,7 @@
                 'aria-selected': 'false' }, tab.caption);
             button.addEventListener('click', () => {
                 if (beforeCommand()) {
+                    view.selectTab(i + 1);
                     form.tabClicked(i + 1);
                 }
             });
@@ -226,47 +234,40 @@
         PayvantaReports.buildMenus(layout, runCommand);
     }
 
+    // Ctrl+Tab and Ctrl+PageDown go to the next tab, Ctrl+Shift+Tab and Ctrl+PageUp back, as
+    // the field being edited is left; the focus lands on the new page's first field.
+    function stepTab(event) {
+        const steps = { Tab: event.shiftKey ? -1 : 1, PageDown: 1, PageUp: -1 };
+        if (!event.ctrlKey || event.altKey || event.metaKey || !(event.key in steps)) {
+            return;
+        }
+        event.preventDefault();
+        const tabs = [...byId('TabStrip1').querySelectorAll('[role="tab"]')];
+        const frames = [...byId('frames').querySelectorAll('fieldset.frame')];
+        if (tabs.some((tab) => tab.disabled) || document.querySelector('dialog[open]')
+            || !beforeCommand()) {
+            return;
+        }
+        const shown = frames.findIndex((frame) => !frame.hidden);
+        const next = (shown + steps[event.key] + tabs.length) % tabs.length;
+        view.selectTab(next + 1);
+        form.tabClicked(next + 1);
+        const field = [...frames[next].querySelectorAll('input, select, [tabindex="0"]')]
+            .find((e) => !e.disabled && e.offsetParent !== null);
+        if (field) {
+            // The field just left has had its check: moving on does not run it again.
+            moveFocus(field.id);
+            if (field.dataset.field) {
+                form.controlEntered(field.id);
+            }
+        }
+    }
+
     function runCommand(name) {
         if (!beforeCommand()) {
             return;
         }
-        if (name === 'cmdExistingFile') {
-            chooseExample();
-            return;
-        }
-        form.command(name);
-    }
-
-    // "Existing File": the bundled examples, or any file through the file input.
-    async function chooseExample() {
-        const list = byId('exampleList');
-        list.replaceChildren();
-        const names = await (await fetch('data/examples/index.json')).json();
-        const box = byId('fileBox');
-        for (const name of names) {
-            const button = element('button', { type: 'button', 'data-example': name }, name);
-            button.addEventListener('click', async () => {
-                box.close();
-                const bytes = await (await fetch(`data/examples/${encodeURIComponent(name)}`))
-                    .arrayBuffer();
-                openBytes(name, new Uint8Array(bytes));
-            });
-            const item = element('li');
-            item.append(button);
-            list.append(item);
-        }
-        box.showModal();
-    }
-
-    function openBytes(name, bytes) {
-        if (form.projectOpen()) {
-            view.showStatus(`${name} was not opened: a project is open.`);
-            return;
-        }
-        engine.FS.mkdirTree('/projects');
-        const path = `/projects/${name}`;
-        engine.FS.writeFile(path, bytes);
-        form.openProjectFile(path);
+        files.command(name);
     }
 
     function showNextMessage() {
@@ -339,16 +340,10 @@
             messages.push(text);
             showNextMessage();
         },
-        // Questions come only from the commands the page holds back: no project is lost.
-        askYesNo() {
-            return false;
-        },
-        askText() {
-            return null;
-        },
-        chooseProjectFile() {
-            return null;
-        },
+        // Questions: the engine waits for their answers (see questions.js).
+        askYesNo: (question) => questions.askYesNo(question),
+        askText: (prompt) => questions.askText(prompt),
+        chooseProjectFile: () => files.chooseProjectFile(),
         selectTab(index) {
             byId('TabStrip1').querySelectorAll('[role="tab"]').forEach((tab, i) => {
                 tab.setAttribute('aria-selected', String(i + 1 === index));
@@ -360,7 +355,7 @@
             });
         },
         setFocus(name) {
-            if (byId('messageBox').open) {
+            if (byId('messageBox').open || byId('questionBox').open) {
                 focusAfterMessages = name;
             } else {
                 moveFocus(name);
@@ -373,7 +368,7 @@
             }
             const target = controlElement(name);
             if (target && 'disabled' in target) {
-                target.disabled = !enabled || heldBack.has(name);
+                target.disabled = !enabled;
             }
         },
         setChecked(name, checked) {
@@ -399,31 +394,30 @@
         showStatus(text) {
             byId('status').textContent = text;
         },
-        endProgram() {},
+        endProgram: () => files.endProgram(),
     };
 
     async function start() {
         const texts = Promise.all(tables.map(async (name) => [name,
             new Uint8Array(await (await fetch(`data/${name}`)).arrayBuffer())]));
-        engine = await Payvanta({ print: () => {}, printErr: () => {} });
+        engine = await Payvanta({ print: () => {}, printErr: () => {}, pageView: view });
         engine.FS.mkdirTree(programFolder);
-        for (const [name, bytes] of await texts) {
-            engine.FS.writeFile(`${programFolder}/${name}`, bytes);
-        }
+        questions = PayvantaQuestions({ engine, byId });
         buildForm(JSON.parse(engine.formLayout()));
         byId('version').textContent = engine.versionText();
         byId('messageOk').addEventListener('click', () => byId('messageBox').close());
         byId('messageBox').addEventListener('close', messageClosed);
         byId('fileCancel').addEventListener('click', () => byId('fileBox').close());
-        byId('openProject').addEventListener('change', async (event) => {
-            const file = event.target.files[0];
-            if (file) {
-                openBytes(file.name, new Uint8Array(await file.arrayBuffer()));
-            }
-            event.target.value = '';
-        });
-        form = new engine.WebForm(view, programFolder, payvantaLocale(navigator.language));
+        form = questions.guard(new engine.WebForm(view, programFolder,
+            payvantaLocale(navigator.language)));
+        files = PayvantaFiles({ engine, form, questions, byId, element,
+            showStatus: view.showStatus });
+        for (const [name, bytes] of await texts) {
+            engine.FS.writeFile(`${programFolder}/${name}`, bytes);
+            files.known(`${programFolder}/${name}`);
+        }
         form.load();
+        document.addEventListener('keydown', stepTab);
         totalAnnounced = byId('lblSummaryTotal').textContent;
         byId('frmMain').setAttribute('aria-busy', 'false');
         performance.mark('payvanta-usable');

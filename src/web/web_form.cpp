@@ -4,12 +4,14 @@
 #include "reports/item_names.h"
 #include "reports/report_menu.h"
 #include "ui/main_form.h"
+#include "ui/ui_texts.h"
 #include "web_locale.h"
 #include "web_print_target.h"
 #include "web_view.h"
 
 #include <cstdlib>
 #include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -46,9 +48,20 @@ public:
     WebForm(emscripten::val page, const std::string& programFolder, emscripten::val locale)
         : view_(page), printer_(page), form_(view_, localeConventionsOf(locale), programFolder) {
         form_.setPrinting({&printer_, {}});
+        current = this;
     }
     WebForm(emscripten::val page, const std::string& programFolder)
         : WebForm(std::move(page), programFolder, emscripten::val::null()) {}
+    WebForm(const WebForm&) = delete;
+    WebForm& operator=(const WebForm&) = delete;
+    ~WebForm() {
+        if (current == this) {
+            current = nullptr;
+        }
+    }
+
+    // The page's one form, for the entry points that may ask a question.
+    static WebForm* current;
 
     void load() { form_.load(); }
     int keyPressed(const std::string& control, int key) {
@@ -66,6 +79,15 @@ public:
     void tabClicked(int tabIndex) { form_.tabClicked(tabIndex); }
     void command(const std::string& control) { form_.command(ref(control)); }
     bool openProjectFile(const std::string& path) { return form_.openProjectFile(path); }
+    // A project file given to the page (chosen or dropped) opens as one handed to the
+    // running desktop program: at once when no project is open, else the status says why not.
+    void openHandedOver(const std::string& path) {
+        if (form_.projectOpen()) {
+            view_.showStatus(ui::texts::closeToOpen(path));
+            return;
+        }
+        form_.openProjectFile(path);
+    }
     bool projectOpen() const { return form_.projectOpen(); }
     // A print command of the report page on show: an item of its menu bar, or its Print
     // Form button. The page prints as it was loaded.
@@ -123,7 +145,18 @@ private:
     std::set<std::string> names_;
 };
 
+WebForm* WebForm::current = nullptr;
+
 } // namespace payvanta::web
+
+// A command, which may ask the user (New File, Existing File, Save Data, Close, Exit).
+// The page calls it through ccall with {async: true}: Asyncify can suspend and resume
+// only calls that came in through the module's exports, not embind's method calls.
+extern "C" EMSCRIPTEN_KEEPALIVE void payvantaCommand(const char* control) {
+    if (payvanta::web::WebForm::current != nullptr) {
+        payvanta::web::WebForm::current->command(control);
+    }
+}
 
 EMSCRIPTEN_BINDINGS(payvanta) {
     using payvanta::web::WebForm;
@@ -140,6 +173,7 @@ EMSCRIPTEN_BINDINGS(payvanta) {
         .function("tabClicked", &WebForm::tabClicked)
         .function("command", &WebForm::command)
         .function("openProjectFile", &WebForm::openProjectFile)
+        .function("openHandedOver", &WebForm::openHandedOver)
         .function("projectOpen", &WebForm::projectOpen)
         .function("reportCommand", &WebForm::reportCommand)
         .function("resultJson", &WebForm::resultJson)

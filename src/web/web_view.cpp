@@ -1,6 +1,7 @@
 #include "web_view.h"
 
 #include "page_json.h"
+#include "web_questions.h"
 
 #include <string>
 
@@ -41,15 +42,15 @@ void WebView::showMessage(std::string_view message) {
 }
 
 bool WebView::askYesNo(std::string_view question) {
-    return page_.call<bool>("askYesNo", text(question));
+    return web::askYesNo(question);
 }
 
 std::optional<std::string> WebView::askText(std::string_view prompt) {
-    return textAnswer(page_.call<val>("askText", text(prompt)));
+    return web::askText(prompt);
 }
 
 std::optional<std::string> WebView::chooseProjectFile() {
-    return textAnswer(page_.call<val>("chooseProjectFile"));
+    return web::chooseProjectFile();
 }
 
 void WebView::selectTab(int tabIndex) {

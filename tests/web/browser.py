@@ -13,6 +13,7 @@ import unittest
 
 try:
     from selenium import webdriver
+    from selenium.common.exceptions import StaleElementReferenceException
     from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.by import By
     from selenium.webdriver.support.ui import WebDriverWait
@@ -90,7 +91,9 @@ class BrowserCase(unittest.TestCase):
         cls.server.wait()
 
     def wait(self, condition, what):
-        return WebDriverWait(self.browser, 20).until(lambda _: condition(), message=what)
+        # An element found just before the page starts again is gone by the time it is read.
+        return WebDriverWait(self.browser, 20, ignored_exceptions=[
+            StaleElementReferenceException]).until(lambda _: condition(), message=what)
 
     def element(self, control):
         return self.browser.find_element(By.ID, control)

@@ -12,6 +12,8 @@
     // The questions and commands (questions.js), the project files (files.js).
     let questions = null;
     let files = null;
+    // The business-case inputs over their page (case_inputs.js).
+    let caseInputs = null;
     // While the page itself moves the focus, the fields do not report leaving or entering.
     let movingFocus = false;
     // Leave checks run once the focus has moved, in the order the fields were left.
@@ -383,8 +385,10 @@
         },
         beep() {},
         showReport(page) {
-            PayvantaReports.showReport(page, (command) => form.reportCommand(command));
+            PayvantaReports.showReport(page, (command) => form.reportCommand(command),
+                caseInputs.panelFor);
         },
+        redrawReport: (page) => PayvantaReports.redrawReport(page),
         printPages(name, pages) {
             PayvantaReports.printPages(name, pages);
         },
@@ -403,7 +407,10 @@
         engine = await Payvanta({ print: () => {}, printErr: () => {}, pageView: view });
         engine.FS.mkdirTree(programFolder);
         questions = PayvantaQuestions({ engine, byId });
-        buildForm(JSON.parse(engine.formLayout()));
+        const layout = JSON.parse(engine.formLayout());
+        buildForm(layout);
+        caseInputs = PayvantaCaseInputs({ items: layout.caseInputs, form: () => form, byId,
+            element });
         byId('version').textContent = engine.versionText();
         byId('messageOk').addEventListener('click', () => byId('messageBox').close());
         byId('messageBox').addEventListener('close', messageClosed);

@@ -128,9 +128,17 @@ const PayvantaReports = (() => {
         return box;
     }
 
+    function drawPage(sheet, page, command) {
+        sheet.dataset.page = page.page;
+        sheet.style.width = px(page.width);
+        sheet.style.height = px(page.height);
+        sheet.replaceChildren(...page.items.map((item) => drawItem(item, command)));
+    }
+
     // The page, drawn from the engine's page data, until Back or Escape. The print
-    // commands of its menu go back to the engine with the page's control names.
-    function showReport(json, command) {
+    // commands of its menu go back to the engine with the page's control names. panelFor
+    // gives the inputs shown above a page, if it has any.
+    function showReport(json, command, panelFor = () => null) {
         const page = JSON.parse(json);
         const box = reportBox();
         if (box.open) {
@@ -143,22 +151,32 @@ const PayvantaReports = (() => {
             const b = element('button', { type: 'button', role: 'menuitem', id: m.control },
                 m.caption);
             b.addEventListener('click', () => (m.prints ? command(m.control) : box.close()));
+            // A menu takes no focus from the box being edited, as the desktop's menu bar.
+            b.addEventListener('mousedown', (event) => event.preventDefault());
             menu.append(b);
         }
-        const sheet = element('div', { class: 'report-page', 'data-page': page.page });
-        sheet.style.width = px(page.width);
-        sheet.style.height = px(page.height);
-        for (const item of page.items) {
-            sheet.append(drawItem(item, command));
-        }
+        const sheet = element('div', { class: 'report-page' });
+        drawPage(sheet, page, command);
         const scroll = element('div', { class: 'report-scroll' });
         scroll.append(sheet);
-        box.replaceChildren(element('h1', { class: 'report-caption' }, page.caption), menu, scroll);
+        const panel = panelFor(page.page);
+        box.replaceChildren(element('h1', { class: 'report-caption' }, page.caption), menu,
+            ...(panel ? [panel] : []), scroll);
+        redrawCommand = command;
         box.showModal();
         // The window opens on its first value.
         const first = sheet.querySelector('[tabindex="0"]');
         (first || menu.firstChild).focus();
         performance.mark('payvanta-report-shown');
+    }
+
+    // The page on show built again by the engine, drawn in place of the one before.
+    let redrawCommand = null;
+    function redrawReport(json) {
+        const sheet = document.querySelector('#reportBox[open] .report-page');
+        if (sheet) {
+            drawPage(sheet, JSON.parse(json), redrawCommand);
+        }
     }
 
     // ---- Printing ----
@@ -315,5 +333,5 @@ const PayvantaReports = (() => {
         }
     }
 
-    return { buildMenus, showReport, printPages, setChecked };
+    return { buildMenus, showReport, redrawReport, printPages, setChecked };
 })();

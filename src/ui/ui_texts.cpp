@@ -18,6 +18,15 @@ std::string caseInputRefused(CaseInput input, const LocaleConventions& locale) {
            reports::inputRangeText(input, locale) + ".";
 }
 
+std::optional<std::string> caseInputLeft(CaseInput input, std::string_view text,
+                                         const LocaleConventions& locale) {
+    const InputState state = checkCaseInput(input, text, locale).state;
+    if (state != InputState::NotNumber && state != InputState::OutOfRange) {
+        return std::nullopt;
+    }
+    return caseInputRefused(input, locale);
+}
+
 std::string faultCaught(std::string_view what) {
     return "Payvanta could not finish what it was doing: " + std::string(what) +
            ". Your work is still open; save it before you go on.";

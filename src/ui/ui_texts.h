@@ -8,6 +8,7 @@
 #include "model/locale_conventions.h"
 #include "reports/print_target.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,11 @@ std::string_view minimumMessage(Field field);
 // A business-case input left holding what it cannot hold: "Drive Hardware must be a number
 // from 0 to 100,000,000."
 std::string caseInputRefused(CaseInput input, const LocaleConventions& locale);
+// The check of a business-case input as it is left: its message when the text is no number
+// or one outside its range, none when the input may be left (a value it can hold, or none
+// entered). The desktop's and the browser's input panels both leave through it.
+std::optional<std::string> caseInputLeft(CaseInput input, std::string_view text,
+                                         const LocaleConventions& locale);
 
 // A fault that stopped what the program was doing, caught before it could end the program.
 std::string faultCaught(std::string_view what);

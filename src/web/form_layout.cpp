@@ -160,6 +160,13 @@ std::string formLayoutJson() {
         w.control({ui::ctl::mnuFont, font}, "menu");
     }
     w.end();
+    // The business-case inputs over the Business Case page, the frame first.
+    w.begin("caseInputs");
+    w.control({ui::ctl::fraBusinessCase}, "frame");
+    for (const CaseInput input : kCaseInputs) {
+        w.control(ui::controlOf(input), "text");
+    }
+    w.end();
     w.begin("status");
     w.control({ui::ctl::lblFileName}, "label");
     w.end();

@@ -3,6 +3,7 @@
 #include "form_layout.h"
 #include "reports/item_names.h"
 #include "reports/report_menu.h"
+#include "ui/controls.h"
 #include "ui/main_form.h"
 #include "ui/ui_texts.h"
 #include "web_locale.h"
@@ -107,6 +108,42 @@ public:
         }
     }
 
+    // The business-case inputs of the page's panel, by control name ("txtCaseDriveCost"):
+    // the text the project holds, a text typed (kept with the project at once, so that Save
+    // Data saves it), and the box left: false when its text is refused, the message shown
+    // and the focus given back. The page is built again from the inputs once a changed box
+    // is left or Enter is pressed in it.
+    std::string caseInput(const std::string& control) {
+        const auto input = ui::caseInputOf(ref(control));
+        return input ? form_.model().record.businessCase().get(*input) : std::string{};
+    }
+    void caseInputChanged(const std::string& control, const std::string& text) {
+        if (const auto input = ui::caseInputOf(ref(control))) {
+            form_.caseInputChanged(*input, text);
+        }
+    }
+    bool caseInputLeft(const std::string& control) {
+        const ui::ControlRef box = ref(control);
+        const auto input = ui::caseInputOf(box);
+        if (!input) {
+            return true;
+        }
+        const auto refused = ui::texts::caseInputLeft(
+            *input, form_.model().record.businessCase().get(*input), form_.model().locale());
+        if (!refused) {
+            return true;
+        }
+        view_.showMessage(*refused);
+        view_.setFocus(box);
+        return false;
+    }
+    void caseInputsApplied() {
+        const auto& shown = view_.shownPage();
+        if (shown && shown->form == reports::ReportForm::BusinessCase) {
+            view_.redrawReport(form_.reportPage(reports::ReportForm::BusinessCase));
+        }
+    }
+
     // The project's results and a report page's fields as payvanta-calc --json writes them.
     std::string resultJson() const {
         std::ostringstream out;
@@ -176,6 +213,10 @@ EMSCRIPTEN_BINDINGS(payvanta) {
         .function("openHandedOver", &WebForm::openHandedOver)
         .function("projectOpen", &WebForm::projectOpen)
         .function("reportCommand", &WebForm::reportCommand)
+        .function("caseInput", &WebForm::caseInput)
+        .function("caseInputChanged", &WebForm::caseInputChanged)
+        .function("caseInputLeft", &WebForm::caseInputLeft)
+        .function("caseInputsApplied", &WebForm::caseInputsApplied)
         .function("resultJson", &WebForm::resultJson)
         .function("reportJson", &WebForm::reportJson);
     emscripten::function("formLayout", &payvanta::web::formLayoutJson);

@@ -94,6 +94,11 @@ void WebView::showReport(const reports::ReportPage& page) {
     page_.call<void>("showReport", pageJson(page));
 }
 
+void WebView::redrawReport(const reports::ReportPage& page) {
+    shown_ = page;
+    page_.call<void>("redrawReport", pageJson(page));
+}
+
 std::optional<std::string> WebView::choosePdfFile(std::string_view suggestedName) {
     return textAnswer(page_.call<val>("choosePdfFile", text(suggestedName)));
 }

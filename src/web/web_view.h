@@ -32,6 +32,10 @@ public:
     void showStatus(std::string_view text) override;
     void endProgram() override;
 
+    // The page on show built again (the business case after its inputs changed): drawn
+    // in place, and what its print commands print from now on.
+    void redrawReport(const reports::ReportPage& page);
+
     // The page last shown, which its window's print commands print as it was loaded.
     const std::optional<reports::ReportPage>& shownPage() const { return shown_; }
 

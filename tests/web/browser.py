@@ -3,6 +3,7 @@
 waits the tests share."""
 import functools
 import http.server
+import json
 import os
 import re
 import subprocess
@@ -37,6 +38,26 @@ def start_browser(profile, language=None):
         return webdriver.Chrome(service=service, options=options)
     except Exception as error:  # noqa: BLE001 - any failure to start is the reason to give
         sys.exit(f"chromium could not be started for the browser test: {error}")
+
+
+# Both programs date their pages at this moment: payvanta-calc, the page through FIXED_CLOCK.
+EPOCH = 1700000000
+FIXED_CLOCK = f"Date.now = () => {EPOCH * 1000};"
+# The report page on show: its name and each item's text by control name, or null.
+SHOWN_ITEMS = """
+const page = document.querySelector('#reportBox[open] [data-page]');
+if (!page) { return null; }
+const texts = {};
+page.querySelectorAll('[data-control]').forEach((e) => { texts[e.dataset.control] = e.textContent; });
+return [page.dataset.page, texts];
+"""
+
+
+def calc_json(calc, *args):
+    """What payvanta-calc prints with --json, in United States English, at EPOCH in UTC."""
+    env = {**os.environ, "SOURCE_DATE_EPOCH": str(EPOCH), "TZ": "UTC"}
+    return json.loads(subprocess.run([calc, "--locale", "en_US", *args], check=True, env=env,
+                                     capture_output=True, text=True).stdout)
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -97,6 +118,15 @@ class BrowserCase(unittest.TestCase):
 
     def element(self, control):
         return self.browser.find_element(By.ID, control)
+
+    def active(self):
+        return self.browser.switch_to.active_element.get_attribute("id")
+
+    def menu(self, menu, item):
+        """Runs an item of the page's menu bar."""
+        self.element(menu).click()
+        self.wait(self.element(item).is_displayed, f"the {menu} menu")
+        self.element(item).click()
 
     def open_page(self):
         self.browser.get(self.url)

@@ -40,8 +40,7 @@ class PageTest(BrowserCase):
                          "Shoe Life must have a value of at least 1.")
         self.element("messageOk").click()
         self.wait(lambda: not box.is_displayed(), "the message to close")
-        self.wait(lambda: self.browser.switch_to.active_element.get_attribute("id")
-                  == "txtShoeLife", "the focus back in Shoe Life")
+        self.wait(lambda: self.active() == "txtShoeLife", "the focus back in Shoe Life")
         self.assertEqual(shoe_life.get_attribute("value"), "1")
         # Alt+Down reaches a list's items from the keyboard; an item picked ("3 450.00")
         # gives the size and its cost; the list emptied asks for a size only once left, and

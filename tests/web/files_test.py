@@ -173,7 +173,6 @@ class FilesTest(BrowserCase):
     def test_the_keyboard_alone_reaches_every_field_and_command(self):
         self.open_project(PROJECT)
         keys = ActionChains(self.browser)
-        active = lambda: self.browser.switch_to.active_element.get_attribute("id")  # noqa: E731
         self.element("TabStrip1(1)").click()
         commands = {b.get_attribute("id") for b in self.browser.find_elements(
             By.CSS_SELECTOR, "#commands button, #TabStrip1 button") if b.is_enabled()}
@@ -186,7 +185,7 @@ class FilesTest(BrowserCase):
             reached = set()
             for _ in range(200):
                 keys.send_keys(Keys.TAB).perform()
-                reached.add(active())
+                reached.add(self.active())
                 if wanted <= reached:
                     break
             with self.subTest(tab=tab):
@@ -200,9 +199,9 @@ class FilesTest(BrowserCase):
         # A command and its question, from the keyboard.
         self.element("cmdClose").send_keys(Keys.ENTER)
         self.question(SAVE_QUESTION, ["Yes", "No"])
-        self.assertEqual(active(), "questionYes")
+        self.assertEqual(self.active(), "questionYes")
         keys.send_keys(Keys.TAB).perform()
-        self.assertEqual(active(), "questionNo")
+        self.assertEqual(self.active(), "questionNo")
         keys.send_keys(Keys.ENTER).perform()
         self.wait(lambda: self.element("lblFileName").text == "", "the program to end")
 

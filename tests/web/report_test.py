@@ -7,7 +7,6 @@ and prints as seven letter pages; a page's Print Form prints that page alone.
 report_test.py WEB_BIN_DIR CALC_PROGRAM PROJECT...
 """
 import base64
-import json
 import os
 import re
 import subprocess
@@ -15,37 +14,26 @@ import sys
 import tempfile
 import unittest
 
-from browser import BrowserCase
+import browser
+from browser import FIXED_CLOCK, SHOWN_ITEMS, BrowserCase
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 WEB_BIN, CALC, *PROJECTS = sys.argv[1:]
-EPOCH = 1700000000
 REPORTS = {"mnuHoist": "Hoist", "mnuTrolley": "Trolley", "mnuBridge": "Bridge",
            "mnuEnergy": "EnergySavings", "mnuMaintenance": "Maintenance",
            "mnuInventory": "Inventory", "mnuSavings": "Savings",
            "mnuBusinessCase": "BusinessCase"}
-# Both programs date their pages at the same moment, in the same zone. Headless chromium has
-# no print dialog, and a print it starts never ends: the page's print is counted instead,
-# and its sheets printed to PDF through the DevTools.
-BEFORE_PAGE = f"""
-Date.now = () => {EPOCH * 1000};
+# Headless chromium has no print dialog, and a print it starts never ends: the page's print
+# is counted instead, and its sheets printed to PDF through the DevTools.
+BEFORE_PAGE = FIXED_CLOCK + """
 window.prints = 0;
-window.print = () => {{ window.prints += 1; }};
-"""
-SHOWN_ITEMS = """
-const page = document.querySelector('#reportBox[open] [data-page]');
-if (!page) { return null; }
-const texts = {};
-page.querySelectorAll('[data-control]').forEach((e) => { texts[e.dataset.control] = e.textContent; });
-return [page.dataset.page, texts];
+window.print = () => { window.prints += 1; };
 """
 
 
 def calc_json(*args):
-    env = {**os.environ, "SOURCE_DATE_EPOCH": str(EPOCH), "TZ": "UTC"}
-    return json.loads(subprocess.run([CALC, "--locale", "en_US", *args], check=True, env=env,
-                                     capture_output=True, text=True).stdout)
+    return browser.calc_json(CALC, *args)
 
 
 class ReportTest(BrowserCase):
@@ -57,11 +45,6 @@ class ReportTest(BrowserCase):
         cls.browser.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "UTC"})
         cls.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                     {"source": BEFORE_PAGE})
-
-    def menu(self, menu, item):
-        self.element(menu).click()
-        self.wait(self.element(item).is_displayed, f"the {menu} menu")
-        self.element(item).click()
 
     def sheets(self):
         return self.browser.find_elements(By.CSS_SELECTOR, "#printSheets .sheet")

@@ -70,14 +70,13 @@ void BusinessCasePanel::checkLeft(QLineEdit* edit) {
     if (refusing_ || !edit->isVisible()) {
         return;
     }
-    const CaseInput input = inputs_.value(edit);
-    const LocaleConventions& locale = form_.model().locale();
-    const InputState state = checkCaseInput(input, edit->text().toStdString(), locale).state;
-    if (state != InputState::NotNumber && state != InputState::OutOfRange) {
+    const auto refused = texts::caseInputLeft(inputs_.value(edit), edit->text().toStdString(),
+                                              form_.model().locale());
+    if (!refused) {
         return;
     }
     refusing_ = true;
-    boxes_.message(this, QString::fromStdString(texts::caseInputRefused(input, locale)));
+    boxes_.message(this, QString::fromStdString(*refused));
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     refusing_ = false;

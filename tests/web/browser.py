@@ -111,6 +111,18 @@ class BrowserCase(unittest.TestCase):
         cls.server.kill()
         cls.server.wait()
 
+    def downloaded(self, folder, name):
+        """The bytes of a download into folder, once chromium has finished writing it (it
+        makes the file before its bytes arrive)."""
+        path = os.path.join(folder, name)
+
+        def done():
+            return (os.path.exists(path) and os.path.getsize(path) > 0
+                    and not any(f.endswith(".crdownload") for f in os.listdir(folder)))
+        self.wait(done, f"the download of {name}")
+        with open(path, "rb") as f:
+            return f.read()
+
     def wait(self, condition, what):
         # An element found just before the page starts again is gone by the time it is read.
         return WebDriverWait(self.browser, 20, ignored_exceptions=[

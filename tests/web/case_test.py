@@ -74,10 +74,8 @@ class CaseInputsTest(BrowserCase):
         self.browser.switch_to.active_element.send_keys(Keys.ESCAPE)
         self.wait(lambda: not self.shown(), "the page to close")
         self.element("cmdSaveExcel").click()
+        data = self.downloaded(downloads.name, os.path.basename(PROJECT))
         saved = os.path.join(downloads.name, os.path.basename(PROJECT))
-        self.wait(lambda: os.path.exists(saved), "the download")
-        with open(saved, "rb") as f:
-            data = f.read()
         self.assertEqual(data[:len(original)], original)
         self.assertNotIn(b"\n", data.replace(b"\r\n", b""))
         self.assertEqual(calc_json(CALC, "--report", "BusinessCase", "--json", saved), expected)

@@ -132,10 +132,7 @@ class FilesTest(BrowserCase):
         self.wait(lambda: self.element("lblSummaryTotal").text != "", "the new project")
         self.assertEqual(self.element("lblFileName").text, "/payvanta/Crane 7.QVR")
         self.element("cmdSaveExcel").click()
-        saved = os.path.join(downloads.name, "Crane 7.QVR")
-        self.wait(lambda: os.path.exists(saved), "the download")
-        with open(saved, "rb") as f:
-            text = f.read()
+        text = self.downloaded(downloads.name, "Crane 7.QVR")
         self.assertIn(b"\r\nCustName = ", text)
         self.assertNotIn(b"\n", text.replace(b"\r\n", b""))
 

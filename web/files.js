@@ -16,6 +16,16 @@ function PayvantaFiles({ engine, form, questions, byId, element, showStatus }) {
     const known = (path) => engine.FS.utime(path, 0, 0);
     let ended = false;
 
+    // Leaving the page, or closing its tab, with a project open would lose what was not
+    // saved: the browser asks first, as the desktop program asks before it ends. While a
+    // command runs (a question may be open) the guarded form answers nothing: ask then too.
+    window.addEventListener('beforeunload', (event) => {
+        if (!ended && form.projectOpen() !== false) {
+            event.preventDefault();
+            event.returnValue = '';
+        }
+    });
+
     function projectPath(name) {
         engine.FS.mkdirTree(projects);
         return `${projects}/${name}`;

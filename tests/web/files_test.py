@@ -26,6 +26,12 @@ NAME_PROMPT = ("Please enter the name of the new file. NOTE: The .QVR file exten
 # The user's files as the page would write them through the File System Access API: each
 # file picked keeps what was written to it, so that a second save can be seen to reach the
 # same file. They are kept in the session, which outlives the page starting again.
+# Whether leaving the page now is held up for the browser's question.
+LEAVING_ASKS = """
+const leaving = new Event('beforeunload', { cancelable: true });
+window.dispatchEvent(leaving);
+return leaving.defaultPrevented;
+"""
 FILE_PICKER = """
 window.pickedFiles = [];
 sessionStorage.setItem('picked', '[]');
@@ -97,6 +103,8 @@ class FilesTest(BrowserCase):
         old = next(line for line in original.split(b"\r\n") if line.startswith(b"CustName = "))
         expected = original.replace(old + b"\r\n",
                                     "CustName = Société Générale\r\n".encode("cp1252"))
+        # Leaving the page now would lose the edit: the browser is to ask first.
+        self.assertTrue(self.browser.execute_script(LEAVING_ASKS))
         self.element("cmdClose").click()
         self.question(SAVE_QUESTION, ["Yes", "No"])
         self.element("questionYes").click()
@@ -104,6 +112,7 @@ class FilesTest(BrowserCase):
         self.assertEqual(len(self.picked()), 1)
         self.assertEqual(bytes(self.picked()[0]["writes"][1]), expected)
         self.restarted()
+        self.assertFalse(self.browser.execute_script(LEAVING_ASKS))
         # No: the program ends, nothing saved.
         self.open_project(PROJECT)
         self.browser.execute_script(FILE_PICKER)

@@ -1,11 +1,9 @@
 // The whole proposal of an example: its pages built from the open project, then painted
 // into a PDF file with its outline, as "Save Proposal as PDF..." and payvanta-calc
 // --proposal write it. It is to take 300 milliseconds or less.
-#include "files/reference_tables.h"
+#include "example_form.h"
 #include "reports/qt/font_substitutes.h"
 #include "reports/qt/pdf_target.h"
-#include "ui/main_form.h"
-#include "ui/quiet_view.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -20,15 +18,12 @@ const std::filesystem::path kData = PAYVANTA_BENCH_DATA_DIR;
 
 void Write_proposal(benchmark::State& state) {
     const bool write = state.range(0) != 0;
-    ui::QuietView view;
-    const files::ReferenceTables tables = files::loadReferenceTables(kData);
-    ui::MainForm main(view, LocaleConventions::unitedStates(), kData, [&tables] { return tables; });
-    main.load();
-    if (!main.openProjectFile((kData / "examples" / "steel-mill-ladle-crane.QVR").string())) {
+    bench::ExampleForm example(kData);
+    if (!example.opened()) {
         state.SkipWithError("the example did not open");
         return;
     }
-    main.caseInputChanged(CaseInput::DriveCost, "250000");
+    ui::MainForm& main = example.form();
     main.caseInputChanged(CaseInput::PreparedBy, "Ann Smith");
     const QTemporaryDir folder;
     const std::filesystem::path file = folder.filePath("proposal.pdf").toStdString();
@@ -37,15 +32,7 @@ void Write_proposal(benchmark::State& state) {
         if (write) {
             const auto target = reports::qt::PdfTarget::toFile(file);
             target->describeDocument(std::move(proposal.document));
-            auto failure = target->beginJob("Proposal");
-            for (const reports::PrintPage& page : proposal.pages) {
-                if (!failure) {
-                    failure = target->printPage(page);
-                }
-            }
-            if (!failure) {
-                failure = target->endJob();
-            }
+            const auto failure = reports::printWhole(*target, "Proposal", proposal.pages);
             if (failure) {
                 state.SkipWithError(failure->description.c_str());
                 return;

@@ -68,15 +68,7 @@ payvanta::cli::PdfWriter pdfWriter(int& argc, char** argv,
               const payvanta::reports::DocumentInfo& document) -> std::optional<std::string> {
         const auto target = payvanta::reports::qt::PdfTarget::toFile(file);
         target->describeDocument(document);
-        std::optional<payvanta::reports::PrintFailure> failure = target->beginJob(document.title);
-        for (const auto& page : pages) {
-            if (!failure) {
-                failure = target->printPage(page);
-            }
-        }
-        if (!failure) {
-            failure = target->endJob();
-        }
+        const auto failure = payvanta::reports::printWhole(*target, document.title, pages);
         if (failure) {
             return failure->description;
         }

@@ -63,4 +63,17 @@ public:
     virtual bool writesFiles() const = 0;
 };
 
+// A whole document as one job, up to its first failure: a file written in one go, with
+// nobody there to be told of a page's failure and go on (the command line, a benchmark).
+inline std::optional<PrintFailure> printWhole(PrintTarget& target, std::string_view name,
+                                              const std::vector<PrintPage>& pages) {
+    std::optional<PrintFailure> failure = target.beginJob(name);
+    for (const PrintPage& page : pages) {
+        if (!failure) {
+            failure = target.printPage(page);
+        }
+    }
+    return failure ? failure : target.endJob();
+}
+
 } // namespace payvanta::reports

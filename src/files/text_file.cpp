@@ -48,18 +48,10 @@ std::string tooLarge(std::size_t maxBytes) {
 // Text never holds NUL; a file where more than one byte in 32 is a control character
 // other than the usual line and page controls is not text either.
 bool looksBinary(std::string_view bytes) {
-    std::size_t controls = 0;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b == 0) {
-            return true;
-        }
-        if (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f' && b != '\v' &&
-            b != 0x1A) {
-            ++controls;
-        }
-    }
-    return controls * 32 > bytes.size();
+    // A NUL byte, which no text of ours holds and nearly every binary file does. Other control
+    // characters are not counted: a project may hold them in its values, and a saved project,
+    // shorter than the file it came from, must open again.
+    return bytes.find('\0') != std::string_view::npos;
 }
 
 // An open file, closed when it goes.

@@ -46,6 +46,8 @@ TEST(ReadSmallTextFile, reads_a_text_file_up_to_the_limit_and_refuses_others_wit
     writeBytes(t / "limit.QVR", std::string(kLimit, 'x'));
     fs::create_directory(t / "folder");
     writeBytes(t / "binary", std::string("A = 1\0B\r\n", 9));
+    const std::string controls = "ProjName = " + std::string(40, '\x14') + "\r\n";
+    writeBytes(t / "controls.QVR", controls);
     writeBytes(t / "huge", std::string(kLimit + 1, 'x'));
     ASSERT_EQ(::mkfifo((t / "fifo").c_str(), 0600), 0);
     // What is read, or the reason it is refused.
@@ -57,6 +59,7 @@ TEST(ReadSmallTextFile, reads_a_text_file_up_to_the_limit_and_refuses_others_wit
         {t / "missing", "No such file or directory"},
         {t / "folder", "it is a folder, not a file"},
         {t / "binary", "it is not a text file"},
+        {t / "controls.QVR", "read " + controls},
         {t / "huge", "it is larger than 1 MiB, too large for this kind of file"},
         {"/dev/zero", "it is not a regular file"},
         {t / "fifo", "it is not a regular file"}, // which has no writer

@@ -1,5 +1,7 @@
 #include "painted_icons_style.h"
 
+#include "group_box_frame.h"
+
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -48,43 +50,11 @@ public:
     QIconEngine* clone() const override { return new OverflowArrowEngine; }
 };
 
-// Fusion's group box frame as its image has it, in the rectangle the frame takes: a
-// rounded outline of translucent grey, one pixel in from the edge, a faint shade just
-// inside it and a fainter one over the rest.
-void drawGroupBoxFrame(QPainter* painter, const QRect& frame) {
-    const QRectF outline = QRectF(frame).adjusted(1.5, 1.5, -0.5, -0.5);
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(Qt::NoPen);
-    painter->fillRect(outline.adjusted(0.5, 0.5, -0.5, -0.5), QColor(0, 0, 0, 0x03));
-    painter->setBrush(Qt::NoBrush);
-    painter->setPen(QColor(0, 0, 0, 0x04));
-    painter->drawRoundedRect(outline.adjusted(1, 1, -1, -1), 1, 1);
-    painter->setPen(QColor(0x75, 0x75, 0x75, 0x32));
-    painter->drawRoundedRect(outline, 1.3, 1.3);
-    painter->restore();
-}
-
-// Qt's raster engine hands a paint of about a hundred spans or more (a fill's rows, an
-// outline's edges row by row) to Qt's global thread pool, in pieces, and waits for them:
-// the pool's threads are started for it, and each paint then costs a round of wake-ups
-// dearer than the paint itself. The main window's first paint would start them for its
-// group box frames and its tall scroll bar. Painted in bands of a few rows, each band
-// clipped to its rows, the same pixels come out on the painting thread.
-constexpr int kBandRows = 32;
-
-template <typename Paint> void paintInBands(QPainter* painter, const QRect& area, Paint paint) {
-    if (area.height() <= kBandRows) {
-        paint();
-        return;
-    }
-    for (int top = area.top(); top <= area.bottom(); top += kBandRows) {
-        painter->save();
-        painter->setClipRect(QRect(area.left(), top, area.width(), kBandRows), Qt::IntersectClip);
-        paint();
-        painter->restore();
-    }
-}
+// Qt's raster engine hands a paint of about a hundred spans or more to its thread pool,
+// in pieces, and waits for them: the pool's threads are started for it, and each paint
+// then costs a round of wake-ups dearer than the paint itself. A tall scroll bar is
+// painted in bands of rows few enough to stay on the painting thread.
+constexpr int kBandRows = 64;
 
 bool isFusion(const QStyle* style) {
     return style != nullptr &&
@@ -116,8 +86,7 @@ void PaintedIconsStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
         top += std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
                         option->fontMetrics.height());
     }
-    const QRect frame = option->rect.adjusted(0, top, 0, 0);
-    paintInBands(painter, frame, [painter, &frame] { drawGroupBoxFrame(painter, frame); });
+    drawGroupBoxFrame(painter, option->rect.adjusted(0, top, 0, 0));
 }
 
 void PaintedIconsStyle::drawComplexControl(ComplexControl control,

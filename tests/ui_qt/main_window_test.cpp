@@ -5,6 +5,7 @@
 #include "support/temp_folder.h"
 #include "support/window_test.h"
 #include "ui/captions.h"
+#include "ui/help_pages.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_boxes.h"
 
@@ -14,11 +15,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -40,6 +43,16 @@ namespace {
 
 QString qt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A help page drawn in the font given, on white.
+QImage drawnPage(const QString& text, const QFont& font) {
+    QImage image(900, 900, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignTop, text);
+    return image;
 }
 
 } // namespace
@@ -143,6 +156,15 @@ private slots:
         emit topics->activated(4);
         QVERIFY(page->toPlainText().startsWith(QStringLiteral("     Bridge Tab\n")));
         QVERIFY(QFontInfo(page->font()).fixedPitch());
+        // Laid out without shaping, every page comes out as shaped text would.
+        QFont shaped = page->font();
+        shaped.setStyleStrategy(QFont::PreferDefault);
+        QVERIFY(page->font().styleStrategy() & QFont::PreferNoShaping);
+        for (int topic = 0; topic < int(ui::kHelpTopics.size()); ++topic) {
+            const QString text = qt(ui::helpPage(topic, "\n"));
+            QVERIFY2(drawnPage(text, page->font()) == drawnPage(text, shaped),
+                     ui::kHelpTopics[topic].data());
+        }
     }
 
     // ---- A project -------------------------------------------------------------------------

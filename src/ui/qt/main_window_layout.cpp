@@ -316,6 +316,9 @@ QGroupBox* MainWindow::buildHelpFrame() {
     QFont fixed(QFont::substitute(QStringLiteral("Courier New")));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSizeF(font().pointSizeF());
+    // A fixed-pitch face joins and kerns no letters, so its text is laid out without
+    // shaping, the dearest part of laying out the first page.
+    fixed.setStyleStrategy(QFont::PreferNoShaping);
     page->setFont(fixed);
     page->setMinimumWidth(page->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 84);
     page->setMinimumHeight(page->fontMetrics().lineSpacing() * 22);

@@ -111,9 +111,9 @@ private slots:
         QTest::addColumn<QColor>("background");
         const QColor window = QApplication::palette().window().color();
         const QList<QRect> frames = {
-            QRect(0, 0, 560, 373),  QRect(3, 7, 212, 96), QRect(10, 5, 97, 400),
-            QRect(0, 0, 400, 13),   QRect(0, 0, 13, 300), QRect(2, 2, 11, 11),
-            QRect(0, 0, 6, 6),      QRect(5, 9, 3, 40),   QRect(1, 1, 14, 14),
+            QRect(0, 0, 560, 373), QRect(3, 7, 212, 96), QRect(10, 5, 97, 400),
+            QRect(0, 0, 400, 13),  QRect(0, 0, 13, 300), QRect(2, 2, 11, 11),
+            QRect(0, 0, 6, 6),     QRect(5, 9, 3, 40),   QRect(1, 1, 14, 14),
         };
         for (const QRect& frame : frames) {
             const QString size = QStringLiteral("%1x%2 at %3,%4")

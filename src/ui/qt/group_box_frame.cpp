@@ -1,10 +1,10 @@
 #include "group_box_frame.h"
 
 #include <QColor>
-#include <QtMath>
 #include <QPainter>
 #include <QRect>
 #include <QRectF>
+#include <QtMath>
 #include <algorithm>
 
 namespace payvanta::ui::qt {
@@ -56,17 +56,17 @@ void drawOutline(QPainter* painter, const QRectF& outline, qreal radius, const Q
     const int run = kCornerPixels;
     fillInBands(painter, QRect(pixels.left() + run, pixels.top(), pixels.width() - 2 * run, 1),
                 colour);
-    fillInBands(painter,
-                QRect(pixels.left() + run, pixels.bottom(), pixels.width() - 2 * run, 1), colour);
+    fillInBands(painter, QRect(pixels.left() + run, pixels.bottom(), pixels.width() - 2 * run, 1),
+                colour);
     fillInBands(painter, QRect(pixels.left(), pixels.top() + run, 1, pixels.height() - 2 * run),
                 colour);
-    fillInBands(painter,
-                QRect(pixels.right(), pixels.top() + run, 1, pixels.height() - 2 * run), colour);
+    fillInBands(painter, QRect(pixels.right(), pixels.top() + run, 1, pixels.height() - 2 * run),
+                colour);
 
     const qreal small = kSmall;
     const QRectF corner(0, 0, small, small);
-    for (const QPoint at : {pixels.topLeft(), pixels.topRight(), pixels.bottomLeft(),
-                            pixels.bottomRight()}) {
+    for (const QPoint at :
+         {pixels.topLeft(), pixels.topRight(), pixels.bottomLeft(), pixels.bottomRight()}) {
         const bool left = at.x() == pixels.left();
         const bool top = at.y() == pixels.top();
         QRectF piece = corner;

@@ -100,6 +100,11 @@ private slots:
         {
             QPainter painter(&image);
             drawGroupBoxFrame(&painter, QRect(4, 4, 600, 460));
+            // Two widgets in the frame, which cut each of its rows in three.
+            painter.setClipRegion(QRegion(image.rect())
+                                      .subtracted(QRegion(40, 20, 200, 400))
+                                      .subtracted(QRegion(300, 10, 200, 440)));
+            drawGroupBoxFrame(&painter, QRect(4, 4, 600, 460));
         }
         paintedBar(&style, Qt::Vertical, QSize(14, 450), 100);
         QCOMPARE(threadCount(), before);

@@ -19,10 +19,11 @@ constexpr qreal kInnerRadius = 1;
 constexpr qreal kOuterRadius = 1.3;
 
 // Qt's raster engine hands a paint of about a hundred spans or more (a translucent fill
-// has one a row) to its thread pool in pieces and waits for them: the threads are started
-// for it, and the paint costs a round of wake-ups dearer than the paint itself. Fills of
-// fewer rows stay on the painting thread.
-constexpr int kRowsPerFill = 64;
+// has one a row, or a few where the widgets in the frame cut the row) to its thread pool
+// in pieces and waits for them: the threads are started for it, and the paint costs a
+// round of wake-ups dearer than the paint itself. Fills of a few rows stay on the
+// painting thread.
+constexpr int kRowsPerFill = 16;
 
 // The pixels at each corner that the rounding and its smoothing touch; the outline is
 // whole pixels of its colour beyond them.

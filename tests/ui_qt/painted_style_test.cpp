@@ -1,4 +1,4 @@
-// The style's own paints of Fusion's group box frame and of tall scroll bars come out
+// The style's own paints of Fusion's group box frame and of long scroll bars come out
 // pixel for pixel as Fusion's, and start none of Qt's painting threads.
 #include "support/qt_test_main.h"
 #include "ui/qt/group_box_frame.h"
@@ -70,7 +70,8 @@ QString firstDifference(const QImage& a, const QImage& b) {
     return QString();
 }
 
-// A scroll bar painted by the style given, on a transparent picture of its size.
+// A scroll bar painted by the style given, on a transparent picture of its size. As in a
+// window, where the widgets over it cut its region, the region has a few holes.
 QImage paintedBar(QStyle* style, Qt::Orientation orientation, QSize size, int value) {
     QScrollBar bar(orientation);
     bar.setStyle(style);
@@ -80,7 +81,12 @@ QImage paintedBar(QStyle* style, Qt::Orientation orientation, QSize size, int va
     bar.resize(size);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    bar.render(&image);
+    QRegion region(bar.rect());
+    for (int hole = 0; hole < 3; ++hole) {
+        region -= QRect(QPoint(size.width() * (hole + 1) / 4, size.height() * (hole + 1) / 4),
+                        QSize(2, 2));
+    }
+    bar.render(&image, QPoint(), region);
     return image;
 }
 
@@ -91,7 +97,7 @@ class PaintedStyleTest : public QObject {
 
 private slots:
     // First, before anything here has painted the plain way, which does start them.
-    void tall_frames_and_scroll_bars_start_no_painting_threads() {
+    void tall_frames_and_long_scroll_bars_start_no_painting_threads() {
         PaintedIconsStyle style;
         QCOMPARE(style.baseStyle()->name().toLower(), QStringLiteral("fusion"));
         const int before = threadCount();
@@ -107,6 +113,7 @@ private slots:
             drawGroupBoxFrame(&painter, QRect(4, 4, 600, 460));
         }
         paintedBar(&style, Qt::Vertical, QSize(14, 450), 100);
+        paintedBar(&style, Qt::Horizontal, QSize(553, 14), 90);
         QCOMPARE(threadCount(), before);
     }
 
@@ -150,7 +157,7 @@ private slots:
         QVERIFY2(ours == plain, qPrintable(firstDifference(ours, plain)));
     }
 
-    void a_tall_scroll_bar_comes_out_as_fusion_paints_it_data() {
+    void a_long_scroll_bar_comes_out_as_fusion_paints_it_data() {
         QTest::addColumn<int>("orientation");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("value");
@@ -159,9 +166,10 @@ private slots:
         QTest::newRow("vertical, at the end, rows not a whole band")
             << int(Qt::Vertical) << QSize(16, 301) << 400;
         QTest::newRow("horizontal, wide") << int(Qt::Horizontal) << QSize(553, 14) << 90;
+        QTest::newRow("horizontal, at the end") << int(Qt::Horizontal) << QSize(300, 16) << 400;
     }
 
-    void a_tall_scroll_bar_comes_out_as_fusion_paints_it() {
+    void a_long_scroll_bar_comes_out_as_fusion_paints_it() {
         QFETCH(int, orientation);
         QFETCH(QSize, size);
         QFETCH(int, value);

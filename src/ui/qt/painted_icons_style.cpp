@@ -93,24 +93,29 @@ void PaintedIconsStyle::drawComplexControl(ComplexControl control,
                                            const QStyleOptionComplex* option, QPainter* painter,
                                            const QWidget* widget) const {
     const QRect& area = option->rect;
-    if (control != CC_ScrollBar || !isFusion(baseStyle()) || area.height() <= kBandRows) {
+    if (control != CC_ScrollBar || !isFusion(baseStyle()) ||
+        std::max(area.width(), area.height()) <= kBandRows) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
-    // Fusion sets clips of its own over any of ours as it paints a scroll bar: a tall bar
-    // is painted in bands, each on an image of its rows. Fusion's groove covers the bar,
-    // so each band is opaque and comes out as if painted in place. (Cut across, a wide
-    // bar's lines would not: their ends come out a shade apart.)
+    // Fusion sets clips of its own over any of ours as it paints a scroll bar, so a long
+    // bar is painted on images, a band of rows each. Fusion's groove covers the bar, so
+    // each band is opaque and comes out as if painted in place. A band's painter is
+    // clipped to the band's own rectangle: then Qt sets a translucent line's pixels one by
+    // one rather than as spans, of which a wide bar's lines would make enough for the
+    // thread pool.
     for (int top = area.top(); top <= area.bottom(); top += kBandRows) {
-        QImage band(area.width(), std::min(kBandRows, area.bottom() + 1 - top),
-                    QImage::Format_ARGB32_Premultiplied);
+        const QRect rows(area.left(), top, area.width(),
+                         std::min(kBandRows, area.bottom() + 1 - top));
+        QImage band(rows.size(), QImage::Format_ARGB32_Premultiplied);
         band.fill(Qt::transparent);
         QPainter bandPainter(&band);
         bandPainter.setRenderHints(painter->renderHints());
-        bandPainter.translate(-area.left(), -top);
+        bandPainter.translate(-rows.topLeft());
+        bandPainter.setClipRect(rows);
         QProxyStyle::drawComplexControl(control, option, &bandPainter, widget);
         bandPainter.end();
-        painter->drawImage(QPoint(area.left(), top), band);
+        painter->drawImage(rows.topLeft(), band);
     }
 }
 

@@ -9,7 +9,7 @@ namespace payvanta::ui::qt {
 // load every image-format plug-in it finds (gif, ico, jpeg ...), to ask each whether it
 // reads the file, before it takes its own PNG reader: a menu bar asks for its overflow
 // arrow as it is made, and Qt's Fusion style paints a group box's frame from an image.
-// Under Fusion it also draws group box frames itself and paints tall scroll bars in bands,
+// Under Fusion it also draws group box frames itself and paints long scroll bars on images,
 // so that painting them starts no threads.
 class PaintedIconsStyle final : public QProxyStyle {
     Q_OBJECT

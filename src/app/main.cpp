@@ -85,11 +85,11 @@ int run(int argc, char** argv) {
         if (instance.handOver(arguments)) {
             return 0;
         }
-        // A lock that nobody answers for (a copy that hangs, a damaged lock file): two
-        // copies are better than none.
+        // A copy holds the lock but does not answer (it hangs): two copies are better
+        // than none.
         QTextStream(stderr) << "payvanta: no running copy answered at " << instance.serverPath()
-                            << "; starting another copy (if none runs, remove "
-                            << instance.lockFilePath() << ")\n";
+                            << "; starting another copy (the copy that holds "
+                            << instance.lockFilePath() << " does not answer)\n";
     }
 
     ui::qt::QtMessageBoxes boxes;

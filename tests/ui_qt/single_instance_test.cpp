@@ -229,11 +229,21 @@ private slots:
         QCOMPARE(st.st_mode & 07777, mode == 0 ? 0700u : mode);
     }
 
-    void a_program_whose_lock_nobody_answers_for_starts_anyway_and_says_so() {
-        // Garbage; an empty lock, another host's or a folder in its place fail alike.
-        QFile garbage(folder_->filePath(QStringLiteral("STRAQVR_APPLICATION_MUTEX")));
+    void a_damaged_lock_file_is_taken_over() {
+        QFile garbage(QDir(names_.folder).filePath(names_.lockName));
         QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not\na\nlock\n") > 0);
         garbage.close();
+        SingleInstance first(names_);
+        QVERIFY(first.claim());
+        QVERIFY(first.holdsLock());
+    }
+
+    void a_program_whose_lock_nobody_answers_for_starts_anyway_and_says_so() {
+        // A copy that hangs: it holds the program's lock and never listens.
+        SingleInstanceNames programs;
+        programs.folder = folder_->path();
+        SingleInstance hung(programs);
+        QVERIFY(hung.claimLock() && hung.holdsLock());
         QProcess program;
         program.setEnvironment(QProcess::systemEnvironment() +
                                QStringList{"XDG_RUNTIME_DIR=" + folder_->path(),

@@ -1,11 +1,11 @@
 #include "ui/qt/single_instance.h"
 
 #include "ui/qt/hand_over_message.h"
+#include "ui/qt/lock_file.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
@@ -149,18 +149,17 @@ bool SingleInstance::claimLock() {
         first_ = true;
         return true;
     }
-    auto lock = std::make_unique<QLockFile>(lockFilePath_);
-    // The first copy holds the lock for the whole run: only a dead owner makes it stale,
-    // never its age.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        if (lock->error() == QLockFile::LockFailedError) {
-            return false;
-        }
-        qWarning("Cannot write the lock file %ls; running without the single-copy rule",
-                 qUtf16Printable(lockFilePath_));
-    } else {
-        lock_ = std::move(lock);
+    LockFile::Attempt attempt = LockFile::take(QFile::encodeName(lockFilePath_).toStdString());
+    switch (attempt.outcome) {
+    case LockFile::Outcome::HeldElsewhere:
+        return false;
+    case LockFile::Outcome::Failed:
+        qWarning("Cannot lock the file %ls (%s); running without the single-copy rule",
+                 qUtf16Printable(lockFilePath_), std::strerror(attempt.error));
+        break;
+    case LockFile::Outcome::Taken:
+        lock_ = std::move(attempt.lock);
+        break;
     }
     first_ = true;
     return true;

@@ -8,12 +8,12 @@
 #include <chrono>
 #include <memory>
 
-class QLockFile;
 class QSocketNotifier;
 
 namespace payvanta::ui::qt {
 
 class HandOverConnection;
+class LockFile;
 
 // Where a running copy of the program is found. The defaults are the program's fixed
 // names; tests pass their own names and folder so that they never meet a real copy.
@@ -80,7 +80,7 @@ private:
     QString folder_;
     QString lockFilePath_;
     QString serverPath_;
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<LockFile> lock_;
     bool listening_ = false;
     SocketHandle server_;
     FileIdentity serverFile_;

@@ -79,15 +79,22 @@ def serve(site):
 
 class BrowserCase(unittest.TestCase):
     """A test of the page served from the folder site at self.url, in self.browser, whose
-    language is language (None: chromium's own)."""
+    language is language (None: chromium's own). A script before_page runs in each page
+    before the page's own, in the UTC time zone (the tests that fix the clock with it
+    compare dates with payvanta-calc's)."""
     site = None
     language = None
+    before_page = None
 
     @classmethod
     def setUpClass(cls):
         cls.start_server()
         cls.profile = tempfile.TemporaryDirectory()
         cls.browser = start_browser(cls.profile.name, cls.language)
+        if cls.before_page:
+            cls.browser.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "UTC"})
+            cls.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                        {"source": cls.before_page})
 
     @classmethod
     def tearDownClass(cls):

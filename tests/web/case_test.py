@@ -17,14 +17,8 @@ REFUSED = "Drive Hardware must be a number from 0 to 100,000,000."
 
 class CaseInputsTest(BrowserCase):
     site = WEB_BIN
+    before_page = FIXED_CLOCK
     language = "en-US"
-
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.browser.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "UTC"})
-        cls.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                    {"source": FIXED_CLOCK})
 
     def shown(self):
         return self.browser.execute_script(SHOWN_ITEMS)

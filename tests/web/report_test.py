@@ -38,13 +38,7 @@ def calc_json(*args):
 
 class ReportTest(BrowserCase):
     site = WEB_BIN
-
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.browser.execute_cdp_cmd("Emulation.setTimezoneOverride", {"timezoneId": "UTC"})
-        cls.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                    {"source": BEFORE_PAGE})
+    before_page = BEFORE_PAGE
 
     def sheets(self):
         return self.browser.find_elements(By.CSS_SELECTOR, "#printSheets .sheet")
